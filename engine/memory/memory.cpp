@@ -53,8 +53,9 @@ void* MemAlloc(uint32_t n) {
         SetErrorCode(kErrNoMemory);
         return nullptr;
     }
-    if (memoryTrace) AppendToLog(kMemoryLogName, " %lu byte allocated at %lx \n ",
-                                 static_cast<unsigned long>(blockSize), addressValue(block));
+    if (memoryTrace)
+        AppendToLog(kMemoryLogName, " %lu byte allocated at %lx \n ",
+                    static_cast<unsigned long>(blockSize), addressValue(block));
     std::memset(block, 0, blockSize);
     std::memcpy(block, &blockSize, kHeaderBytes);
     allocatedBytes += blockSize;
@@ -71,8 +72,9 @@ void MemFree(void* p) {
         WinInfoMsg("Too much memory freed ptr:%lx size: %lu", addressValue(block),
                    static_cast<unsigned long>(blockSize));
     }
-    if (memoryTrace) AppendToLog(kMemoryLogName, " %lu byte freed at %lx \n ",
-                                 static_cast<unsigned long>(blockSize), addressValue(block));
+    if (memoryTrace)
+        AppendToLog(kMemoryLogName, " %lu byte freed at %lx \n ",
+                    static_cast<unsigned long>(blockSize), addressValue(block));
     std::free(block);
 }
 
@@ -85,11 +87,21 @@ void MemShutdown() {
     memoryWarnings = 1;
 }
 
-void SetMemoryLimit(uint32_t limit) { memoryLimit = limit; }
-void SetMemoryTrace(int on) { memoryTrace = on; }
-void SetMemoryWarnings(int on) { memoryWarnings = on; }
-int GetMemoryTrace() { return memoryTrace; }
-uint32_t MemAllocatedBytes() { return allocatedBytes; }
+void SetMemoryLimit(uint32_t limit) {
+    memoryLimit = limit;
+}
+void SetMemoryTrace(int on) {
+    memoryTrace = on;
+}
+void SetMemoryWarnings(int on) {
+    memoryWarnings = on;
+}
+int GetMemoryTrace() {
+    return memoryTrace;
+}
+uint32_t MemAllocatedBytes() {
+    return allocatedBytes;
+}
 
 uint32_t MemBlockSize(const void* p) {
     if (!p) return 0;

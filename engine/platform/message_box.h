@@ -18,12 +18,12 @@ struct MessageBoxRequest {
     BoxIcon icon = BoxIcon::Information;
     BoxButtons buttons = BoxButtons::Ok;
     BoxAnswer defaultAnswer = BoxAnswer::Ok;
-    void* owner = nullptr;   // window handle the box belongs to, if any
+    void* owner = nullptr;  // window handle the box belongs to, if any
     bool systemModal = false;
 };
 
 class MessageBoxService {
-public:
+  public:
     virtual ~MessageBoxService() = default;
     virtual BoxAnswer show(const MessageBoxRequest& request) = 0;
 };
@@ -31,7 +31,7 @@ public:
 // Writes "caption: text" to stderr and answers with the request's default answer.
 // Keeps the boxes it was asked to show so that tests can look at them.
 class HeadlessMessageBox final : public MessageBoxService {
-public:
+  public:
     BoxAnswer show(const MessageBoxRequest& request) override;
 
     bool quiet = false;  // tests that expect boxes switch the stderr copy off

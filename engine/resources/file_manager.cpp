@@ -22,7 +22,9 @@ unsigned long handleValue(FileHandle handle) {
 
 }  // namespace
 
-FileManager& Files() { return theFileManager; }
+FileManager& Files() {
+    return theFileManager;
+}
 
 void FileManager::trace(const char* format, ...) {
     if (!trace_) return;
@@ -86,7 +88,9 @@ void FileManager::BuildSearchName(char* destination, const char* name) const {
     if (!destination || !name) return;
     if (std::strlen(searchPath_) + std::strlen(name) >= kPathBytes) return;
     while (*name == ' ' || *name == '\\') ++name;
-    std::snprintf(destination, kPathBytes, "%s%s", searchPath_, name);
+    const std::size_t pathLength = std::strlen(searchPath_);
+    std::memcpy(destination, searchPath_, pathLength);
+    std::strcpy(destination + pathLength, name);
 }
 
 void FileManager::NormaliseSlashes(char* name) {
@@ -150,7 +154,9 @@ int FileManager::Close(FileHandle handle) {
     return 0;
 }
 
-long FileManager::Tell(FileHandle handle) { return handle ? std::ftell(handle) : 0; }
+long FileManager::Tell(FileHandle handle) {
+    return handle ? std::ftell(handle) : 0;
+}
 
 int FileManager::Seek(FileHandle handle, int32_t offset, int origin) {
     if (!handle) return -1;
@@ -170,7 +176,9 @@ std::size_t FileManager::Write(const void* buffer, std::size_t itemSize, std::si
     return std::fwrite(buffer, itemSize, count, handle);
 }
 
-int FileManager::GetByte(FileHandle handle) { return handle ? std::fgetc(handle) : -1; }
+int FileManager::GetByte(FileHandle handle) {
+    return handle ? std::fgetc(handle) : -1;
+}
 
 int FileManager::PutByte(int byte, FileHandle handle) {
     return handle ? std::fputc(byte, handle) : -1;

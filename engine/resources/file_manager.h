@@ -13,10 +13,16 @@ using FileHandle = std::FILE*;
 // Called after a failed open with (name, mode); non-zero makes the manager try again.
 using FileRetryHook = int (*)(const char* name, const char* mode);
 
-enum FileKind : int { kFileKindUnknown = -1, kFileKindTbf = 1, kFileKindTaf = 2, kFileKindTff = 3, kFileKindTpf = 5 };
+enum FileKind : int {
+    kFileKindUnknown = -1,
+    kFileKindTbf = 1,
+    kFileKindTaf = 2,
+    kFileKindTff = 3,
+    kFileKindTpf = 5
+};
 
 class FileManager {
-public:
+  public:
     static constexpr int kMaxOpenFiles = 50;
     static constexpr std::size_t kPathBytes = 256;
     static constexpr const char* kLogName = "datei.log";
@@ -65,7 +71,7 @@ public:
     // Kind of a 16-byte header by its tag, ignoring case: TBF 1, TPF 5, TAF 2, TFF 3, else -1.
     static int FileKind(const uint8_t* header);
 
-private:
+  private:
     FileHandle openResolved(const char* name, const char* mode);
     void trace(const char* format, ...) __attribute__((format(printf, 2, 3)));
 

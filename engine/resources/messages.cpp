@@ -29,10 +29,12 @@ constexpr const char* kGermanTexts[] = {
     "Nicht genug Speicher um Block zu reservieren",
     "Ung\xFCltiger Zeiger oder Pufferinhalt ung\xFCltig",
     "Zugriff durch Betriebssystem verhindert",
-    "Datei konnte nicht ge\xF6""ffnet werden",
+    "Datei konnte nicht ge\xF6"
+    "ffnet werden",
     "Fehler beim Lesen der Datei",
     "Fehler beim Schreiben der Datei",
-    "Fehler beim Schlie\xE1""en der Datei",
+    "Fehler beim Schlie\xE1"
+    "en der Datei",
     "Kein bekanntes Dateiformat",
     "Noch nicht unterst\xFCtztes PCX-Format",
     "Fehler beim Lesen der Farbpalette",
@@ -85,21 +87,39 @@ void StartMessages() {
     boxOwner = nullptr;
 }
 
-int16_t GetErrorCode() { return errorCode.load(); }
-void SetErrorCode(int16_t code) { errorCode = code; }
-void SetContextMessage(const char* text) { contextMessage = text; }
-const char* GetContextMessage() { return contextMessage.load(); }
-void SetMessageLanguage(int16_t language) { messageLanguage = language; }
-int16_t GetMessageLanguage() { return messageLanguage; }
-void SetBoxOwner(void* window) { boxOwner = window; }
-void* GetBoxOwner() { return boxOwner; }
+int16_t GetErrorCode() {
+    return errorCode.load();
+}
+void SetErrorCode(int16_t code) {
+    errorCode = code;
+}
+void SetContextMessage(const char* text) {
+    contextMessage = text;
+}
+const char* GetContextMessage() {
+    return contextMessage.load();
+}
+void SetMessageLanguage(int16_t language) {
+    messageLanguage = language;
+}
+int16_t GetMessageLanguage() {
+    return messageLanguage;
+}
+void SetBoxOwner(void* window) {
+    boxOwner = window;
+}
+void* GetBoxOwner() {
+    return boxOwner;
+}
 
 const char* ErrorTextFor(int code, int language) {
     if (code < 0 || code > kLastCode) code = kUnusedCode;
     return language == kMessageEnglish ? kEnglishTexts[code] : kGermanTexts[code];
 }
 
-const char* ErrorText() { return ErrorTextFor(GetErrorCode(), messageLanguage); }
+const char* ErrorText() {
+    return ErrorTextFor(GetErrorCode(), messageLanguage);
+}
 
 void BuildErrorMessage(char* out, unsigned outSize) {
     if (!out || outSize == 0) return;
@@ -155,7 +175,9 @@ void SetLogDirectory(const char* directory) {
     if (directory) std::strncpy(logDirectory, directory, sizeof logDirectory - 1);
 }
 
-const char* GetLogDirectory() { return logDirectory; }
+const char* GetLogDirectory() {
+    return logDirectory;
+}
 
 void AppendToLog(const char* logName, const char* format, ...) {
     if (!logName || !format) return;

@@ -57,4 +57,5 @@ const char* GetLogDirectory();
 
 // Appends one formatted text to a log file (created when missing); the text is on disk when
 // the call returns. No line break is added.
-void AppendToLog(const char* logName, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void AppendToLog(const char* logName, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));

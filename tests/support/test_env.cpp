@@ -43,7 +43,8 @@ void EngineTest::writeFile(const std::string& path, const std::vector<uint8_t>& 
     const std::filesystem::path p(path);
     if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path());
     std::ofstream out(p, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 void EngineTest::writeFile(const std::string& path, const std::string& text) {
@@ -55,7 +56,9 @@ std::vector<uint8_t> EngineTest::readFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-bool EngineTest::fileExists(const std::string& path) { return std::filesystem::exists(path); }
+bool EngineTest::fileExists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
 std::vector<std::string> EngineTest::boxTexts() const {
     std::vector<std::string> texts;
@@ -67,9 +70,15 @@ Bytes& Bytes::u8(unsigned v) {
     data.push_back(static_cast<uint8_t>(v));
     return *this;
 }
-Bytes& Bytes::u16(unsigned v) { return u8(v & 0xFF).u8((v >> 8) & 0xFF); }
-Bytes& Bytes::s16(int v) { return u16(static_cast<unsigned>(static_cast<uint16_t>(v))); }
-Bytes& Bytes::u32(uint32_t v) { return u16(v & 0xFFFF).u16(v >> 16); }
+Bytes& Bytes::u16(unsigned v) {
+    return u8(v & 0xFF).u8((v >> 8) & 0xFF);
+}
+Bytes& Bytes::s16(int v) {
+    return u16(static_cast<unsigned>(static_cast<uint16_t>(v)));
+}
+Bytes& Bytes::u32(uint32_t v) {
+    return u16(v & 0xFFFF).u16(v >> 16);
+}
 Bytes& Bytes::text(const std::string& s) {
     data.insert(data.end(), s.begin(), s.end());
     return *this;

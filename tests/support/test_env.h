@@ -13,7 +13,7 @@
 #include "engine/platform/message_box.h"
 
 class EngineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
