@@ -37,24 +37,58 @@ struct TbfHeader {
 };
 static_assert(sizeof(TbfHeader) == kTbfHeaderBytes);
 
+// The header fields from 16 little-endian bytes.
+TbfHeader ParseTbfHeader(const uint8_t* raw);
+// Depth a stored depth is read as: 8 (for 8 and 19), 16, or 0 for anything else.
+int TbfDepth(uint16_t storedDepth);
+// Mode a stored compression field is read as (unknown values read as raw).
+int TbfCompressionMode(uint16_t storedMode);
+// Whether width × height pixels fit in the pixel data size and that size (plus the width and
+// height in front) fits in destinationSize; false for an unknown depth.
+bool TbfSizesFit(const TbfHeader& header, uint32_t destinationSize);
+
 // Reads a TBF/TPF picture at the handle's position (a file start or a pool entry) into
 // destination (destinationSize bytes). The palette (768 bytes) is filled for 8-bit pictures
-// when given. Returns the depth (8 or 16), 0 on error (error code set).
+// when given (skipped otherwise). Returns the depth (8 or 16), 0 on error (error code set):
+// 4 null argument, 9 short read or short data, 15 unknown tag or depth, or sizes that do not
+// fit the pixel data or the destination. A header with another engine tag (TAF, TFF) gives its
+// width and height only. The file position afterwards is not at the end of the picture.
 int ReadImageAtPosition(FileHandle handle, uint8_t* destination, uint32_t destinationSize,
                         uint8_t* palette);
 
 // Opens name (extension forced to TBF) and reads it as above.
-int ReadTbfFile(const char* name, uint8_t* destination, uint32_t destinationSize,
-                uint8_t* palette);
+int ReadTbfFile(const char* name, uint8_t* destination, uint32_t destinationSize, uint8_t* palette);
 
 // Decodes size bytes of pixel data with a compression mode from the handle's position into
-// destination. Returns true when exactly size bytes were produced (error 9 otherwise).
+// destination, which must hold size bytes; nothing is written past them (data that would go
+// further are cut, and reported in an INFO box when the file manager's boxes are on).
+// Returns true when exactly size bytes were produced (error 9 otherwise). Compressed data are
+// read in whole blocks, so the file position afterwards may lie beyond their end.
 bool DecodePixels(FileHandle handle, int mode, uint32_t size, uint8_t* destination);
 
-// Opens name (extension forced to PCX) and decodes it; returns 8 × planes (error set on failure).
+// Opens name (extension forced to PCX) and decodes it: bytes per line as the width, the height,
+// then planes × bytes-per-line bytes per row. Returns 8 × planes, 0 on failure (error 4, 8,
+// 9 data end early, 13 not ZSoft version 5, 15 sizes that do not fit the destination).
 int ReadPcxFile(const char* name, uint8_t* destination, uint32_t destinationSize);
 // Reads the 256-entry palette at the end of an 8-bit PCX file; true on success.
 bool ReadPcxPalette(const char* name, uint8_t* palette);
 
-// Size of the memory block a file needs when loaded (see LoadSizeKind); 0 on error.
+// The fields of a PCX header the readers use.
+struct PcxLayout {
+    uint8_t encoding;
+    uint8_t planes;
+    uint16_t bytesPerLine;
+    uint32_t visibleWidth;  // xmax - xmin + 1
+    uint32_t height;        // ymax - ymin + 1
+    uint32_t pixelBytes;    // height × planes × bytes per line
+};
+enum class PcxCheck { kOk, kNotVersion5, kBadSizes };
+constexpr uint32_t kPcxHeaderBytes = 128;
+// Reads the 128-byte header of a fileLength-byte file; kBadSizes when the picture is empty,
+// too large for the image form, or larger than the file's data could expand to.
+PcxCheck ParsePcxHeader(const uint8_t* header, uint64_t fileLength, PcxLayout& layout);
+
+// Size of the memory block a file needs when loaded (see LoadSizeKind); 0 on error (8 open,
+// 9 short header or file, 15 wrong tag or sizes the file cannot hold). A name without '.' gets
+// the kind's extension (PCX, TBF, TAF, TFF, VOC, MOD; raw files none).
 uint32_t LoadedSize(const char* name, int kind);

@@ -1,0 +1,16 @@
+#pragma once
+// 24-bit Windows bitmaps for exported photos, screenshots and the pool tool.
+
+#include <cstdint>
+#include <vector>
+
+// A complete bottom-up 24-bit BMP file of width × height RGB565 pixels (rows top first). Each
+// channel keeps its bits at the top of the byte: blue = (c & 0x1F) << 3,
+// green = (c & 0x07E0) >> 3, red = (c >> 8) & 0xF8. Rows are padded to 4 bytes.
+std::vector<uint8_t> EncodeBmp24(const uint16_t* rgb565, int width, int height);
+
+// Reads an uncompressed 24-bit BMP (bottom-up or top-down) into RGB565 pixels, rows top first,
+// dropping the low bits of each channel. False, with the outputs untouched, for anything else
+// or a file that does not hold what its header says.
+bool DecodeBmp24(const std::vector<uint8_t>& file, int& width, int& height,
+                 std::vector<uint16_t>& rgb565);
