@@ -1,0 +1,77 @@
+#include "engine/resources/font_writer.h"
+
+#include <algorithm>
+
+#include "engine/resources/animation_writer.h"
+#include "engine/resources/font_format.h"
+#include "engine/resources/image_formats.h"
+
+namespace {
+
+void put16(std::vector<uint8_t>& out, uint32_t v) {
+    out.push_back(static_cast<uint8_t>(v));
+    out.push_back(static_cast<uint8_t>(v >> 8));
+}
+
+void put32(std::vector<uint8_t>& out, uint32_t v) {
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+}
+
+void putFontHeader(std::vector<uint8_t>& out, uint32_t glyphBytes, uint32_t count, uint16_t first,
+                   uint16_t last, uint16_t width, uint16_t height, uint16_t kind) {
+    out.insert(out.end(), {'T', 'F', 'F', 0});
+    put32(out, glyphBytes);
+    put16(out, count);
+    put16(out, first);
+    put16(out, last);
+    put16(out, width);
+    put16(out, height);
+    put16(out, kind);
+}
+
+}  // namespace
+
+std::vector<uint8_t> EncodeTff(uint16_t first, uint16_t last, uint16_t width, uint16_t height,
+                               const std::vector<uint8_t>& glyphs) {
+    const uint32_t count = last >= first ? uint32_t{last} - first + 1u : 0u;
+    const uint32_t glyphBytes = count * height * (width / 8u);
+    std::vector<uint8_t> out;
+    putFontHeader(out, glyphBytes, count, first, last, width, height, 0);
+    const std::size_t copied = std::min<std::size_t>(glyphs.size(), glyphBytes);
+    out.insert(out.end(), glyphs.begin(), glyphs.begin() + static_cast<std::ptrdiff_t>(copied));
+    out.resize(kFontHeaderBytes + glyphBytes, 0);
+    return out;
+}
+
+std::vector<uint8_t> EncodePictureFont(uint16_t first, uint16_t depth,
+                                       const std::vector<PictureGlyph>& glyphs, int mode,
+                                       const std::vector<uint8_t>& palette) {
+    const uint32_t count = static_cast<uint32_t>(glyphs.size());
+    uint32_t glyphBytes = 0;
+    uint16_t width = 0, height = 0;
+    std::vector<EncodedFrame> frames;
+    for (const PictureGlyph& glyph : glyphs) {
+        glyphBytes += static_cast<uint32_t>(glyph.pixels.size());
+        width = std::max(width, glyph.width);
+        height = std::max(height, glyph.height);
+        EncodedFrame frame{static_cast<uint16_t>(mode), glyph.width, glyph.height, glyph.pixels};
+        if (mode == 1) frame.data = EncodeByteRuns(glyph.pixels.data(), glyph.pixels.size());
+        frames.push_back(std::move(frame));
+    }
+
+    std::vector<uint8_t> out;
+    const uint16_t last = static_cast<uint16_t>(first + (count ? count - 1 : 0));
+    putFontHeader(out, glyphBytes, count, first, last, width, height, 1);
+    out.insert(out.end(), {'T', 'A', 'F', 0});
+    put16(out, depth);
+    put16(out, count);
+    put32(out, glyphBytes);
+    std::vector<uint8_t> colours = palette;
+    colours.resize(kPaletteBytes, 0);
+    out.insert(out.end(), colours.begin(), colours.end());
+    put32(out, kFontHeaderBytes + kPictureFontHeaderBytes);
+    put16(out, 0);
+    AppendFrameChain(out, 0, frames);
+    return out;
+}
