@@ -9,8 +9,8 @@
 namespace platform {
 
 enum class BoxIcon { Error, Exclamation, Information, Question };
-enum class BoxButtons { Ok, YesNo };
-enum class BoxAnswer { Ok, Yes, No };
+enum class BoxButtons { Ok, YesNo, OkCancel };
+enum class BoxAnswer { Ok, Yes, No, Cancel };
 
 struct MessageBoxRequest {
     std::string caption;  // bytes as the engine has them (single-byte code pages)

@@ -1,0 +1,75 @@
+#pragma once
+// The display seam: one window, a 16-bit page shown on it, the modes the screen offers, and
+// the window's input as window-message-like events. The SDL2 face shows a real window; the
+// headless face keeps everything in memory and takes its events from the caller.
+
+#include <cstdint>
+
+namespace platform {
+
+struct DisplayMode {
+    uint16_t width = 0;
+    uint16_t height = 0;
+    uint16_t bits = 0;
+};
+
+// One window message as the pump hands it on.
+struct WindowEvent {
+    uint32_t message = 0;
+    uintptr_t wParam = 0;
+    intptr_t lParam = 0;
+};
+
+// How the 16-bit pixels handed to present() are laid out.
+enum class PixelLayout { Rgb565, Rgb555 };
+
+// Failure codes use the original platform's numbering, so that the display layer's error
+// table speaks about them; 0 is success.
+constexpr int32_t kDisplayOk = 0;
+constexpr int32_t kDisplayNotSupported = static_cast<int32_t>(0x80004001u);
+constexpr int32_t kDisplayGenericError = static_cast<int32_t>(0x80004005u);
+constexpr int32_t kDisplayOutOfMemory = static_cast<int32_t>(0x8007000Eu);
+constexpr int32_t kDisplayInvalidParameter = static_cast<int32_t>(0x80070057u);
+
+class DisplayBackend {
+  public:
+    virtual ~DisplayBackend() = default;
+
+    // The window; false when none can be opened (no display, say).
+    virtual bool createWindow(const char* title, int width, int height) = 0;
+    virtual void destroyWindow() = 0;
+    virtual bool hasWindow() const = 0;
+
+    // The device that presents pages, and the page size it presents (mode width × height at
+    // 15 or 16 bits). Each returns 0 or a failure code.
+    virtual int32_t openDevice() = 0;
+    virtual int32_t setMode(int width, int height, int bits) = 0;
+    virtual void closeDevice() = 0;
+
+    // Shows a finished page of the mode's size; pitch in pixels. False when it did not reach
+    // the screen (no window or device).
+    virtual bool present(const uint16_t* pixels, int width, int height, int pitch,
+                         PixelLayout layout) = 0;
+    virtual void toggleFullscreen() = 0;
+
+    // Up to max modes into out; the number stored, or a negative failure code.
+    virtual int listModes(DisplayMode* out, int max) = 0;
+    // 15 when the screen wants 5-5-5 pixels, else 16.
+    virtual int pixelFormat() = 0;
+    // The system's last error value, for the texts of unknown failure codes.
+    virtual uint32_t lastSystemError() const = 0;
+
+    // Next pending event; false when there is none.
+    virtual bool pollEvent(WindowEvent* out) = 0;
+    // The state of a key or mouse button right now (virtual-key code), not at message time.
+    virtual bool asyncKeyDown(int virtualKey) = 0;
+    virtual bool capsLockOn() = 0;
+    // True when the system reports the mouse buttons as swapped.
+    virtual bool buttonsSwapped() = 0;
+
+    virtual void showSystemPointer(bool show) = 0;
+    // Moves the system pointer to a page position.
+    virtual void warpPointer(int x, int y) = 0;
+};
+
+}  // namespace platform

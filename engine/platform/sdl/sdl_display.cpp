@@ -1,0 +1,365 @@
+#include "engine/platform/sdl/sdl_display.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/platform/sdl/sdl_keys.h"
+#include "engine/platform/window_messages.h"
+
+namespace platform {
+
+namespace {
+
+uintptr_t ButtonFlags(uint32_t sdlButtons) {
+    uintptr_t flags = 0;
+    if (sdlButtons & SDL_BUTTON_LMASK) flags |= kMkLButton;
+    if (sdlButtons & SDL_BUTTON_RMASK) flags |= kMkRButton;
+    if (sdlButtons & SDL_BUTTON_MMASK) flags |= kMkMButton;
+    const SDL_Keymod mods = SDL_GetModState();
+    if (mods & KMOD_SHIFT) flags |= kMkShift;
+    if (mods & KMOD_CTRL) flags |= kMkControl;
+    return flags;
+}
+
+bool ForcedFifteenBits() {
+    const char* forced = std::getenv("RAVEZ_PIXELFORMAT");
+    return forced && std::strcmp(forced, "15") == 0;
+}
+
+}  // namespace
+
+SdlDisplay::SdlDisplay(bool startWindowed) : windowed_(startWindowed) {}
+
+SdlDisplay::~SdlDisplay() {
+    destroyWindow();
+    if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool SdlDisplay::createWindow(const char* title, int width, int height) {
+    if (window_) return true;
+    if (!videoStarted_) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            lastError_ = SDL_GetError();
+            return false;
+        }
+        videoStarted_ = true;
+    }
+    Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
+    if (!windowed_) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    window_ = SDL_CreateWindow(title ? title : "", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               std::max(width, 1), std::max(height, 1), flags);
+    if (!window_) {
+        lastError_ = SDL_GetError();
+        return false;
+    }
+    pageWidth_ = width;
+    pageHeight_ = height;
+    if (windowed_) fitWindowToPage();
+    return true;
+}
+
+void SdlDisplay::destroyWindow() {
+    closeDevice();
+    if (window_) SDL_DestroyWindow(window_);
+    window_ = nullptr;
+}
+
+int32_t SdlDisplay::openDevice() {
+    if (!window_) return kDisplayGenericError;
+    if (renderer_) return kDisplayOk;
+    renderer_ =
+        SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_) {
+        lastError_ = SDL_GetError();
+        return kDisplayGenericError;
+    }
+    return kDisplayOk;
+}
+
+int32_t SdlDisplay::setMode(int width, int height, int bits) {
+    if (!renderer_) return kDisplayGenericError;
+    if (width <= 0 || height <= 0 || width > 8192 || height > 8192 || (bits != 15 && bits != 16)) {
+        return kDisplayInvalidParameter;
+    }
+    if (texture_) SDL_DestroyTexture(texture_);
+    texture_ = nullptr;
+    pageWidth_ = width;
+    pageHeight_ = height;
+    if (!ensureTexture(bits == 15 ? PixelLayout::Rgb555 : PixelLayout::Rgb565)) {
+        return kDisplayOutOfMemory;
+    }
+    if (windowed_) fitWindowToPage();
+    return kDisplayOk;
+}
+
+void SdlDisplay::closeDevice() {
+    if (texture_) SDL_DestroyTexture(texture_);
+    texture_ = nullptr;
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    renderer_ = nullptr;
+}
+
+bool SdlDisplay::ensureTexture(PixelLayout layout) {
+    if (texture_ && textureLayout_ == layout) return true;
+    if (texture_) SDL_DestroyTexture(texture_);
+    const Uint32 format =
+        layout == PixelLayout::Rgb555 ? SDL_PIXELFORMAT_RGB555 : SDL_PIXELFORMAT_RGB565;
+    texture_ =
+        SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, pageWidth_, pageHeight_);
+    if (!texture_) {
+        lastError_ = SDL_GetError();
+        return false;
+    }
+    textureLayout_ = layout;
+    return true;
+}
+
+ScreenRect SdlDisplay::placement() {
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) return {};
+    return FitPage(pageWidth_, pageHeight_, outputWidth, outputHeight);
+}
+
+bool SdlDisplay::present(const uint16_t* pixels, int width, int height, int pitch,
+                         PixelLayout layout) {
+    if (!window_ || !renderer_ || !pixels) return false;
+    if (width != pageWidth_ || height != pageHeight_) {
+        if (texture_) SDL_DestroyTexture(texture_);
+        texture_ = nullptr;
+        pageWidth_ = width;
+        pageHeight_ = height;
+    }
+    if (!ensureTexture(layout)) return false;
+    if (SDL_UpdateTexture(texture_, nullptr, pixels, pitch * 2) != 0) return false;
+    drawFrame();
+    SDL_RenderPresent(renderer_);
+    return true;
+}
+
+void SdlDisplay::drawFrame() {
+    const ScreenRect rect = placement();
+    SDL_SetTextureScaleMode(texture_, IsWholeScale(rect, pageWidth_, pageHeight_)
+                                          ? SDL_ScaleModeNearest
+                                          : SDL_ScaleModeLinear);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    const SDL_Rect destination{rect.x, rect.y, rect.w, rect.h};
+    SDL_RenderCopy(renderer_, texture_, nullptr, &destination);
+}
+
+void SdlDisplay::toggleFullscreen() {
+    if (!window_) return;
+    windowed_ = !windowed_;
+    SDL_SetWindowFullscreen(window_, windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (windowed_) fitWindowToPage();
+}
+
+void SdlDisplay::fitWindowToPage() {
+    // The largest whole scale that leaves room on the desktop for the window's frame.
+    if (!window_ || pageWidth_ <= 0 || pageHeight_ <= 0) return;
+    SDL_Rect usable{0, 0, pageWidth_, pageHeight_};
+    SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &usable);
+    const int scale =
+        std::max(1, std::min(usable.w * 9 / 10 / pageWidth_, usable.h * 9 / 10 / pageHeight_));
+    SDL_SetWindowSize(window_, pageWidth_ * scale, pageHeight_ * scale);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+int SdlDisplay::listModes(DisplayMode* out, int max) {
+    if (!videoStarted_) return kDisplayGenericError;
+    const int total = SDL_GetNumDisplayModes(0);
+    if (total < 0) {
+        lastError_ = SDL_GetError();
+        return kDisplayGenericError;
+    }
+    int count = 0;
+    for (int i = 0; i < total && count < max; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+        out[count].width = static_cast<uint16_t>(mode.w);
+        out[count].height = static_cast<uint16_t>(mode.h);
+        out[count].bits = static_cast<uint16_t>(SDL_BITSPERPIXEL(mode.format));
+        ++count;
+    }
+    return count;
+}
+
+int SdlDisplay::pixelFormat() {
+    if (ForcedFifteenBits()) return 15;
+    SDL_DisplayMode mode;
+    if (videoStarted_ && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+        if (mode.format == SDL_PIXELFORMAT_RGB555 || SDL_BITSPERPIXEL(mode.format) == 15) return 15;
+    }
+    return 16;
+}
+
+uint32_t SdlDisplay::lastSystemError() const {
+    return static_cast<uint32_t>(errno);
+}
+
+void SdlDisplay::pagePosition(int windowX, int windowY, int* x, int* y) {
+    // Events come in window points; the renderer may have more pixels than points (high DPI).
+    int windowWidth = 1;
+    int windowHeight = 1;
+    int outputWidth = 1;
+    int outputHeight = 1;
+    SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
+    if (!renderer_ || SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
+        outputWidth = windowWidth;
+        outputHeight = windowHeight;
+    }
+    const int sx = windowWidth > 0 ? windowX * outputWidth / windowWidth : windowX;
+    const int sy = windowHeight > 0 ? windowY * outputHeight / windowHeight : windowY;
+    ScreenToPage(FitPage(pageWidth_, pageHeight_, outputWidth, outputHeight), pageWidth_,
+                 pageHeight_, sx, sy, x, y);
+}
+
+bool SdlDisplay::translate(const SDL_Event& event, WindowEvent* out) {
+    int x = 0;
+    int y = 0;
+    switch (event.type) {
+        case SDL_MOUSEMOTION:
+            pagePosition(event.motion.x, event.motion.y, &x, &y);
+            *out = {kWmMouseMove, ButtonFlags(event.motion.state), MakePointParam(x, y)};
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+            pagePosition(event.button.x, event.button.y, &x, &y);
+            uint32_t message = 0;
+            if (event.button.button == SDL_BUTTON_LEFT) {
+                // A second press in quick succession is the double-click message, as a
+                // window with the double-click class style gets it.
+                message = !down
+                              ? kWmLButtonUp
+                              : (event.button.clicks % 2 == 0 ? kWmLButtonDblClk : kWmLButtonDown);
+            } else if (event.button.button == SDL_BUTTON_RIGHT) {
+                message = down ? kWmRButtonDown : kWmRButtonUp;
+            } else if (event.button.button == SDL_BUTTON_MIDDLE) {
+                message = down ? kWmMButtonDown : kWmMButtonUp;
+            } else {
+                return false;
+            }
+            *out = {message, ButtonFlags(SDL_GetMouseState(nullptr, nullptr)),
+                    MakePointParam(x, y)};
+            return true;
+        }
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            const SDL_Keycode key = event.key.keysym.sym;
+            if (event.type == SDL_KEYDOWN && (key == SDLK_RETURN || key == SDLK_KP_ENTER) &&
+                (event.key.keysym.mod & KMOD_ALT)) {
+                if (!event.key.repeat) toggleFullscreen();
+                return false;
+            }
+            const int virtualKey = VirtualKeyFromSdl(key);
+            if (virtualKey == 0) return false;
+            *out = {event.type == SDL_KEYDOWN ? kWmKeyDown : kWmKeyUp,
+                    static_cast<uintptr_t>(virtualKey), 1};
+            return true;
+        }
+        case SDL_QUIT:
+            *out = {kWmClose, 0, 0};
+            return true;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                *out = {kWmActivateApp, 1, 0};
+                return true;
+            }
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                *out = {kWmActivateApp, 0, 0};
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool SdlDisplay::pollEvent(WindowEvent* out) {
+    if (!videoStarted_) return false;
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (translate(event, out)) return true;
+    }
+    return false;
+}
+
+bool SdlDisplay::asyncKeyDown(int virtualKey) {
+    if (!videoStarted_) return false;
+    const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
+    switch (virtualKey) {
+        case kVkLButton:
+            return buttons & SDL_BUTTON_LMASK;
+        case kVkRButton:
+            return buttons & SDL_BUTTON_RMASK;
+        case kVkMButton:
+            return buttons & SDL_BUTTON_MMASK;
+        case kVkShift:
+            return SDL_GetModState() & KMOD_SHIFT;
+        case kVkControl:
+            return SDL_GetModState() & KMOD_CTRL;
+        case kVkMenu:
+            return SDL_GetModState() & KMOD_ALT;
+        default:
+            break;
+    }
+    const SDL_Keycode key = SdlKeyFromVirtual(virtualKey);
+    if (key == SDLK_UNKNOWN) return false;
+    int count = 0;
+    const Uint8* state = SDL_GetKeyboardState(&count);
+    const SDL_Scancode code = SDL_GetScancodeFromKey(key);
+    return code > 0 && code < count && state[code];
+}
+
+bool SdlDisplay::capsLockOn() {
+    return videoStarted_ && (SDL_GetModState() & KMOD_CAPS);
+}
+
+void SdlDisplay::showSystemPointer(bool show) {
+    if (videoStarted_) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlDisplay::warpPointer(int x, int y) {
+    if (!window_) return;
+    int windowWidth = 1;
+    int windowHeight = 1;
+    int outputWidth = 1;
+    int outputHeight = 1;
+    SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
+    if (!renderer_ || SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
+        outputWidth = windowWidth;
+        outputHeight = windowHeight;
+    }
+    int sx = 0;
+    int sy = 0;
+    PageToScreen(FitPage(pageWidth_, pageHeight_, outputWidth, outputHeight), pageWidth_,
+                 pageHeight_, x, y, &sx, &sy);
+    SDL_WarpMouseInWindow(window_, outputWidth > 0 ? sx * windowWidth / outputWidth : sx,
+                          outputHeight > 0 ? sy * windowHeight / outputHeight : sy);
+}
+
+bool SdlDisplay::readShownPixels(std::basic_string<uint16_t>* pixels, int* width, int* height) {
+    if (!renderer_ || !texture_) return false;
+    // The presented buffer is gone after a present; draw the frame again and read that.
+    drawFrame();
+    int outputWidth = 0;
+    int outputHeight = 0;
+    if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) return false;
+    pixels->assign(static_cast<std::size_t>(outputWidth) * static_cast<std::size_t>(outputHeight),
+                   0);
+    if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_RGB565, pixels->data(),
+                             outputWidth * 2) != 0) {
+        lastError_ = SDL_GetError();
+        return false;
+    }
+    *width = outputWidth;
+    *height = outputHeight;
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,72 @@
+#pragma once
+// The display seam on SDL2: one window (full screen on the desktop's resolution unless asked
+// for a window; Alt+Enter toggles), a renderer paced by vsync where the display offers it, and
+// the page shown with its aspect kept. Mouse positions come back in page pixels.
+
+#include <SDL.h>
+
+#include <string>
+
+#include "engine/platform/display_backend.h"
+#include "engine/platform/letterbox.h"
+
+namespace platform {
+
+class SdlDisplay final : public DisplayBackend {
+  public:
+    explicit SdlDisplay(bool startWindowed = false);
+    ~SdlDisplay() override;
+    SdlDisplay(const SdlDisplay&) = delete;
+    SdlDisplay& operator=(const SdlDisplay&) = delete;
+
+    bool createWindow(const char* title, int width, int height) override;
+    void destroyWindow() override;
+    bool hasWindow() const override { return window_ != nullptr; }
+
+    int32_t openDevice() override;
+    int32_t setMode(int width, int height, int bits) override;
+    void closeDevice() override;
+
+    bool present(const uint16_t* pixels, int width, int height, int pitch,
+                 PixelLayout layout) override;
+    void toggleFullscreen() override;
+
+    int listModes(DisplayMode* out, int max) override;
+    int pixelFormat() override;
+    uint32_t lastSystemError() const override;
+
+    bool pollEvent(WindowEvent* out) override;
+    bool asyncKeyDown(int virtualKey) override;
+    bool capsLockOn() override;
+    bool buttonsSwapped() override { return false; }  // SDL reports logical buttons already
+
+    void showSystemPointer(bool show) override;
+    void warpPointer(int x, int y) override;
+
+    SDL_Window* window() const { return window_; }
+    // The last SDL error text, for the start-up messages of tools.
+    const std::string& lastError() const { return lastError_; }
+    // Copies what the window shows (the last presented page, letterboxed) into an RGB565 buffer of
+    // the output size; false when the renderer cannot read back.
+    bool readShownPixels(std::basic_string<uint16_t>* pixels, int* width, int* height);
+
+  private:
+    bool translate(const SDL_Event& event, WindowEvent* out);
+    void pagePosition(int windowX, int windowY, int* x, int* y);
+    ScreenRect placement();
+    bool ensureTexture(PixelLayout layout);
+    void drawFrame();
+    void fitWindowToPage();
+
+    bool windowed_;
+    bool videoStarted_ = false;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    PixelLayout textureLayout_ = PixelLayout::Rgb565;
+    int pageWidth_ = 0;
+    int pageHeight_ = 0;
+    std::string lastError_;
+};
+
+}  // namespace platform
