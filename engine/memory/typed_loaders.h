@@ -10,6 +10,8 @@
 //            unspecified.
 // PCX files are read by name only: pcx_adr refuses a handle with error 4.
 //
+// pcx_adr, image_adr, void_adr and taf_adr stop when the error code is set after their size
+// query, an error still pending from earlier work included: clear it before loading.
 // Errors go to the shared error code: 4 bad argument, 5 no memory, 8 open, 9 short read,
 // 15 not the expected format. A failed load leaves every out pointer null and every block it
 // took given back.
