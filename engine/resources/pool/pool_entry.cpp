@@ -1,5 +1,6 @@
 #include "engine/resources/pool/pool_entry.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "engine/resources/messages.h"
@@ -27,15 +28,13 @@ bool LocatePoolEntry(FileHandle handle, int n, PoolEntry* entry) {
         return fail(handle, entry, n);
     }
     const PoolHeader header = ParsePoolHeader(bytes);
-    const long fileLength = Files().Length(handle);
-    // Offsets are 32-bit and seeks take 32-bit distances.
-    if (fileLength < long{kPoolHeaderBytes} || fileLength > INT32_MAX)
-        return fail(handle, entry, n);
     if (!header.magic) {
         // Plain files carry their own 8-byte header; their readers go on from here.
+        const long fileLength = Files().Length(handle);
         entry->selected = n;
         entry->dataOffset = kPoolHeaderBytes;
-        entry->dataLength = static_cast<uint32_t>(fileLength - kPoolHeaderBytes);
+        entry->dataLength = static_cast<uint32_t>(std::max(fileLength, long{kPoolHeaderBytes}) -
+                                                  long{kPoolHeaderBytes});
         return true;
     }
 
@@ -43,12 +42,15 @@ bool LocatePoolEntry(FileHandle handle, int n, PoolEntry* entry) {
     const int selected = n >= chunks ? chunks - 1 : n;
     if (selected < 0) return fail(handle, entry, selected);
 
-    // The index sits at the very end; everything before it belongs to the chunks.
-    const long indexStart = fileLength - long{kIndexEntryBytes} * chunks;
-    if (indexStart < long{kFirstChunkData}) return fail(handle, entry, n);
+    // The index sits at the very end; everything before it belongs to the chunks. Where the
+    // seek from the end lands also tells the file's length, without asking for it separately.
+    const int32_t fromEnd = static_cast<int32_t>(kIndexEntryBytes) * (chunks - selected);
     uint8_t offsetBytes[kIndexEntryBytes];
-    if (Files().Seek(handle, static_cast<int32_t>(indexStart + long{kIndexEntryBytes} * selected),
-                     0) != 0 ||
+    if (Files().Seek(handle, -fromEnd, 2) != 0) return fail(handle, entry, n);
+    const long indexEntry = Files().Tell(handle);
+    const long indexStart = indexEntry - long{kIndexEntryBytes} * selected;
+    // Offsets are 32-bit and seeks take 32-bit distances.
+    if (indexStart < long{kFirstChunkData} || indexEntry + fromEnd > INT32_MAX ||
         !readExactly(handle, offsetBytes, kIndexEntryBytes)) {
         return fail(handle, entry, n);
     }
