@@ -71,7 +71,7 @@ TEST_F(PoolReaderTest, OpenSoundPool) {
     EXPECT_EQ(GetErrorCode(), kErrOpen);
     EXPECT_EQ(SoundPool(1), nullptr);
 
-    // A wrong kind keeps its handle, like the design of the sound pool wants it.
+    // A wrong kind keeps its handle (it is closed with the others at the end).
     EXPECT_EQ(OpenSoundPool(1, "pics.tgp"), 0);
     EXPECT_EQ(context(), "NO TAP-FILE !");
     EXPECT_NE(SoundPool(1), nullptr);
