@@ -236,13 +236,15 @@ void ConvertPageTo555(const PageView& source, const PageView& destination) {
 void PresentPage() {
     PageTable* table = Table();
     if (!table || !svga.display->HasSurfaces()) return;
+    // The back-buffer touch reads the draw page, so it comes before the switch to the other
+    // page: afterwards it would put two pixels of an older frame on the screen.
+    if (!table->windowed) TouchBackBuffer();
     if (table->bufferingMode == kBufferingQuad) {
         PageToScreen(*table, rowops::Copy);
         table->drawPageIndex = table->drawPageIndex == 2 ? 3 : 2;
         SetPageAdr();
     }
     if (!table->windowed) {
-        TouchBackBuffer();
         Flip(*table, platform::PixelLayout::Rgb565);
     } else {
         ShowSlot(*table, 0, platform::PixelLayout::Rgb565);
