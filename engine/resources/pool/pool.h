@@ -29,6 +29,11 @@ int PicturePoolChunks(int slot);
 int OpenSoundPool(int index, const char* name);
 FileHandle SoundPool(int index);
 
+// The game's two long-lived pools: "tgp\location.tgp" in slot 0 and "tap\sound.tap" as the
+// first sound-pool handle.
+inline FileHandle locationPool() { return PicturePool(kLocationPoolSlot); }
+inline FileHandle soundPool() { return SoundPool(0); }
+
 // Closes every pool handle (program end).
 void ClosePools();
 
