@@ -31,8 +31,12 @@ FileHandle SoundPool(int index);
 
 // The game's two long-lived pools: "tgp\location.tgp" in slot 0 and "tap\sound.tap" as the
 // first sound-pool handle.
-inline FileHandle locationPool() { return PicturePool(kLocationPoolSlot); }
-inline FileHandle soundPool() { return SoundPool(0); }
+inline FileHandle locationPool() {
+    return PicturePool(kLocationPoolSlot);
+}
+inline FileHandle soundPool() {
+    return SoundPool(0);
+}
 
 // Closes every pool handle (program end).
 void ClosePools();
