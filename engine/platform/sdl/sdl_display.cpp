@@ -47,9 +47,20 @@ bool SdlDisplay::createWindow(const char* title, int width, int height) {
         videoStarted_ = true;
     }
     Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
-    if (!windowed_) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    int windowWidth = std::max(width, 1);
+    int windowHeight = std::max(height, 1);
+    if (!windowed_) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        // Made at the desktop's size from the start, so that the window covers the screen even
+        // where no window manager carries out the full-screen request.
+        SDL_DisplayMode desktop;
+        if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
+            windowWidth = desktop.w;
+            windowHeight = desktop.h;
+        }
+    }
     window_ = SDL_CreateWindow(title ? title : "", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               std::max(width, 1), std::max(height, 1), flags);
+                               windowWidth, windowHeight, flags);
     if (!window_) {
         lastError_ = SDL_GetError();
         return false;
@@ -93,6 +104,12 @@ int32_t SdlDisplay::setMode(int width, int height, int bits) {
     }
     if (windowed_) fitWindowToPage();
     return kDisplayOk;
+}
+
+const char* SdlDisplay::rendererName() const {
+    SDL_RendererInfo info;
+    if (!renderer_ || SDL_GetRendererInfo(renderer_, &info) != 0) return "";
+    return info.name;
 }
 
 void SdlDisplay::closeDevice() {
@@ -141,6 +158,9 @@ bool SdlDisplay::present(const uint16_t* pixels, int width, int height, int pitc
 }
 
 void SdlDisplay::drawFrame() {
+    // The whole output every frame: some renderers keep the viewport of the window's first
+    // size after it has gone full screen.
+    SDL_RenderSetViewport(renderer_, nullptr);
     const ScreenRect rect = placement();
     SDL_SetTextureScaleMode(texture_, IsWholeScale(rect, pageWidth_, pageHeight_)
                                           ? SDL_ScaleModeNearest

@@ -44,6 +44,8 @@ class SdlDisplay final : public DisplayBackend {
     void warpPointer(int x, int y) override;
 
     SDL_Window* window() const { return window_; }
+    // The name of the SDL renderer in use ("" before the device is open).
+    const char* rendererName() const;
     // The last SDL error text, for the start-up messages of tools.
     const std::string& lastError() const { return lastError_; }
     // Copies what the window shows (the last presented page, letterboxed) into an RGB565 buffer of
