@@ -195,6 +195,9 @@ TEST_F(FileManagerTest, ForcedExtensionsReplaceEverythingAfterTheFirstDot) {
     char bare[64] = "pics/title";
     ForceExtension(bare, sizeof bare, "TBF");
     EXPECT_STREQ(bare, "pics\\title.TBF");
+    char up[64] = "../pics/title";
+    ForceExtension(up, sizeof up, "TBF");
+    EXPECT_STREQ(up, "../pics/title.TBF");
 }
 
 TEST_F(FileManagerTest, BackupNamesPutAnAtSignThird) {
@@ -208,6 +211,10 @@ TEST_F(FileManagerTest, BackupNamesPutAnAtSignThird) {
     ASSERT_TRUE(FileManager::BackupName("sound.taps", out, sizeof out));
     EXPECT_STREQ(out, "sound.ta@");
     EXPECT_FALSE(FileManager::BackupName("noext", out, sizeof out));
+    // A dot in a folder name is no extension.
+    ASSERT_TRUE(FileManager::BackupName("..\\tgp\\pool.tgp", out, sizeof out));
+    EXPECT_STREQ(out, "..\\tgp\\pool.tg@");
+    EXPECT_FALSE(FileManager::BackupName("./noext", out, sizeof out));
 }
 
 TEST_F(FileManagerTest, BackUpFileReplacesAnOlderBackup) {
