@@ -5,6 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "engine/display/svgahi.h"
 #include "engine/display/svgahi_state.h"
 
@@ -42,7 +46,7 @@ constexpr std::array<RowMask, 256> MakeExpandTable() {
     }
     return table;
 }
-constexpr std::array<RowMask, 256> kExpand = MakeExpandTable();
+alignas(16) constexpr std::array<RowMask, 256> kExpand = MakeExpandTable();
 
 uint16_t ReadU16(const uint8_t* p) {
     return static_cast<uint16_t>(p[0] | (p[1] << 8));
@@ -52,6 +56,16 @@ bool Covers(int code) {
     return font.glyphs && code >= font.first && code <= font.last;
 }
 
+// Glyphs are collected first and drawn a pixel row at a time across a whole line of text:
+// the page is then written in address order, and the per-glyph work shrinks to one table
+// lookup and one eight-pixel blend per glyph row. Within a row the glyphs are drawn in text
+// order, so overlapping cells end up exactly as if each glyph were drawn whole in turn.
+struct Placement {
+    int x;
+    int y;
+    const uint8_t* glyph;
+};
+
 class Printer {
   public:
     Printer(uint16_t foreground, uint16_t background)
@@ -59,19 +73,23 @@ class Printer {
           bg_(background),
           opaque_(background != kTransparentBackground),
           area_(CurrentDrawArea()) {}
+    ~Printer() { Flush(); }
+    Printer(const Printer&) = delete;
+    Printer& operator=(const Printer&) = delete;
 
     Cursor cursor;
 
     void DrawGlyph(int code) {
         if (!Covers(code) || area_.Empty()) return;
-        const uint8_t* glyph = font.glyphs + static_cast<std::ptrdiff_t>(code - font.first) *
-                                                 font.height * font.rowBytes;
-        for (int r = 0; r < font.height; ++r, glyph += font.rowBytes) {
-            const int y = cursor.y + r;
-            if (y < area_.top || y >= area_.bottom) continue;
-            uint16_t* row = svga.target.Row(y);
-            for (int k = 0; k < font.rowBytes; ++k) DrawByte(row, cursor.x + 8 * k, glyph[k]);
+        // Glyphs entirely outside the draw area need no place in the queue.
+        if (cursor.y >= area_.bottom || cursor.y + font.height <= area_.top ||
+            cursor.x >= area_.right || cursor.x + font.width <= area_.left) {
+            return;
         }
+        if (count_ == kQueue) Flush();
+        queue_[count_++] = {cursor.x, cursor.y,
+                            font.glyphs + static_cast<std::ptrdiff_t>(code - font.first) *
+                                              font.height * font.rowBytes};
     }
 
     void Advance() {
@@ -86,19 +104,86 @@ class Printer {
     }
 
   private:
+    static constexpr int kQueue = 512;
+
+    void Flush() {
+        int begin = 0;
+        while (begin < count_) {
+            int end = begin + 1;
+            while (end < count_ && queue_[end].y == queue_[begin].y) ++end;
+            DrawLine(begin, end);
+            begin = end;
+        }
+        count_ = 0;
+    }
+
+    void DrawLine(int begin, int end) {
+        const int y0 = queue_[begin].y;
+        const int first = std::max(0, area_.top - y0);
+        const int last = std::min(font.height, area_.bottom - y0);
+#if defined(__SSE2__)
+        // The usual case: 8-pixel cells all inside the clip columns, no per-pixel checks.
+        bool inside = font.rowBytes == 1;
+        for (int i = begin; i < end && inside; ++i) {
+            inside = queue_[i].x >= area_.left && queue_[i].x + 8 <= area_.right;
+        }
+        if (inside) {
+            if (opaque_) {
+                DrawCells<true>(begin, end, y0, first, last);
+            } else {
+                DrawCells<false>(begin, end, y0, first, last);
+            }
+            return;
+        }
+#endif
+        for (int r = first; r < last; ++r) {
+            uint16_t* row = svga.target.Row(y0 + r);
+            const int offset = r * font.rowBytes;
+            for (int i = begin; i < end; ++i) {
+                const Placement& p = queue_[i];
+                for (int k = 0; k < font.rowBytes; ++k) {
+                    DrawByte(row, p.x + 8 * k, p.glyph[offset + k]);
+                }
+            }
+        }
+    }
+
+#if defined(__SSE2__)
+    template <bool kOpaque>
+    void DrawCells(int begin, int end, int y0, int first, int last) {
+        const __m128i fg = _mm_set1_epi16(static_cast<short>(fg_));
+        const __m128i bg = _mm_set1_epi16(static_cast<short>(bg_));
+        for (int r = first; r < last; ++r) {
+            uint16_t* row = svga.target.Row(y0 + r);
+            for (int i = begin; i < end; ++i) {
+                const Placement& p = queue_[i];
+                auto* d = reinterpret_cast<__m128i*>(row + p.x);
+                const __m128i m =
+                    _mm_load_si128(reinterpret_cast<const __m128i*>(kExpand[p.glyph[r]].data()));
+                const __m128i other = kOpaque ? bg : _mm_loadu_si128(d);
+                _mm_storeu_si128(d, _mm_or_si128(_mm_and_si128(m, fg), _mm_andnot_si128(m, other)));
+            }
+        }
+    }
+#endif
+
     void DrawByte(uint16_t* row, int x, uint8_t bits) {
         const RowMask& mask = kExpand[bits];
         if (x >= area_.left && x + 8 <= area_.right) {
             uint16_t* d = row + x;
-            if (opaque_) {
-                for (int j = 0; j < 8; ++j) {
-                    d[j] = static_cast<uint16_t>((fg_ & mask[j]) | (bg_ & ~mask[j]));
-                }
-            } else {
-                for (int j = 0; j < 8; ++j) {
-                    d[j] = static_cast<uint16_t>((fg_ & mask[j]) | (d[j] & ~mask[j]));
-                }
+#if defined(__SSE2__)
+            const __m128i m = _mm_load_si128(reinterpret_cast<const __m128i*>(mask.data()));
+            const __m128i fg = _mm_set1_epi16(static_cast<short>(fg_));
+            const __m128i other = opaque_ ? _mm_set1_epi16(static_cast<short>(bg_))
+                                          : _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d),
+                             _mm_or_si128(_mm_and_si128(m, fg), _mm_andnot_si128(m, other)));
+#else
+            for (int j = 0; j < 8; ++j) {
+                const uint16_t other = opaque_ ? bg_ : d[j];
+                d[j] = static_cast<uint16_t>((fg_ & mask[j]) | (other & ~mask[j]));
             }
+#endif
             return;
         }
         for (int j = 0; j < 8; ++j) {
@@ -116,6 +201,8 @@ class Printer {
     uint16_t bg_;
     bool opaque_;
     DrawArea area_;
+    Placement queue_[kQueue];
+    int count_ = 0;
 };
 
 // Draws a decimal text inside a field: zeros in front when it is shorter than the width, only

@@ -167,6 +167,24 @@ TEST_F(TextTest, TextIsClippedPixelByPixelNotWrapped) {
     EXPECT_EQ(pixel(0, 476), (GlyphRow('W', 0) & 0x08) ? kInk : kBack);
 }
 
+TEST_F(TextTest, LongOverlappingTextMatchesGlyphByGlyphDrawing) {
+    // 600 glyphs one pixel apart: more than one batch, every pixel overdrawn many times.
+    std::string text;
+    for (int i = 0; i < 600; ++i) text += static_cast<char>(33 + (i * 7) % 90);
+    SetCharSpacing(1, 0);
+    PrintText(0, 0, kInk, kTransparentBackground, "%s", text.c_str());
+    PrintText(0, 20, kInk, kBack, "%s", text.c_str());
+    const PageView page = GetDrawTarget();
+    std::vector<uint16_t> once(page.pixels, page.pixels + page.pitch * 40);
+    ClearPage(kPaper);
+    for (int i = 0; i < 600; ++i) {
+        const char one[2] = {text[static_cast<std::size_t>(i)], '\0'};
+        PrintText(i, 0, kInk, kTransparentBackground, "%s", one);
+        PrintText(i, 20, kInk, kBack, "%s", one);
+    }
+    EXPECT_EQ(std::vector<uint16_t>(page.pixels, page.pixels + page.pitch * 40), once);
+}
+
 TEST_F(TextTest, CharacterSpacingAndItsLock) {
     int dx = 0, dy = 0, width = 0, height = 0;
     GetFontInfo(&dx, &dy, &width, &height);
