@@ -34,6 +34,15 @@ const char* DefaultExtension(int kind) {
     }
 }
 
+// Whether the file name itself (not a folder in front of it) has an extension.
+bool HasExtension(const char* name) {
+    const char* base = name;
+    for (const char* p = name; *p; ++p) {
+        if (*p == '\\' || *p == '/') base = p + 1;
+    }
+    return std::strchr(base, '.') != nullptr;
+}
+
 uint32_t Le32(const uint8_t* p) {
     return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
 }
@@ -129,7 +138,7 @@ uint32_t LoadedSize(const char* name, int kind) {
     if (!name || std::strlen(name) >= sizeof path) return Fail(kErrOpen);
     std::strcpy(path, name);
     const char* extension = DefaultExtension(kind);
-    if (extension && !std::strchr(path, '.')) ForceExtension(path, sizeof path, extension);
+    if (extension && !HasExtension(path)) ForceExtension(path, sizeof path, extension);
     FileManager::NormaliseSlashes(path);
 
     FileHandle handle = Files().Open(path, "rb");

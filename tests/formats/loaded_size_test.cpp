@@ -31,6 +31,9 @@ Bytes Pcx(unsigned width, unsigned height, unsigned planes, unsigned bytesPerLin
 TEST_F(LoadedSizeTest, PicturesNeedTheirPixelsAndFourBytes) {
     writeFile("pic.TBF", TbfHeader("TBF", 16, 2, 6000, 50, 60).zeros(8).data);
     EXPECT_EQ(LoadedSize("pic", kSizeImage), 6004u);
+    // A dot in a folder name is no extension of the file.
+    writeFile("set.v2/pic.TBF", TbfHeader("TBF", 16, 0, 2, 1, 1).zeros(2).data);
+    EXPECT_EQ(LoadedSize("set.v2/pic", kSizeImage), 6u);
     writeFile("plane.tpf", TbfHeader("tpf", 8, 0, 12, 3, 4).zeros(768 + 12).data);
     EXPECT_EQ(LoadedSize("plane.tpf", kSizeImage), 16u);
     // 24-bit PCX, 3 planes of 12 bytes per line, 10 lines.
