@@ -47,6 +47,7 @@ void HeadlessAudioDevice::mixUntil(uint64_t ms) {
     const uint64_t frames = target - framesMixed_;
     output_.assign(static_cast<std::size_t>(frames) * format_.frameBytes(), 0);
     mix_(mixUser_, output_.data(), static_cast<int>(output_.size()));
+    if (record) recorded.insert(recorded.end(), output_.begin(), output_.end());
     framesMixed_ = target;
 }
 

@@ -28,11 +28,14 @@ class HeadlessAudioDevice final : public AudioDevice {
     void advanceMs(uint64_t ms);
     uint64_t nowMs() const { return nowMs_; }
 
-    // Knobs for tests: refuse output formats (index of the 16 output formats by rate, bits
-    // and channels), or refuse to open / start the timer at all.
+    // Knobs for tests: output formats to refuse (matched by rate, bits and channels), or no
+    // output / no timer at all.
     std::vector<AudioFormat> refused;
     bool failOpen = false;
     bool failTimer = false;
+    // When set, every mixed byte is also appended to recorded.
+    bool record = false;
+    std::vector<uint8_t> recorded;
 
     // What the caller can look at.
     bool isOpen() const { return mix_ != nullptr; }
