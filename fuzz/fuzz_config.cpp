@@ -1,14 +1,13 @@
 // Feeds arbitrary bytes to the "config.cfg" reader.
 #include <cstdint>
-#include <cstdio>
+#include <cstdlib>
 
 #include "engine/resources/config.h"
+#include "fuzz/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::FILE* file = std::fopen("config.cfg", "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    fuzz::QuietEngineOnce();
+    if (!fuzz::WriteFuzzInput("config.cfg", data, size)) std::abort();
 
     int resolution = 0;
     int detail = 0;

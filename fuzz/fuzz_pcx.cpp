@@ -3,37 +3,22 @@
 // palette reader.
 
 #include <cstdint>
-#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
-#include "engine/platform/message_box.h"
-#include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
 #include "engine/resources/messages.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 
 constexpr uint32_t kMaxBlock = 64u << 20;
 
-bool Setup() {
-    static platform::HeadlessMessageBox quiet;
-    quiet.quiet = true;
-    platform::setMessageBoxService(&quiet);
-    Files().Startup();
-    Files().SetMessageBoxes(0);
-    return true;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool ready = Setup();
-    (void)ready;
-
-    std::FILE* file = std::fopen("fuzz_input.pcx", "wb");
-    if (!file) return 0;
-    if (size) std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    fuzz::QuietEngineOnce();
+    if (!fuzz::WriteFuzzInput("fuzz_input.pcx", data, size)) std::abort();
 
     const uint32_t need = LoadedSize("fuzz_input", kSizePcx);
     if (need > 0 && need <= kMaxBlock) {

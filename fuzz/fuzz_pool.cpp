@@ -1,34 +1,19 @@
 // Pools from hostile bytes: the game's readers and the editor's index and copy steps must
 // refuse what does not add up, without reading or writing out of bounds or leaking.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
 #include "engine/memory/memory.h"
-#include "engine/platform/message_box.h"
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_class.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 
 constexpr const char* kPoolName = "fuzz_pool.tgp";
 constexpr int kMostEntries = 64;
-
-platform::HeadlessMessageBox& quietBoxes() {
-    static platform::HeadlessMessageBox boxes;
-    boxes.quiet = true;
-    return boxes;
-}
-
-void writeInput(const uint8_t* data, std::size_t size) {
-    std::FILE* file = std::fopen(kPoolName, "wb");
-    if (!file) std::abort();
-    if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-    std::fclose(file);
-}
 
 void readAsGame() {
     OpenSoundPool(0, kPoolName);
@@ -65,20 +50,11 @@ void editAsTool() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    static bool started = [] {
-        platform::setMessageBoxService(&quietBoxes());
-        StartMessages();
-        Files().SetMessageBoxes(0);
-        SetMemoryWarnings(0);
-        return true;
-    }();
-    (void)started;
-
-    writeInput(data, size);
+    fuzz::QuietEngineOnce();
+    if (!fuzz::WriteFuzzInput(kPoolName, data, size)) std::abort();
     readAsGame();
     editAsTool();
 
     if (Files().OpenCount() != 0 || MemAllocatedBytes() != 0) std::abort();
-    quietBoxes().shown.clear();
     return 0;
 }

@@ -1,16 +1,15 @@
 // Feeds arbitrary bytes to the animation readers: the size query, the whole load into a block
 // of exactly the queried size, the frame table, a frame at its position and the typed loader.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "engine/memory/memory.h"
 #include "engine/memory/typed_loaders.h"
-#include "engine/platform/message_box.h"
 #include "engine/resources/animation_format.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/messages.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 
@@ -18,30 +17,14 @@ constexpr const char* kName = "fuzz.taf";
 // Whole loads beyond this are skipped: zero-filling them would only slow the search down.
 constexpr uint32_t kMaxLoad = 16u << 20;
 constexpr uint32_t kMaxEntries = kTafDirectoryLead + 0xFFFF;
-platform::HeadlessMessageBox quietBoxes;
-
-void setUp() {
-    quietBoxes.quiet = true;
-    platform::setMessageBoxService(&quietBoxes);
-    StartMessages();
-    Files().Startup();
-    Files().SetMessageBoxes(0);
-    SetMemoryWarnings(0);
-}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool ready = (setUp(), true);
-    (void)ready;
+    fuzz::QuietEngineOnce();
     static std::vector<uint8_t*> directory(kMaxEntries);
     static std::vector<uint32_t> offsets(0xFFFF);
-    quietBoxes.shown.clear();
-
-    std::FILE* file = std::fopen(kName, "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    if (!fuzz::WriteFuzzInput(kName, data, size)) std::abort();
 
     SetErrorCode(0);
     const uint32_t blockSize = AnimationSize(kName);

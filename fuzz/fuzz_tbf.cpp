@@ -3,36 +3,20 @@
 // Blocks are separate heap allocations so that AddressSanitizer sees any write past them.
 
 #include <cstdint>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
 
-#include "engine/platform/message_box.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
 #include "engine/resources/messages.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 
 constexpr uint32_t kMaxBlock = 64u << 20;  // the loaded-size query caps nothing by itself
 constexpr uint32_t kMaxDirectDecode = 1u << 20;
-
-bool Setup() {
-    static platform::HeadlessMessageBox quiet;
-    quiet.quiet = true;
-    platform::setMessageBoxService(&quiet);
-    Files().Startup();
-    Files().SetMessageBoxes(0);
-    return true;
-}
-
-void WriteInput(const char* path, const uint8_t* data, size_t size) {
-    std::FILE* file = std::fopen(path, "wb");
-    if (!file) return;
-    if (size) std::fwrite(data, 1, size, file);
-    std::fclose(file);
-}
 
 void ReadWholeFile(const char* name) {
     const uint32_t need = LoadedSize(name, kSizeImage);
@@ -71,17 +55,15 @@ void DecodeDirectly(const char* name, const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool ready = Setup();
-    (void)ready;
-
-    WriteInput("fuzz_input.tbf", data, size);
+    fuzz::QuietEngineOnce();
+    if (!fuzz::WriteFuzzInput("fuzz_input.tbf", data, size)) std::abort();
     ReadWholeFile("fuzz_input");
     DecodeDirectly("fuzz_input.tbf", data, size);
 
     if (size >= 3) {
         std::vector<uint8_t> planar(data, data + size);
         std::memcpy(planar.data(), "TPF", 3);
-        WriteInput("fuzz_input.tpf", planar.data(), planar.size());
+        if (!fuzz::WriteFuzzInput("fuzz_input.tpf", planar.data(), planar.size())) std::abort();
         ReadPlanar("fuzz_input.tpf");
     }
     SetErrorCode(0);

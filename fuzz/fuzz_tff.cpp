@@ -1,30 +1,19 @@
 // Feeds arbitrary bytes to the font readers: the size query, the font reader into a block of
 // the queried size, and the typed loader by name and from an open handle.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
 #include "engine/memory/memory.h"
 #include "engine/memory/typed_loaders.h"
-#include "engine/platform/message_box.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/font_format.h"
 #include "engine/resources/image_formats.h"
 #include "engine/resources/messages.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 
 constexpr const char* kName = "fuzz.tff";
-platform::HeadlessMessageBox quietBoxes;
-
-void setUp() {
-    quietBoxes.quiet = true;
-    platform::setMessageBoxService(&quietBoxes);
-    StartMessages();
-    Files().Startup();
-    Files().SetMessageBoxes(0);
-    SetMemoryWarnings(0);
-}
 
 // Reads every byte a loaded font offers, so that a pointer past its block shows. Only the
 // typed loader lays out picture fonts; the plain reader copies any kind as it stands.
@@ -54,14 +43,8 @@ unsigned touch(const uint8_t* font, bool pictureLayout) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool ready = (setUp(), true);
-    (void)ready;
-    quietBoxes.shown.clear();
-
-    std::FILE* file = std::fopen(kName, "wb");
-    if (!file) return 0;
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    fuzz::QuietEngineOnce();
+    if (!fuzz::WriteFuzzInput(kName, data, size)) std::abort();
 
     SetErrorCode(0);
     const uint32_t blockSize = LoadedSize(kName, kSizeTff);
