@@ -1,0 +1,101 @@
+// The sound manager's cost for one second of sound: 16 sample channels (looping, each at its
+// own frequency and pan) and 2 streams, mixed into 44.1 kHz 16-bit stereo, with the twenty
+// ticks of that second (refills read from the files). Reported as a fraction of one core.
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "engine/audio/output_formats.h"
+#include "engine/audio/sound_manager.h"
+#include "engine/platform/headless_audio.h"
+#include "engine/resources/file_manager.h"
+#include "engine/resources/messages.h"
+
+namespace {
+
+std::vector<uint8_t> Wav(unsigned rate, unsigned channels, unsigned seconds) {
+    const unsigned block = channels * 2;
+    const uint32_t bytes = rate * block * seconds;
+    std::vector<uint8_t> out(44 + static_cast<std::size_t>(bytes));
+    std::size_t at = 0;
+    auto put = [&](uint32_t v, int n) {
+        for (int i = 0; i < n; ++i) out[at++] = static_cast<uint8_t>(v >> (8 * i));
+    };
+    auto tag = [&](const char* s) {
+        for (int i = 0; i < 4; ++i) out[at++] = static_cast<uint8_t>(s[i]);
+    };
+    tag("RIFF");
+    put(36 + bytes, 4);
+    tag("WAVE");
+    tag("fmt ");
+    put(16, 4);
+    put(1, 2);
+    put(channels, 2);
+    put(rate, 4);
+    put(rate * block, 4);
+    put(block, 2);
+    put(16, 2);
+    tag("data");
+    put(bytes, 4);
+    for (uint32_t i = 0; i < bytes / 2; ++i) {
+        put(static_cast<uint16_t>(static_cast<int16_t>(8000 * std::sin(i * 0.05))), 2);
+    }
+    return out;
+}
+
+void Write(const char* name, const std::vector<uint8_t>& bytes) {
+    std::FILE* f = std::fopen(name, "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+void BM_MixOneSecond_16Samples_2Streams(benchmark::State& state) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("ravez-bench-sound-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    StartMessages();
+    Files().Startup();
+
+    platform::HeadlessAudioDevice device;
+    platform::setAudioDevice(&device);
+    Sound().Start(nullptr);
+    Write("effect.wav", Wav(22050, 1, 2));
+    Write("stream_a.wav", Wav(44100, 2, 4));
+    Write("stream_b.wav", Wav(22050, 2, 4));
+    FileHandle f = Files().Open("effect.wav", "rb");
+    const int sample = Sound().LoadSample(f);
+    Files().Close(f);
+    for (int ch = 0; ch < kSampleChannels; ++ch) {
+        Sound().SetFrequency(ch, 11025 + ch * 2000);
+        Sound().SetPan(ch, ch * 12 - 90);
+        Sound().SetVolume(ch, -ch);
+        Sound().Play(ch, sample, kRepeatForever);
+    }
+    Sound().StreamFile("stream_a.wav", 16, kRepeatForever);
+    Sound().StreamFile("stream_b.wav", 17, kRepeatForever);
+    device.advanceMs(100);
+
+    const auto begin = std::chrono::steady_clock::now();
+    for (auto _ : state) device.advanceMs(1000);
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - begin;
+    // Each iteration is one second of sound: the share of one core that sound takes.
+    state.counters["core_percent"] =
+        100.0 * spent.count() / static_cast<double>(state.iterations());
+
+    Sound().Shutdown();
+    platform::setAudioDevice(nullptr);
+    Files().Shutdown();
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_MixOneSecond_16Samples_2Streams)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
