@@ -86,7 +86,10 @@ int SoundManager::Start(void* window) {
         }
     }
     if (formatIndex_ < 0) {
-        SetResultContext(kSoundBadFormat);
+        // Formats were accepted but none could be opened: the device itself is missing.
+        const bool anyAccepted =
+            std::find(accepted_, accepted_ + kOutputFormats, true) != accepted_ + kOutputFormats;
+        SetResultContext(anyAccepted ? kSoundNoDriver : kSoundBadFormat);
         return 0;
     }
     device_ = device;

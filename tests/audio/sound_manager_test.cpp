@@ -53,6 +53,12 @@ TEST_F(SoundManagerTest, FailedStartsLeaveNoDeviceAndEveryCallDoesNothing) {
     EXPECT_EQ(Context(), "This WAVE format is not supported!\n");
 
     device.refused.clear();
+    device.failOpen = true;
+    StartMessages();
+    EXPECT_EQ(Sound().Start(nullptr), 0);
+    EXPECT_EQ(Context(), "No available sound driver!\n");
+
+    device.failOpen = false;
     device.failTimer = true;
     StartMessages();
     EXPECT_EQ(Sound().Start(nullptr), 0);

@@ -28,7 +28,9 @@ bool SdlAudioDevice::accepts(const AudioFormat& format) {
 }
 
 bool SdlAudioDevice::open(const AudioFormat& format, MixCallback mix, void* user) {
-    if (!mix || !accepts(format)) return false;
+    // SDL converts every layout it knows, so a refused open means no usable device at all:
+    // the other formats are not tried against it again.
+    if (!mix || deviceFailed_ || !accepts(format)) return false;
     close();
     SDL_AudioSpec wanted{};
     wanted.freq = format.rate;
@@ -44,6 +46,7 @@ bool SdlAudioDevice::open(const AudioFormat& format, MixCallback mix, void* user
     device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (device_ == 0) {
         lastError_ = SDL_GetError();
+        deviceFailed_ = true;
         mix_ = nullptr;
         user_ = nullptr;
         return false;

@@ -37,6 +37,7 @@ class SdlAudioDevice final : public AudioDevice {
     bool startSubsystem();
 
     bool subsystem_ = false;
+    bool deviceFailed_ = false;
     SDL_AudioDeviceID device_ = 0;
     MixCallback mix_ = nullptr;
     void* user_ = nullptr;
