@@ -1,0 +1,182 @@
+#include "launcher/launcher.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "engine/resources/bmp.h"
+#include "engine/resources/dos_path.h"
+#include "engine/resources/messages.h"
+
+int ButtonColumnX(int clientWidth) {
+    return ((11 * (clientWidth / 20)) & ~1) - 310;
+}
+
+WindowPlacement CentredWindow(int screenWidth, int screenHeight, int pictureWidth,
+                              int pictureHeight) {
+    WindowPlacement placement;
+    placement.width = pictureWidth;
+    placement.height = pictureHeight;
+    // Halves by a shift, as the window has always been placed; a picture larger than the
+    // screen would otherwise push the buttons at its top off the screen.
+    placement.x = std::max(0, (screenWidth >> 1) - (pictureWidth >> 1));
+    placement.y = std::max(0, (screenHeight >> 1) - (pictureHeight >> 1));
+    return placement;
+}
+
+bool LoadLauncherBitmap(const char* dosName, LauncherBitmap* bitmap) {
+    *bitmap = LauncherBitmap{};
+    std::ifstream in(ResolveDosPath(dosName), std::ios::binary);
+    std::vector<uint8_t> file;
+    if (in) file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    int width = 0;
+    int height = 0;
+    std::vector<uint16_t> pixels;
+    if (!in || !DecodeBmp24(file, width, height, pixels) || pixels.empty()) {
+        WinInfoMsg("LOAD_BITMAP_ERROR: %s", dosName);
+        return false;
+    }
+    bitmap->width = width;
+    bitmap->height = height;
+    bitmap->pixels = std::move(pixels);
+    return true;
+}
+
+bool StartLauncher(Launcher* launcher, LauncherHost* host) {
+    if (!host->createWindow(kLauncherTitle, 0, 0, kInitialWindowSize, kInitialWindowSize)) {
+        WinInfoMsg("Window Creation FAILED");
+        return false;
+    }
+    host->showWindow();
+
+    // The start-up step shared with the game removes the display log of an earlier run.
+    std::remove(ResolveDosPath("SVGAHI.LOG").c_str());
+
+    if (LoadLauncherBitmap(kBackgroundName, &launcher->background)) {
+        int screenWidth = 0;
+        int screenHeight = 0;
+        host->screenSize(&screenWidth, &screenHeight);
+        const WindowPlacement placement = CentredWindow(
+            screenWidth, screenHeight, launcher->background.width, launcher->background.height);
+        host->placeWindow(placement.x, placement.y, placement.width, placement.height);
+        host->invalidate();
+    }
+
+    LoadLauncherBitmap(kButtonFaceName, &launcher->buttonFace);
+    LoadLauncherBitmap(kSpareFaceName, &launcher->spareFace);
+
+    LayoutButtons(launcher, host);
+    host->invalidate();
+
+    if (launcher->soundOn) {
+        if (launcher->tune != 0) host->closeTune(launcher->tune);
+        launcher->tune = host->openTune(ResolveDosPath(kTitleTuneName));
+    }
+    return true;
+}
+
+void LayoutButtons(Launcher* launcher, LauncherHost* host) {
+    int clientWidth = 0;
+    int clientHeight = 0;
+    host->clientSize(&clientWidth, &clientHeight);
+    const int x = ButtonColumnX(clientWidth);
+    int y = 0;
+    for (int i = 0; i < kButtonCount; ++i, y += kButtonStep) {
+        LauncherButton& button = launcher->buttons[i];
+        button = LauncherButton{};
+        if (!host->createButton(kButtonGerman + i, x, y, kButtonWidth, kButtonHeight)) continue;
+        button.created = true;
+        button.x = x;
+        button.y = y;
+        button.face = &launcher->buttonFace;
+    }
+}
+
+namespace {
+
+// Source copy of a bitmap with its top-left corner at (x, y), clipped to the rectangle
+// (clipX, clipY, clipWidth, clipHeight) and to the page.
+void CopyBitmap(const LauncherPage& page, const LauncherBitmap& bitmap, int x, int y, int clipX,
+                int clipY, int clipWidth, int clipHeight) {
+    const int left = std::max({x, clipX, 0});
+    const int top = std::max({y, clipY, 0});
+    const int right = std::min({x + bitmap.width, clipX + clipWidth, page.width});
+    const int bottom = std::min({y + bitmap.height, clipY + clipHeight, page.height});
+    if (left >= right || top >= bottom) return;
+    for (int row = top; row < bottom; ++row) {
+        const uint16_t* from =
+            bitmap.pixels.data() + static_cast<std::ptrdiff_t>(row - y) * bitmap.width + (left - x);
+        std::copy(from, from + (right - left),
+                  page.pixels + static_cast<std::ptrdiff_t>(row) * page.pitch + left);
+    }
+}
+
+}  // namespace
+
+void PaintLauncher(const Launcher& launcher, const LauncherPage& page) {
+    std::fill(page.pixels, page.pixels + static_cast<std::ptrdiff_t>(page.height) * page.pitch,
+              uint16_t{0});  // the black class brush
+    if (launcher.background.loaded())
+        CopyBitmap(page, launcher.background, 0, 0, 0, 0, page.width, page.height);
+    for (int i = 0; i < kButtonCount; ++i) {
+        const LauncherButton& button = launcher.buttons[i];
+        if (button.created)
+            DrawCaption(page, button.x + 50, button.y + 13, launcher.captions[i], kCaptionColor);
+    }
+    // The buttons draw themselves over the window, then put their caption beside them.
+    for (int i = 0; i < kButtonCount; ++i) {
+        const LauncherButton& button = launcher.buttons[i];
+        if (!button.created) continue;
+        if (button.face && button.face->loaded())
+            CopyBitmap(page, *button.face, button.x, button.y, button.x, button.y, kButtonWidth,
+                       kButtonHeight);
+        DrawCaption(page, button.x + 44, button.y + 13, launcher.captions[i], kCaptionColor);
+    }
+}
+
+int ButtonAt(const Launcher& launcher, int x, int y) {
+    for (int i = 0; i < kButtonCount; ++i) {
+        const LauncherButton& button = launcher.buttons[i];
+        if (button.created && x >= button.x && x < button.x + kButtonWidth && y >= button.y &&
+            y < button.y + kButtonHeight)
+            return kButtonGerman + i;
+    }
+    return 0;
+}
+
+void LauncherCommand(Launcher* launcher, LauncherHost* host, int id) {
+    switch (id) {
+        case kButtonGerman:
+        case kButtonEnglish:
+            if (launcher->tune != 0) {
+                host->closeTune(launcher->tune);
+                launcher->tune = 0;
+            }
+            // A build that cannot be started leaves the launcher as it is; the reason goes to
+            // stderr from the start routine.
+            host->startProgram(id == kButtonGerman ? kGermanGame : kEnglishGame);
+            break;
+        case kButtonQuit:
+            LauncherDestroyed(launcher);
+            break;
+        default:
+            break;
+    }
+}
+
+void LauncherDestroyed(Launcher* launcher) {
+    launcher->ending = true;
+}
+
+void ReleaseLauncher(Launcher* launcher, LauncherHost* host) {
+    // Each bitmap is released once, however many buttons show it.
+    for (LauncherButton& button : launcher->buttons) button.face = nullptr;
+    launcher->buttonFace = LauncherBitmap{};
+    launcher->spareFace = LauncherBitmap{};
+    launcher->background = LauncherBitmap{};
+    if (launcher->tune != 0) {
+        host->closeTune(launcher->tune);
+        launcher->tune = 0;
+    }
+}

@@ -1,0 +1,119 @@
+// The launcher's SDL face on SDL's dummy video driver: real window sizes and positions, what
+// is shown, and a click going through the message loop to a real game start.
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+#include "launcher/sdl_host.h"
+#include "tests/launcher/launcher_test_support.h"
+#include "tests/support/test_env.h"
+
+namespace {
+
+class SdlHostTest : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    void TearDown() override {
+        SDL_Quit();
+        EngineTest::TearDown();
+    }
+};
+
+TEST_F(SdlHostTest, MissingBackgroundLeavesTheWindowAtTenByTen) {
+    SdlLauncherHost host;
+    Launcher launcher;
+    ASSERT_TRUE(StartLauncher(&launcher, &host)) << host.lastError();
+    ASSERT_EQ(boxTexts().size(), 3u);
+    EXPECT_EQ(boxTexts()[0], "LOAD_BITMAP_ERROR: IMAGES\\BACK.BMP");
+    int width = 0, height = 0;
+    SDL_GetWindowSize(host.window(), &width, &height);
+    EXPECT_EQ(width, 10);
+    EXPECT_EQ(height, 10);
+    EXPECT_STREQ(SDL_GetWindowTitle(host.window()), "RAVEZ LENSQUEST  ");
+    ReleaseLauncher(&launcher, &host);
+}
+
+TEST_F(SdlHostTest, WindowTakesThePicturesSizeCentredAndShowsIt) {
+    writeFile("IMAGES/BACK.BMP", SolidBmp(320, 200, 0x001F, 0xFFFF));
+    writeFile("IMAGES/B1.BMP", SolidBmp(40, 46, 0x07E0, 0x07E0));
+    writeFile("IMAGES/B2.BMP", SolidBmp(40, 46, 0xF800, 0xF800));
+    SdlLauncherHost host;
+    Launcher launcher;
+    ASSERT_TRUE(StartLauncher(&launcher, &host)) << host.lastError();
+    EXPECT_TRUE(boxTexts().empty());
+
+    SDL_DisplayMode desktop{};
+    ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktop), 0);
+    int x = 0, y = 0, width = 0, height = 0;
+    SDL_GetWindowSize(host.window(), &width, &height);
+    SDL_GetWindowPosition(host.window(), &x, &y);
+    EXPECT_EQ(width, 320);
+    EXPECT_EQ(height, 200);
+    EXPECT_EQ(x, desktop.w / 2 - 160);
+    EXPECT_EQ(y, desktop.h / 2 - 100);
+    // 320 / 20 = 16, 11 × 16 = 176, minus 310: the buttons lie left of the window.
+    EXPECT_EQ(launcher.buttons[0].x, -134);
+
+    host.presentIfDirty(launcher);
+    ASSERT_EQ(host.shownWidth(), 320);
+    ASSERT_EQ(host.shownHeight(), 200);
+    EXPECT_EQ(host.shownPixels()[0], 0xFFFF);
+    EXPECT_EQ(host.shownPixels()[320 * 199 + 319], 0x001F);
+    ReleaseLauncher(&launcher, &host);
+}
+
+TEST_F(SdlHostTest, ClickOnTheGermanButtonStartsTheGameThroughTheLoop) {
+    writeFile("IMAGES/BACK.BMP", SolidBmp(800, 600, 0x001F, 0x001F));
+    writeFile("IMAGES/B1.BMP", SolidBmp(40, 46, 0x07E0, 0x07E0));
+    writeFile("IMAGES/B2.BMP", SolidBmp(40, 46, 0xF800, 0xF800));
+    writeFile("bin/game_de", "#!/bin/sh\necho started >> game_de.txt\n");
+    ::chmod((dir / "bin" / "game_de").string().c_str(), 0755);
+    const char* path = std::getenv("PATH");
+    const std::string savedPath = path ? path : "";
+    ::setenv("PATH", ((dir / "bin").string() + ":" + savedPath).c_str(), 1);
+
+    SdlLauncherHost host;
+    Launcher launcher;
+    ASSERT_TRUE(StartLauncher(&launcher, &host)) << host.lastError();
+    ASSERT_EQ(launcher.buttons[0].x, 130);
+
+    const auto click = [&](int x, int y) {
+        SDL_Event event{};
+        event.button.windowID = SDL_GetWindowID(host.window());
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.x = x;
+        event.button.y = y;
+        event.type = SDL_MOUSEBUTTONDOWN;
+        event.button.state = SDL_PRESSED;
+        SDL_PushEvent(&event);
+        event.type = SDL_MOUSEBUTTONUP;
+        event.button.state = SDL_RELEASED;
+        SDL_PushEvent(&event);
+    };
+    click(150, 20);           // German
+    click(300, 20);           // beside the buttons: nothing
+    click(150, 49 * 2 + 10);  // quit
+    host.run(&launcher, nullptr);
+    EXPECT_TRUE(launcher.ending);
+    ::setenv("PATH", savedPath.c_str(), 1);
+
+    std::string line;
+    for (int tries = 0; tries < 500 && line.empty(); ++tries) {
+        std::ifstream in("game_de.txt");
+        std::getline(in, line);
+        if (line.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(line, "started");
+    ReleaseLauncher(&launcher, &host);
+}
+
+}  // namespace
