@@ -124,6 +124,14 @@ void SdlLauncherHost::presentIfDirty(const Launcher& launcher) {
     SDL_UpdateTexture(texture_, nullptr, page_.data(), width * 2);
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    if (capture_) {
+        // Read back before presenting: afterwards the render target's content is undefined.
+        captured_.assign(page_.size(), 0);
+        if (SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_RGB565, captured_.data(),
+                                 width * 2) != 0)
+            captured_ = page_;
+        capture_ = false;
+    }
     SDL_RenderPresent(renderer_);
 }
 
@@ -137,6 +145,7 @@ void SdlLauncherHost::handle(Launcher* launcher, const SDL_Event& event) {
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
                 event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
                 dirty_ = true;
+            if (event.window.event == SDL_WINDOWEVENT_EXPOSED) exposed_ = true;
             break;
         case SDL_MOUSEBUTTONDOWN:
             if (event.button.button == SDL_BUTTON_LEFT)
@@ -170,13 +179,24 @@ bool SaveScreenshot(const char* path, const std::vector<uint16_t>& pixels, int w
 void SdlLauncherHost::run(Launcher* launcher, const char* screenshotPath) {
     presentIfDirty(*launcher);
     if (screenshotPath) {
-        // Read back what the renderer shows, not just what was painted.
-        std::vector<uint16_t> shown(page_.size());
-        if (!page_.empty() && SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_RGB565,
-                                                   shown.data(), pageWidth_ * 2) != 0)
-            shown = page_;
-        if (!SaveScreenshot(screenshotPath, shown, pageWidth_, pageHeight_))
+        // A GL renderer draws nothing into parts of a window the window system has not mapped
+        // yet: let the window be exposed and settle first (each wait is bounded, so a window
+        // system that never answers does not hold the launcher).
+        SDL_Event settle;
+        while (!exposed_ && !launcher->ending && SDL_WaitEventTimeout(&settle, 2000))
+            handle(launcher, settle);
+        while (!launcher->ending && SDL_WaitEventTimeout(&settle, 200)) handle(launcher, settle);
+        // The screenshot is what the renderer shows, read back, not just what was painted.
+        capture_ = true;
+        dirty_ = true;
+        presentIfDirty(*launcher);
+        if (captured_.empty() ||
+            !SaveScreenshot(screenshotPath, captured_, pageWidth_, pageHeight_))
             std::fprintf(stderr, "launcher: cannot write %s\n", screenshotPath);
+        int x = 0, y = 0;
+        SDL_GetWindowPosition(window_, &x, &y);
+        std::fprintf(stderr, "launcher: window %dx%d at (%d,%d), saved as %s\n", pageWidth_,
+                     pageHeight_, x, y, screenshotPath);
         LauncherDestroyed(launcher);
     }
     SDL_Event event;

@@ -60,6 +60,9 @@ class SdlLauncherHost final : public LauncherHost {
     int pageWidth_ = 0;
     int pageHeight_ = 0;
     bool dirty_ = true;
+    bool exposed_ = false;
+    bool capture_ = false;  // read the next presented frame back into captured_
+    std::vector<uint16_t> captured_;
     int pressed_ = 0;  // button under the pointer when the mouse button went down
     std::string lastError_;
 };
