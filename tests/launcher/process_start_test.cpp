@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
 #include <chrono>
 #include <cstdlib>
+
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -52,6 +56,25 @@ class ProcessStartTest : public EngineTest {
     std::string savedPath;
 };
 
+// Children of this process that have ended but were never waited for.
+int ZombieChildren() {
+    int zombies = 0;
+    const std::string self = std::to_string(::getpid());
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::ifstream in(entry.path() / "stat");
+        std::string stat;
+        if (!in || !std::getline(in, stat)) continue;
+        // "pid (name) state ppid ...": the name may hold blanks, so read after its ')'.
+        const std::size_t close = stat.rfind(')');
+        if (close == std::string::npos) continue;
+        std::istringstream rest(stat.substr(close + 1));
+        std::string state, parent;
+        rest >> state >> parent;
+        if (parent == self && state == "Z") ++zombies;
+    }
+    return zombies;
+}
+
 TEST_F(ProcessStartTest, ProgramBesideTheStarterStartsWithoutArgumentsEachTimeAsked) {
     const std::string found = platform::FindProgram(kProbe);
     ASSERT_FALSE(found.empty()) << "the probe is built beside the test program";
@@ -61,6 +84,14 @@ TEST_F(ProcessStartTest, ProgramBesideTheStarterStartsWithoutArgumentsEachTimeAs
     ASSERT_TRUE(platform::StartProgram(kProbe));
     const auto lines = waitForLines("started.txt", 2);
     EXPECT_EQ(lines, (std::vector<std::string>{"started with 0", "started with 0"}));
+
+    // The finished probes are reaped without anyone waiting for them.
+    int zombies = ZombieChildren();
+    for (int tries = 0; tries < 500 && zombies > 0; ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        zombies = ZombieChildren();
+    }
+    EXPECT_EQ(zombies, 0);
 }
 
 TEST_F(ProcessStartTest, OwnDirectoryComesBeforePath) {

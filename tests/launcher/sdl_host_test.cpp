@@ -75,6 +75,22 @@ TEST_F(SdlHostTest, ClickOnTheGermanButtonStartsTheGameThroughTheLoop) {
     writeFile("IMAGES/BACK.BMP", SolidBmp(800, 600, 0x001F, 0x001F));
     writeFile("IMAGES/B1.BMP", SolidBmp(40, 46, 0x07E0, 0x07E0));
     writeFile("IMAGES/B2.BMP", SolidBmp(40, 46, 0xF800, 0xF800));
+    // Half a second of 8-bit mono silence: the title tune, on SDL's dummy sound device.
+    writeFile("WAVES/MAIN.WAV", Bytes()
+                                    .text("RIFF")
+                                    .u32(36 + 11025)
+                                    .text("WAVEfmt ")
+                                    .u32(16)
+                                    .u16(1)
+                                    .u16(1)
+                                    .u32(22050)
+                                    .u32(22050)
+                                    .u16(1)
+                                    .u16(8)
+                                    .text("data")
+                                    .u32(11025)
+                                    .append(std::vector<uint8_t>(11025, 0x80))
+                                    .data);
     writeFile("bin/game_de", "#!/bin/sh\necho started >> game_de.txt\n");
     ::chmod((dir / "bin" / "game_de").string().c_str(), 0755);
     const char* path = std::getenv("PATH");
@@ -85,6 +101,7 @@ TEST_F(SdlHostTest, ClickOnTheGermanButtonStartsTheGameThroughTheLoop) {
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(&launcher, &host)) << host.lastError();
     ASSERT_EQ(launcher.buttons[0].x, 130);
+    EXPECT_NE(launcher.tune, 0u) << "the tune plays on the dummy device";
 
     const auto click = [&](int x, int y) {
         SDL_Event event{};
@@ -104,6 +121,7 @@ TEST_F(SdlHostTest, ClickOnTheGermanButtonStartsTheGameThroughTheLoop) {
     click(150, 49 * 2 + 10);  // quit
     host.run(&launcher, nullptr);
     EXPECT_TRUE(launcher.ending);
+    EXPECT_EQ(launcher.tune, 0u) << "starting a game stops the tune";
     ::setenv("PATH", savedPath.c_str(), 1);
 
     std::string line;
