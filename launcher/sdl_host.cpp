@@ -185,18 +185,21 @@ void SdlLauncherHost::run(Launcher* launcher, const char* screenshotPath) {
         SDL_Event settle;
         while (!exposed_ && !launcher->ending && SDL_WaitEventTimeout(&settle, 2000))
             handle(launcher, settle);
-        while (!launcher->ending && SDL_WaitEventTimeout(&settle, 200)) handle(launcher, settle);
+        for (int quiet = 0; quiet < 50 && !launcher->ending && SDL_WaitEventTimeout(&settle, 200);
+             ++quiet)
+            handle(launcher, settle);
         // The screenshot is what the renderer shows, read back, not just what was painted.
         capture_ = true;
         dirty_ = true;
         presentIfDirty(*launcher);
+        int x = 0, y = 0;
+        SDL_GetWindowPosition(window_, &x, &y);
         if (captured_.empty() ||
             !SaveScreenshot(screenshotPath, captured_, pageWidth_, pageHeight_))
             std::fprintf(stderr, "launcher: cannot write %s\n", screenshotPath);
-        int x = 0, y = 0;
-        SDL_GetWindowPosition(window_, &x, &y);
-        std::fprintf(stderr, "launcher: window %dx%d at (%d,%d), saved as %s\n", pageWidth_,
-                     pageHeight_, x, y, screenshotPath);
+        else
+            std::fprintf(stderr, "launcher: window %dx%d at (%d,%d), saved as %s\n", pageWidth_,
+                         pageHeight_, x, y, screenshotPath);
         LauncherDestroyed(launcher);
     }
     SDL_Event event;
