@@ -1,0 +1,7 @@
+// Ravez Lensquest. The build (German or English) is chosen by the text table linked in.
+
+#include "game/program.h"
+
+int main(int argc, char** argv) {
+    return gameMain(argc, argv);
+}

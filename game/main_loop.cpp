@@ -1,0 +1,281 @@
+#include "game/main_loop.h"
+
+#include <initializer_list>
+
+#include "engine/audio/sound_manager.h"
+#include "engine/display/builtin_font.h"
+#include "engine/display/normhi.h"
+#include "engine/display/svgahi.h"
+#include "engine/display/text.h"
+#include "engine/input/input.h"
+#include "engine/input/pointer.h"
+#include "engine/memory/memory.h"
+#include "engine/memory/typed_loaders.h"
+#include "engine/platform/performance_counter.h"
+#include "engine/resources/messages.h"
+#include "engine/resources/pool/picture_cache.h"
+#include "engine/resources/pool/pool.h"
+#include "game/asset_table.h"
+#include "game/clock.h"
+#include "game/frame_values.h"
+#include "game/game_state.h"
+#include "game/movie.h"
+#include "game/resolution.h"
+#include "game/runtime.h"
+#include "game/scene.h"
+#include "game/scene_draw.h"
+#include "game/scenes.h"
+
+namespace {
+
+constexpr int kSampleTable = 1000;
+int gSamples[kSampleTable];
+uint8_t* gFont = nullptr;
+
+// Pictures freed while none of their owning scenes is current.
+struct Ownership {
+    std::initializer_list<int> owners;
+    std::initializer_list<int> pictures;
+};
+const Ownership kOwnership[] = {
+    {{0}, {1}},
+    {{1}, {2}},
+    {{2}, {66}},
+    {{25}, {109}},
+    {{26}, {110}},
+    {{3}, {3, 4}},
+    {{4}, {5, 6}},
+    {{5}, {7, 8}},
+    {{16}, {61, 62}},
+    {{17}, {63, 64}},
+    {{6}, {74}},
+    {{34}, {174}},
+    {{35}, {175}},
+    {{6, 7}, {32, 33, 54}},
+    {{9, 34}, {176, 177, 178}},
+    {{10, 35}, {179, 180, 181}},
+    {{19}, {25, 27, 67}},
+    {{20}, {188}},
+    {{21}, {187}},
+    {{14}, {55, 56}},
+    {{32}, {160, 161}},
+    {{33}, {162, 163}},
+    {{11}, {189}},
+    {{15}, {57, 58, 182, 183, 184, 185}},
+};
+
+bool ownedPicture(int picture) {
+    for (const Ownership& o : kOwnership) {
+        for (int p : o.pictures) {
+            if (p == picture) return true;
+        }
+    }
+    return false;
+}
+
+void loadFont() {
+    if (gFont) {
+        SetFont(BuiltinFontRecord());
+        MemFree(gFont);
+        gFont = nullptr;
+    }
+    uint8_t* font = nullptr;
+    SetErrorCode(kErrNone);
+    tff_adr(nullptr, assets::kFontFile, &font);
+    if (font && GetErrorCode() == kErrNone) {
+        gFont = font;
+        SetFont(gFont);
+    } else {
+        MemFree(font);
+    }
+    SetErrorCode(kErrNone);
+}
+
+void setCursorPicture() {
+    uint8_t* cursor = Pictures().Get(assets::kPicCursor);
+    if (cursor) {
+        setPointerPicture(reinterpret_cast<const uint16_t*>(cursor), MemBlockSize(cursor));
+    }
+}
+
+// The scene's context, then the scene itself.
+void callScene(GameState& s, FrameValues& f) {
+    switch (s.sceneId) {
+        case 0:
+            s.onMap = 0;
+            break;
+        case 1:
+            s.onMap = 1;
+            break;
+        case 3:
+        case 4:
+        case 5:
+            s.currentHotel = s.sceneId - 3;
+            break;
+        case 7:
+            s.currentRoom = 0;
+            break;
+        case 9:
+            s.currentRoom = 1;
+            break;
+        case 10:
+            s.currentRoom = 2;
+            break;
+        case -1:
+            f.keyCode = 27;
+            break;
+        default:
+            break;
+    }
+    const int scene = s.sceneId;
+    if (SceneFrame frame = sceneFrame(scene)) frame();
+    const bool beach = scene >= 201 && scene <= 210;
+    if (scene != 0 && scene != 24 && scene != -1 && !beach) {
+        drawDatePanel(10, 430, 0xFFFF);
+        drawMoneyPanel(10, 400, 0xFFFF);
+    }
+    s.location = locationAfterScene(scene, s.location);
+}
+
+}  // namespace
+
+int locationAfterScene(int sceneId, int location) {
+    switch (sceneId) {
+        case 2:
+        case 19:
+        case 24:
+        case 25:
+        case 26:
+            return 2;
+        case 3:
+        case 14:
+        case 15:
+            return 3;
+        case 4:
+        case 32:
+            return 4;
+        case 5:
+        case 33:
+            return 5;
+        case 16:
+            return 18;
+        case 17:
+            return 22;
+        case 28:
+            return 202;
+        case 29:
+            return 204;
+        case 30:
+            return 207;
+        case 31:
+            return 208;
+        default:
+            return sceneId >= 201 && sceneId <= 210 ? sceneId : location;
+    }
+}
+
+void releaseForeignPictures(int sceneId) {
+    for (const Ownership& o : kOwnership) {
+        bool current = false;
+        for (int owner : o.owners) current = current || owner == sceneId;
+        if (current) continue;
+        for (int picture : o.pictures) Pictures().Release(picture);
+    }
+}
+
+int checkGameEnd() {
+    GameState& s = gameState();
+    const bool room = s.roomRented[0] || s.roomRented[1] || s.roomRented[2];
+    if ((s.money < 150 && !room) || s.money < 0) {
+        playMovie(assets::kMovieGameOver, assets::kMusicMap);
+        s.sceneId = 0;
+        return 1;
+    }
+    if (s.money >= 150000) {
+        playMovie(assets::kMovieWon, assets::kMusicMap);
+        s.sceneId = 0;
+        return 2;
+    }
+    return 0;
+}
+
+void startMainLoop() {
+    FrameValues& f = frameValues();
+    Runtime& rt = runtime();
+    fillBlendTable();
+    const Resolution size = resolutionFor(f.resolutionMode);
+    if (rt.display &&
+        !rt.display->SetDirectDrawMode(size.width, size.height, 16, 0, kBufferingQuad)) {
+        rt.display->CheckFatalError();
+    }
+    for (int& sample : gSamples) sample = -1;
+    loadFont();
+
+    if (!OpenSoundPool(0, assets::kSoundPool))
+        ShowError(rt.display ? rt.display->GetWindow() : nullptr);
+    SetErrorCode(kErrNone);
+    OpenPicturePool(kLocationPoolSlot, assets::kLocationPool);
+    Pictures().Attach(kLocationPoolSlot);
+    for (int n = 0; n < Pictures().Entries(); ++n) {
+        if (!ownedPicture(n)) Pictures().Get(n);
+    }
+    SetErrorCode(kErrNone);
+    hideSystemPointer();
+
+    playMovie(assets::kMovieIntro, assets::kMusicMap);
+    f.buttonWasDown = 0;
+    f.frameEndCounter = platform::performanceCounter().now();
+}
+
+bool runFrame() {
+    GameState& s = gameState();
+    FrameValues& f = frameValues();
+    setCursorPicture();
+    if (!pumpTurn()) return false;
+    KeyRecord key;
+    MouseRecord mouse;
+    pollKeys(&key);
+    pollMouse(&mouse);
+    f.keyCode = key.key;
+    f.mouseX = mouse.x;
+    f.mouseY = mouse.y;
+    f.buttonDown = mouse.left != 0;
+    f.clicked = f.buttonDown && !f.buttonWasDown;
+
+    releaseForeignPictures(s.sceneId);
+    callScene(s, f);
+    advanceClock(0);
+
+    const uint64_t now = platform::performanceCounter().now();
+    f.frameMs = elapsedMs(f.frameEndCounter, now, f.perfFrequency);
+    presentFrame();
+    f.frameEndCounter = platform::performanceCounter().now();
+
+    if (s.sceneId == 1) checkGameEnd();
+    f.buttonWasDown = f.buttonDown;
+    return f.keyCode != 27;
+}
+
+void endMainLoop() {
+    setPointerPicture(nullptr, 0);
+    Pictures().ReleaseAll();
+    for (int& sample : gSamples) {
+        if (sample != -1) Sound().FreeSample(sample);
+        sample = -1;
+    }
+    if (clickSample() != -1) Sound().FreeSample(clickSample());
+    clickSample() = -1;
+    startMusic(nullptr);
+    if (gFont) {
+        SetFont(BuiltinFontRecord());
+        MemFree(gFont);
+        gFont = nullptr;
+    }
+}
+
+void runMainLoop() {
+    startMainLoop();
+    while (runFrame()) {
+    }
+    endMainLoop();
+}

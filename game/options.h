@@ -1,0 +1,31 @@
+#pragma once
+// The command line of the game and where its files live.
+
+#include <string>
+
+struct Options {
+    std::string dataDir;  // the search path for resources missing in the working directory
+    std::string workDir;  // --workdir; empty: chosen as described at chooseWorkDir
+    std::string script;
+    std::string dumpState;
+    bool windowed = false;
+    bool headless = false;
+    bool skipMovies = false;
+    int frameMs = 16;
+    bool help = false;
+    bool version = false;
+};
+
+// False with a message in *error for a command line that is not understood.
+bool parseOptions(int argc, char** argv, Options* options, std::string* error);
+const char* usageText();
+
+// The working directory: --workdir if given; else the current directory when it holds a
+// "config.cfg" (portable mode); else $XDG_DATA_HOME/ravez-lensquest (by default
+// ~/.local/share/ravez-lensquest), made with "sav/", "fotos/" and a default "config.cfg" on
+// first start. Empty when none can be made.
+std::string chooseWorkDir(const Options& options);
+// Makes sav/, fotos/ and a default config.cfg in dir where missing. False on failure.
+bool prepareWorkDir(const std::string& dir);
+// The contents of the default configuration file: 640 × 480, blended day and night.
+std::string defaultConfig();

@@ -1,0 +1,64 @@
+#include "game/runtime.h"
+
+#include "engine/display/normhi.h"
+#include "engine/display/svgahi.h"
+#include "engine/input/pointer.h"
+#include "engine/platform/headless_audio.h"
+#include "engine/platform/performance_counter.h"
+#include "game/hotspots.h"
+#include "game/script.h"
+
+namespace {
+
+void showPage() {
+    if (GetPixelFormat() == 15) {
+        PresentPage15();
+    } else {
+        PresentPage();
+    }
+}
+
+// The headless sound device keeps pace with the virtual clock.
+void advanceHeadlessAudio(Runtime& rt) {
+    if (!rt.headlessAudio) return;
+    const platform::PerformanceCounter& counter = platform::performanceCounter();
+    const uint64_t nowMs =
+        counter.now() / (counter.frequency() / 1000 ? counter.frequency() / 1000 : 1);
+    if (nowMs > rt.audioMsDone) {
+        rt.headlessAudio->advanceMs(nowMs - rt.audioMsDone);
+        rt.audioMsDone = nowMs;
+    }
+}
+
+}  // namespace
+
+Runtime& runtime() {
+    static Runtime rt;
+    return rt;
+}
+
+bool pumpTurn() {
+    Runtime& rt = runtime();
+    advanceHeadlessAudio(rt);
+    if (rt.script) rt.script->feed();
+    if (!rt.display) return false;
+    rt.display->PumpMessages();
+    return rt.display->Backend().hasWindow() && !rt.display->QuitRequested();
+}
+
+void presentFrame() {
+    showPointer();
+    showPage();
+    hidePointer();
+    countFrame();
+}
+
+void presentPlain() {
+    showPage();
+    countFrame();
+}
+
+void countFrame() {
+    ++runtime().framesPresented;
+    finishHotspotFrame();
+}

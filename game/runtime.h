@@ -1,0 +1,39 @@
+#pragma once
+// What the running program is made of beyond the engine's singletons: the display object and
+// movie player created at start-up, the headless pieces of a scripted run, and the turn and
+// present steps that the main loop, the modal boxes and the movie routine share.
+
+#include <cstdint>
+
+class NormalWin;
+class MoviePlayer;
+class ScriptDriver;
+namespace platform {
+class HeadlessDisplay;
+class HeadlessAudioDevice;
+}  // namespace platform
+
+struct Runtime {
+    NormalWin* display = nullptr;
+    MoviePlayer* movies = nullptr;
+    // Set in headless runs: the backend (for events and the shown page) and the sound device
+    // that is advanced with the virtual clock.
+    platform::HeadlessDisplay* headless = nullptr;
+    platform::HeadlessAudioDevice* headlessAudio = nullptr;
+    ScriptDriver* script = nullptr;
+    bool skipMovies = false;
+    uint64_t framesPresented = 0;  // main loop, boxes and movies
+    uint64_t audioMsDone = 0;      // how far the headless sound device was advanced
+};
+
+Runtime& runtime();
+
+// One turn of any loop: script input for this turn, then the message pump. False when the
+// window is gone or the program was asked to quit (loops must then end).
+bool pumpTurn();
+// Draws the pointer, shows the page, puts the page back under the pointer, counts the frame.
+void presentFrame();
+// Shows the page as it is (no pointer) and counts the frame.
+void presentPlain();
+// The frame was shown by someone else (the movie player): count it all the same.
+void countFrame();

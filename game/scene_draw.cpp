@@ -1,0 +1,206 @@
+#include "game/scene_draw.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "engine/memory/memory.h"
+
+namespace {
+
+BlendTable gBlend;
+
+constexpr uint16_t kHalfMask = 0xF7DE;
+
+inline uint16_t half(uint16_t v) {
+    return static_cast<uint16_t>((v & kHalfMask) >> 1);
+}
+
+// The part of a w × h rectangle at (x, y) that lies on the page: first source column and row,
+// destination start and size. False when nothing is visible.
+struct Clip {
+    int srcX, srcY, dstX, dstY, width, height;
+};
+bool clipRect(const PageView& page, int x, int y, int w, int h, Clip* c) {
+    if (!page.pixels) return false;
+    const int x0 = std::max(x, 0);
+    const int y0 = std::max(y, 0);
+    const int x1 = std::min(x + w, page.width);
+    const int y1 = std::min(y + h, page.height);
+    if (x0 >= x1 || y0 >= y1) return false;
+    *c = {x0 - x, y0 - y, x0, y0, x1 - x0, y1 - y0};
+    return true;
+}
+
+void rowKeyed(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
+    for (int i = 0; i < n; ++i) d[i] = s[i] != 0 ? s[i] : d[i];
+}
+
+void rowFaded(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
+    for (int i = 0; i < n; ++i) {
+        const uint16_t hs = half(s[i]);
+        const uint16_t mixed =
+            static_cast<uint16_t>(hs + half(static_cast<uint16_t>(half(d[i]) + hs)));
+        d[i] = s[i] != 0 ? mixed : d[i];
+    }
+}
+
+void rowTint(uint16_t* __restrict d, int n, uint16_t colour) {
+    const uint16_t hc = half(colour);
+    for (int i = 0; i < n; ++i) d[i] = static_cast<uint16_t>(half(d[i]) + hc);
+}
+
+void rowDarken(uint16_t* __restrict d, int n) {
+    for (int i = 0; i < n; ++i) d[i] = half(d[i]);
+}
+
+// a × c is exactly the product table's entry, so the row computes it directly and stays
+// vectorisable; 255 × 31 fits 16 bits.
+void rowBlend(uint16_t* __restrict d, const uint16_t* __restrict s1, const uint16_t* __restrict s2,
+              int n, uint16_t a) {
+    const uint16_t b = static_cast<uint16_t>(255 - a);
+    for (int i = 0; i < n; ++i) {
+        const uint16_t p = s1[i];
+        const uint16_t q = s2[i];
+        const uint16_t r = static_cast<uint16_t>((a * (p >> 11) + b * (q >> 11)) >> 8);
+        const uint16_t g = static_cast<uint16_t>((a * ((p >> 6) & 31) + b * ((q >> 6) & 31)) >> 8);
+        const uint16_t bl = static_cast<uint16_t>((a * (p & 31) + b * (q & 31)) >> 8);
+        d[i] = static_cast<uint16_t>(r << 11 | g << 6 | bl);
+    }
+}
+
+void rowGrey(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
+    for (int i = 0; i < n; ++i) {
+        const uint16_t p = s[i];
+        const uint16_t g = static_cast<uint16_t>(((p >> 11) + ((p >> 6) & 31) + (p & 31)) / 3);
+        d[i] = static_cast<uint16_t>(g << 11 | g << 6 | g);
+    }
+}
+
+}  // namespace
+
+PicView picView(const uint8_t* block) {
+    if (!block) return {};
+    uint16_t w = 0;
+    uint16_t h = 0;
+    std::memcpy(&w, block, 2);
+    std::memcpy(&h, block + 2, 2);
+    // A block smaller than its header claims is not drawn.
+    const uint32_t bytes = MemBlockSize(block);
+    if (bytes != 0 && 4u + 2u * w * h > bytes) return {};
+    return {reinterpret_cast<const uint16_t*>(block + 4), w, h, w};
+}
+
+PicView subPicture(PicView p, int x, int y, int width, int height) {
+    if (!p) return {};
+    const int x0 = std::clamp(x, 0, p.width);
+    const int y0 = std::clamp(y, 0, p.height);
+    const int x1 = std::clamp(x + width, x0, p.width);
+    const int y1 = std::clamp(y + height, y0, p.height);
+    return {p.pixels + static_cast<std::ptrdiff_t>(y0) * p.stride + x0, x1 - x0, y1 - y0, p.stride};
+}
+
+void drawCopy(const PageView& page, PicView p, int x, int y) {
+    Clip c;
+    if (!p || !clipRect(page, x, y, p.width, p.height, &c)) return;
+    for (int row = 0; row < c.height; ++row) {
+        std::memcpy(page.Row(c.dstY + row) + c.dstX,
+                    p.pixels + static_cast<std::ptrdiff_t>(c.srcY + row) * p.stride + c.srcX,
+                    static_cast<std::size_t>(c.width) * 2);
+    }
+}
+
+void drawKeyed(const PageView& page, PicView p, int x, int y) {
+    Clip c;
+    if (!p || !clipRect(page, x, y, p.width, p.height, &c)) return;
+    for (int row = 0; row < c.height; ++row) {
+        rowKeyed(page.Row(c.dstY + row) + c.dstX,
+                 p.pixels + static_cast<std::ptrdiff_t>(c.srcY + row) * p.stride + c.srcX, c.width);
+    }
+}
+
+void drawFaded(const PageView& page, PicView p, int x, int y) {
+    Clip c;
+    if (!p || !clipRect(page, x, y, p.width, p.height, &c)) return;
+    for (int row = 0; row < c.height; ++row) {
+        rowFaded(page.Row(c.dstY + row) + c.dstX,
+                 p.pixels + static_cast<std::ptrdiff_t>(c.srcY + row) * p.stride + c.srcX, c.width);
+    }
+}
+
+void tintBox(const PageView& page, int x, int y, int width, int height, uint16_t colour) {
+    Clip c;
+    if (!clipRect(page, x, y, width, height, &c)) return;
+    for (int row = 0; row < c.height; ++row)
+        rowTint(page.Row(c.dstY + row) + c.dstX, c.width, colour);
+}
+
+void stippleBox(const PageView& page, int x, int y, int width, int height, uint16_t colour) {
+    Clip c;
+    if (!clipRect(page, x, y, width, height, &c)) return;
+    for (int row = 0; row < c.height; ++row) {
+        uint16_t* d = page.Row(c.dstY + row);
+        const int first = c.dstX + ((c.dstX + c.dstY + row) & 1);
+        for (int px = first; px < c.dstX + c.width; px += 2) d[px] = colour;
+    }
+}
+
+void darkenBox(const PageView& page, int x, int y, int width, int height) {
+    Clip c;
+    if (!clipRect(page, x, y, width, height, &c)) return;
+    for (int row = 0; row < c.height; ++row) rowDarken(page.Row(c.dstY + row) + c.dstX, c.width);
+}
+
+void blendTwo(const PageView& page, PicView first, PicView second, int a) {
+    if (!first || !second) return;
+    Clip c;
+    const int w = std::min(first.width, second.width);
+    const int h = std::min(first.height, second.height);
+    if (!clipRect(page, 0, 0, w, h, &c)) return;
+    const uint16_t weight = static_cast<uint16_t>(std::clamp(a, 0, 255));
+    for (int row = 0; row < c.height; ++row) {
+        rowBlend(page.Row(row), first.pixels + static_cast<std::ptrdiff_t>(row) * first.stride,
+                 second.pixels + static_cast<std::ptrdiff_t>(row) * second.stride, c.width, weight);
+    }
+}
+
+void drawScaled(const PageView& page, PicView p, int x, int y, int width, int height) {
+    Clip c;
+    if (!p || width <= 0 || height <= 0 || !clipRect(page, x, y, width, height, &c)) return;
+    const uint32_t stepX = (static_cast<uint32_t>(p.width) << 16) / static_cast<uint32_t>(width);
+    const uint32_t stepY = (static_cast<uint32_t>(p.height) << 16) / static_cast<uint32_t>(height);
+    // Source columns once per call; each row is then a plain gather.
+    thread_local std::vector<int> columns;
+    columns.resize(static_cast<std::size_t>(c.width));
+    for (int i = 0; i < c.width; ++i) {
+        columns[static_cast<std::size_t>(i)] =
+            static_cast<int>((static_cast<uint32_t>(c.srcX + i) * stepX) >> 16);
+    }
+    const int* __restrict cols = columns.data();
+    for (int row = 0; row < c.height; ++row) {
+        const int sy = static_cast<int>((static_cast<uint32_t>(c.srcY + row) * stepY) >> 16);
+        const uint16_t* __restrict s = p.pixels + static_cast<std::ptrdiff_t>(sy) * p.stride;
+        uint16_t* __restrict d = page.Row(c.dstY + row) + c.dstX;
+        for (int i = 0; i < c.width; ++i) d[i] = s[cols[i]];
+    }
+}
+
+void greyCopy(const PageView& page, uint16_t* out, int width, int height) {
+    const int w = std::min(width, page.width);
+    const int h = std::min(height, page.height);
+    std::memset(out, 0, static_cast<std::size_t>(width) * height * 2);
+    if (!page.pixels) return;
+    for (int row = 0; row < h; ++row) {
+        rowGrey(out + static_cast<std::ptrdiff_t>(row) * width, page.Row(row), w);
+    }
+}
+
+const BlendTable& blendTable() {
+    return gBlend;
+}
+
+void fillBlendTable() {
+    for (int a = 0; a < 256; ++a) {
+        for (int c = 0; c < 32; ++c) gBlend[a][c] = a * c;
+    }
+}

@@ -1,0 +1,285 @@
+#include "game/script.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "engine/platform/headless_display.h"
+#include "engine/platform/text_encoding.h"
+#include "engine/platform/window_messages.h"
+#include "engine/resources/bmp.h"
+#include "game/game_state.h"
+#include "game/hotspots.h"
+
+namespace {
+
+constexpr long kDefaultUntilFrames = 100000;
+
+bool parseInt(const std::string& text, long* out) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (*end != '\0') return false;
+    *out = value;
+    return true;
+}
+
+// Splits a line into words; a word in double quotes may hold blanks.
+bool splitWords(const std::string& line, std::vector<std::string>* words) {
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ' || line[i] == '\t' || line[i] == '\r') {
+            ++i;
+            continue;
+        }
+        if (line[i] == '#') break;
+        if (line[i] == '"') {
+            const std::size_t close = line.find('"', i + 1);
+            if (close == std::string::npos) return false;
+            words->push_back(line.substr(i + 1, close - i - 1));
+            i = close + 1;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < line.size() && line[end] != ' ' && line[end] != '\t' && line[end] != '\r')
+            ++end;
+        words->push_back(line.substr(i, end - i));
+        i = end;
+    }
+    return true;
+}
+
+struct Syntax {
+    const char* name;
+    std::size_t minArgs;
+    std::size_t maxArgs;
+};
+constexpr Syntax kSyntax[] = {
+    {"move", 2, 2},       {"press", 0, 0},      {"release", 0, 0},     {"click", 1, 2},
+    {"key", 1, 1},        {"frames", 1, 1},     {"until-scene", 1, 2}, {"expect-scene", 1, 1},
+    {"screenshot", 1, 1}, {"dump-state", 1, 1},
+};
+
+int keyCodeOf(const std::string& name) {
+    if (name == "esc") return platform::kVkEscape;
+    if (name == "space") return platform::kVkSpace;
+    if (name == "enter") return platform::kVkReturn;
+    if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') return name[0] - 'a' + 'A';
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return name[0];
+    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return name[0];
+    long code = 0;
+    if (parseInt(name, &code) && code > 0 && code < 256) return static_cast<int>(code);
+    return 0;
+}
+
+bool writeBytes(const std::string& path, const void* data, std::size_t size) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    const bool ok = std::fwrite(data, 1, size, file) == size;
+    return std::fclose(file) == 0 && ok;
+}
+
+bool captionMatches(const std::string& caption, const std::string& wanted) {
+    return caption == wanted || platform::Cp437ToUtf8(caption) == wanted;
+}
+
+}  // namespace
+
+bool dumpGameState(const std::string& path) {
+    return writeBytes(path, &gameState(), sizeof(GameState));
+}
+
+bool ScriptDriver::load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error_ = "cannot read the script " + path;
+        return false;
+    }
+    std::stringstream text;
+    text << in.rdbuf();
+    return loadText(text.str());
+}
+
+bool ScriptDriver::loadText(const std::string& text) {
+    commands_.clear();
+    next_ = 0;
+    std::istringstream lines(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(lines, line)) {
+        ++number;
+        std::vector<std::string> words;
+        if (!splitWords(line, &words)) {
+            error_ = "line " + std::to_string(number) + ": unclosed quote: " + line;
+            return false;
+        }
+        if (words.empty()) continue;
+        Command c{words[0], {words.begin() + 1, words.end()}, number};
+        bool known = false;
+        for (const Syntax& s : kSyntax) {
+            if (c.name == s.name) {
+                known = c.args.size() >= s.minArgs && c.args.size() <= s.maxArgs;
+                break;
+            }
+        }
+        if (!known) {
+            error_ = "line " + std::to_string(number) + ": not a command: " + line;
+            return false;
+        }
+        commands_.push_back(std::move(c));
+    }
+    return true;
+}
+
+void ScriptDriver::fail(const Command& c, const std::string& why) {
+    std::fprintf(stderr, "script line %d: %s", c.line, c.name.c_str());
+    for (const std::string& arg : c.args) std::fprintf(stderr, " %s", arg.c_str());
+    std::fprintf(stderr, ": %s\n", why.c_str());
+    failed_ = true;
+    next_ = commands_.size();
+    waitTurns_ = -1;
+}
+
+void ScriptDriver::clickAt(int x, int y) {
+    input_->moveMouse(x, y);
+    input_->pressButton(0);
+    releasePending_ = true;
+}
+
+void ScriptDriver::feed() {
+    if (!input_) return;
+    if (releasePending_) {
+        // The release gets a turn of its own, so that the next press is a new click.
+        input_->releaseButton(0);
+        releasePending_ = false;
+        return;
+    }
+    while (next_ < commands_.size()) {
+        if (!step(commands_[next_])) return;
+    }
+    // Done (or failed): the program ends as it does on Esc.
+    input_->pressKey(platform::kVkEscape);
+    input_->releaseKey(platform::kVkEscape);
+}
+
+bool ScriptDriver::step(const Command& c) {
+    const auto number = [&](std::size_t i, long* out) {
+        if (i < c.args.size() && parseInt(c.args[i], out)) return true;
+        fail(c, "not a number");
+        return false;
+    };
+    long a = 0;
+    long b = 0;
+    if (c.name == "move") {
+        if (!number(0, &a) || !number(1, &b)) return true;
+        input_->moveMouse(static_cast<int>(a), static_cast<int>(b));
+        ++next_;
+        return true;
+    }
+    if (c.name == "press" || c.name == "release") {
+        if (c.name == "press") {
+            input_->pressButton(0);
+        } else {
+            input_->releaseButton(0);
+        }
+        ++next_;
+        return false;
+    }
+    if (c.name == "click") {
+        if (c.args.size() == 2) {
+            if (!number(0, &a) || !number(1, &b)) return true;
+            clickAt(static_cast<int>(a), static_cast<int>(b));
+        } else {
+            const DrawnHotspot* found = nullptr;
+            for (const DrawnHotspot& h : lastFrameHotspots()) {
+                if (captionMatches(h.caption, c.args[0])) found = &h;
+            }
+            if (!found) {
+                fail(c, "no such hotspot in the last frame");
+                return true;
+            }
+            clickAt(found->x + found->width / 2, found->y + found->height / 2);
+        }
+        ++next_;
+        return false;
+    }
+    if (c.name == "key") {
+        const int code = keyCodeOf(c.args[0]);
+        if (code == 0) {
+            fail(c, "unknown key");
+            return true;
+        }
+        input_->pressKey(code);
+        input_->releaseKey(code);
+        ++next_;
+        return false;
+    }
+    if (c.name == "frames") {
+        if (waitTurns_ < 0) {
+            if (!number(0, &a)) return true;
+            waitTurns_ = a;
+        }
+        if (waitTurns_ > 0) {
+            --waitTurns_;
+            return false;
+        }
+        waitTurns_ = -1;
+        ++next_;
+        return true;
+    }
+    if (c.name == "until-scene") {
+        if (!number(0, &a)) return true;
+        if (waitTurns_ < 0) {
+            waitTurns_ = kDefaultUntilFrames;
+            if (c.args.size() > 1 && !number(1, &waitTurns_)) return true;
+        }
+        if (gameState().sceneId == a) {
+            waitTurns_ = -1;
+            ++next_;
+            return true;
+        }
+        if (waitTurns_ == 0) {
+            fail(c, "scene is " + std::to_string(gameState().sceneId));
+            return true;
+        }
+        --waitTurns_;
+        return false;
+    }
+    if (c.name == "expect-scene") {
+        if (!number(0, &a)) return true;
+        if (gameState().sceneId != a) {
+            fail(c, "scene is " + std::to_string(gameState().sceneId));
+            return true;
+        }
+        ++next_;
+        return true;
+    }
+    if (c.name == "screenshot") {
+        constexpr int kW = 640;
+        constexpr int kH = 480;
+        std::vector<uint16_t> pixels(kW * kH, 0);
+        for (int y = 0; y < kH && y < input_->shownHeight; ++y) {
+            for (int x = 0; x < kW && x < input_->shownWidth; ++x) {
+                pixels[static_cast<std::size_t>(y * kW + x)] =
+                    input_->shown[static_cast<std::size_t>(y) * input_->shownWidth + x];
+            }
+        }
+        const std::vector<uint8_t> bmp = EncodeBmp24(pixels.data(), kW, kH);
+        if (!writeBytes(c.args[0], bmp.data(), bmp.size())) {
+            fail(c, "cannot write the file");
+            return true;
+        }
+        ++next_;
+        return true;
+    }
+    if (c.name == "dump-state") {
+        if (!dumpGameState(c.args[0])) {
+            fail(c, "cannot write the file");
+            return true;
+        }
+        ++next_;
+        return true;
+    }
+    fail(c, "not a command");
+    return true;
+}

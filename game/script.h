@@ -1,0 +1,57 @@
+#pragma once
+// Scripted play: input read from a file, one command a line, fed to the headless backend's
+// event queue at the start of every turn of whatever loop runs (main loop, modal box, movie),
+// so that boxes and movies take it as they take a player's input. When the script is done, or
+// a command fails, Esc is sent until the program ends.
+//
+//   move X Y | press | release | click X Y | click "CAPTION" | key NAME | frames N
+//   until-scene N [MAXFRAMES] | expect-scene N | screenshot FILE.bmp | dump-state FILE
+//
+// `click "CAPTION"` clicks the centre of the hotspot with that caption (or a box button "ok",
+// "yes", "no") drawn in the last frame.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+class HeadlessDisplay;
+}
+
+// The raw game state record to a file, as a savegame holds it. False on failure.
+bool dumpGameState(const std::string& path);
+
+class ScriptDriver {
+  public:
+    // Reads the script; false (with the reason in error()) when the file cannot be read or a
+    // line is not a command.
+    bool load(const std::string& path);
+    bool loadText(const std::string& text);
+    const std::string& error() const { return error_; }
+
+    void setInput(platform::HeadlessDisplay* input) { input_ = input; }
+    // One turn's input.
+    void feed();
+
+    bool done() const { return next_ >= commands_.size() && !releasePending_; }
+    bool failed() const { return failed_; }
+
+  private:
+    struct Command {
+        std::string name;
+        std::vector<std::string> args;
+        int line = 0;
+    };
+    // Runs the current command; true when the turn goes on with the next one.
+    bool step(const Command& c);
+    void fail(const Command& c, const std::string& why);
+    void clickAt(int x, int y);
+
+    std::vector<Command> commands_;
+    std::size_t next_ = 0;
+    platform::HeadlessDisplay* input_ = nullptr;
+    std::string error_;
+    bool failed_ = false;
+    bool releasePending_ = false;
+    long waitTurns_ = -1;  // turns still to wait in frames / until-scene
+};
