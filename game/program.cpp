@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -25,8 +26,10 @@
 #include "engine/resources/pool/pool.h"
 #include "engine/video/movie_player.h"
 #include "game/frame_values.h"
+#include "game/game_state.h"
 #include "game/main_loop.h"
 #include "game/options.h"
+#include "game/random.h"
 #include "game/resolution.h"
 #include "game/runtime.h"
 #include "game/script.h"
@@ -147,6 +150,10 @@ int gameMain(int argc, char** argv) {
         std::fprintf(stderr, "%s: no working directory for saves and photos\n", kTitle);
         return 1;
     }
+
+    // The record is zero and the generator fresh when a program starts.
+    std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
+    setRandomState(1);
 
     Files().Startup();
     if (!dataDir.empty()) Files().SetSearchPath((dataDir + "/").c_str());

@@ -141,17 +141,19 @@ void ScriptDriver::fail(const Command& c, const std::string& why) {
 }
 
 void ScriptDriver::clickAt(int x, int y) {
+    // Pressed and released within one turn: the poll sees the button down for exactly this
+    // frame, as it sees a quick click between two frames.
+    // The next turn leaves the button up, so that a click right after it is a new click.
     input_->moveMouse(x, y);
     input_->pressButton(0);
-    releasePending_ = true;
+    input_->releaseButton(0);
+    idleTurn_ = true;
 }
 
 void ScriptDriver::feed() {
     if (!input_) return;
-    if (releasePending_) {
-        // The release gets a turn of its own, so that the next press is a new click.
-        input_->releaseButton(0);
-        releasePending_ = false;
+    if (idleTurn_) {
+        idleTurn_ = false;
         return;
     }
     while (next_ < commands_.size()) {
@@ -234,9 +236,11 @@ bool ScriptDriver::step(const Command& c) {
             if (c.args.size() > 1 && !number(1, &waitTurns_)) return true;
         }
         if (gameState().sceneId == a) {
+            // The turn ends, so that the scene draws a frame before the next command looks
+            // for its hotspots.
             waitTurns_ = -1;
             ++next_;
-            return true;
+            return false;
         }
         if (waitTurns_ == 0) {
             fail(c, "scene is " + std::to_string(gameState().sceneId));

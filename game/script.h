@@ -7,6 +7,8 @@
 //   move X Y | press | release | click X Y | click "CAPTION" | key NAME | frames N
 //   until-scene N [MAXFRAMES] | expect-scene N | screenshot FILE.bmp | dump-state FILE
 //
+// A click takes two turns (down in the first frame, up in the second). `until-scene` ends
+// its turn when the scene is reached, so the next command sees that scene's hotspots.
 // `click "CAPTION"` clicks the centre of the hotspot with that caption (or a box button "ok",
 // "yes", "no") drawn in the last frame.
 
@@ -33,7 +35,7 @@ class ScriptDriver {
     // One turn's input.
     void feed();
 
-    bool done() const { return next_ >= commands_.size() && !releasePending_; }
+    bool done() const { return next_ >= commands_.size(); }
     bool failed() const { return failed_; }
 
   private:
@@ -52,6 +54,6 @@ class ScriptDriver {
     platform::HeadlessDisplay* input_ = nullptr;
     std::string error_;
     bool failed_ = false;
-    bool releasePending_ = false;
+    bool idleTurn_ = false;
     long waitTurns_ = -1;  // turns still to wait in frames / until-scene
 };
