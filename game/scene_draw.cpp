@@ -12,6 +12,9 @@ BlendTable gBlend;
 
 constexpr uint16_t kHalfMask = 0xF7DE;
 
+// The row loops are built for AVX2 and for the baseline; the loader picks one once.
+#define ROW_LOOP __attribute__((target_clones("avx2", "default")))
+
 inline uint16_t half(uint16_t v) {
     return static_cast<uint16_t>((v & kHalfMask) >> 1);
 }
@@ -32,11 +35,11 @@ bool clipRect(const PageView& page, int x, int y, int w, int h, Clip* c) {
     return true;
 }
 
-void rowKeyed(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
+ROW_LOOP void rowKeyed(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
     for (int i = 0; i < n; ++i) d[i] = s[i] != 0 ? s[i] : d[i];
 }
 
-void rowFaded(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
+ROW_LOOP void rowFaded(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
     for (int i = 0; i < n; ++i) {
         const uint16_t hs = half(s[i]);
         const uint16_t mixed =
@@ -45,31 +48,32 @@ void rowFaded(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
     }
 }
 
-void rowTint(uint16_t* __restrict d, int n, uint16_t colour) {
+ROW_LOOP void rowTint(uint16_t* __restrict d, int n, uint16_t colour) {
     const uint16_t hc = half(colour);
     for (int i = 0; i < n; ++i) d[i] = static_cast<uint16_t>(half(d[i]) + hc);
 }
 
-void rowDarken(uint16_t* __restrict d, int n) {
+ROW_LOOP void rowDarken(uint16_t* __restrict d, int n) {
     for (int i = 0; i < n; ++i) d[i] = half(d[i]);
 }
 
 // a × c is exactly the product table's entry, so the row computes it directly and stays
 // vectorisable; 255 × 31 fits 16 bits.
-void rowBlend(uint16_t* __restrict d, const uint16_t* __restrict s1, const uint16_t* __restrict s2,
-              int n, uint16_t a) {
+ROW_LOOP void rowBlend(uint16_t* __restrict d, const uint16_t* __restrict s1,
+                       const uint16_t* __restrict s2, int n, uint16_t a) {
     const uint16_t b = static_cast<uint16_t>(255 - a);
     for (int i = 0; i < n; ++i) {
         const uint16_t p = s1[i];
         const uint16_t q = s2[i];
-        const uint16_t r = static_cast<uint16_t>((a * (p >> 11) + b * (q >> 11)) >> 8);
-        const uint16_t g = static_cast<uint16_t>((a * ((p >> 6) & 31) + b * ((q >> 6) & 31)) >> 8);
-        const uint16_t bl = static_cast<uint16_t>((a * (p & 31) + b * (q & 31)) >> 8);
+        // Each sum is below 2^16, so 16-bit lanes hold it exactly.
+        const uint16_t r = static_cast<uint16_t>(a * (p >> 11) + b * (q >> 11)) >> 8;
+        const uint16_t g = static_cast<uint16_t>(a * ((p >> 6) & 31) + b * ((q >> 6) & 31)) >> 8;
+        const uint16_t bl = static_cast<uint16_t>(a * (p & 31) + b * (q & 31)) >> 8;
         d[i] = static_cast<uint16_t>(r << 11 | g << 6 | bl);
     }
 }
 
-void rowGrey(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
+ROW_LOOP void rowGrey(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
     for (int i = 0; i < n; ++i) {
         const uint16_t p = s[i];
         const uint16_t g = static_cast<uint16_t>(((p >> 11) + ((p >> 6) & 31) + (p & 31)) / 3);
@@ -177,10 +181,18 @@ void drawScaled(const PageView& page, PicView p, int x, int y, int width, int he
             static_cast<int>((static_cast<uint32_t>(c.srcX + i) * stepX) >> 16);
     }
     const int* __restrict cols = columns.data();
+    int previous = -1;
     for (int row = 0; row < c.height; ++row) {
         const int sy = static_cast<int>((static_cast<uint32_t>(c.srcY + row) * stepY) >> 16);
-        const uint16_t* __restrict s = p.pixels + static_cast<std::ptrdiff_t>(sy) * p.stride;
         uint16_t* __restrict d = page.Row(c.dstY + row) + c.dstX;
+        if (sy == previous) {
+            // The same source row again: the row above is already what it becomes.
+            std::memcpy(d, page.Row(c.dstY + row - 1) + c.dstX,
+                        static_cast<std::size_t>(c.width) * 2);
+            continue;
+        }
+        previous = sy;
+        const uint16_t* __restrict s = p.pixels + static_cast<std::ptrdiff_t>(sy) * p.stride;
         for (int i = 0; i < c.width; ++i) d[i] = s[cols[i]];
     }
 }
