@@ -1,0 +1,236 @@
+// The movies: short animated title cards with a jingle, MPEG-4 pictures and PCM sound in AVI.
+
+#include <cmath>
+#include <string>
+
+#include "engine/video/movie_writer.h"
+#include "game/asset_table.h"
+#include "tools/assetgen/location.h"
+#include "tools/assetgen/noise.h"
+#include "tools/assetgen/parts.h"
+#include "tools/assetgen/scene.h"
+#include "tools/assetgen/synth.h"
+
+namespace gen {
+
+namespace {
+
+constexpr int kWidth = 320, kHeight = 240, kFps = 10;
+
+enum class Effect { Zoom, Slide, Flash, Progress, Siren, Hearts, Confetti, Sparkle };
+
+struct Card {
+    const char* file;
+    int background;  // location picture, 0 for a plain gradient
+    const char* title;
+    const char* line;
+    Rgb colour;
+    Effect effect;
+    double seconds;
+    int root;  // key of the jingle
+    bool minor;
+};
+
+const Card kCards[] = {
+    {assets::kMovieIntro, assets::kPicMenuBackground, "RAVEZ", "LENSQUEST", Hex(0xFFD23A),
+     Effect::Zoom, 5, 60, false},
+    {assets::kMovieNewGame, assets::kPicMap, "SOMMER 2000", "Auf nach Ravez!", Hex(0xFFFFFF),
+     Effect::Slide, 4, 62, false},
+    {assets::kMovieGameOver, 0, "GAME OVER", "Pleite / Broke", Hex(0xE8302C), Effect::Slide, 4, 57,
+     true},
+    {assets::kMovieWon, assets::kPicMenuBackground, "GEWONNEN!", "150000 Euro", Hex(0xFFD23A),
+     Effect::Confetti, 5, 64, false},
+    {assets::kMovieShopLaura, assets::kPicShop, "LAURA", "Hallo!", Hex(0xF25C9A), Effect::Hearts, 3,
+     65, false},
+    {assets::kMovieHomeLaura, assets::kPicApartment, "LAURA", "zu Hause", Hex(0xF25C9A),
+     Effect::Hearts, 3, 63, false},
+    {assets::kMovieTvLogo, 0, "RAVEZ TV", "", Hex(0x9ED9F5), Effect::Zoom, 2, 67, false},
+    {assets::kMovieTv, 0, "NEWS", "Hitze auf Ravez", Hex(0xFFFFFF), Effect::Slide, 3, 62, false},
+    {assets::kMovieScan, assets::kPicAlbum, "SCANNE...", "", Hex(0x40FF80), Effect::Progress, 3, 69,
+     false},
+    {assets::kMovieSend, assets::kPicComputer, "SENDE...", "", Hex(0x40FF80), Effect::Progress, 3,
+     72, false},
+    {assets::kMovieLifeguard, 0, "BADEMEISTER!", "Pfiff!", Hex(0xE8302C), Effect::Siren, 3, 60,
+     true},
+    {assets::kMovieHospitalBed, assets::kPicHospitalInside, "KRANKENHAUS", "Gute Besserung",
+     Hex(0xFFFFFF), Effect::Slide, 3, 55, true},
+    {assets::kMovieBodyguard, 0, "BODYGUARD!", "Keine Fotos!", Hex(0xFFD23A), Effect::Flash, 3, 52,
+     true},
+    {assets::kMovieBeachPolice, 0, "POLIZEI!", "Mitkommen!", Hex(0x6AA0FF), Effect::Siren, 3, 53,
+     true},
+    {assets::kMovieHotelArrest, assets::kPicHotelNight[0], "VERHAFTET!", "Zu lange im Hotel",
+     Hex(0x6AA0FF), Effect::Siren, 3, 54, true},
+    {assets::kMovieDonation, assets::kPicPoliceOffice, "SPENDE", "Danke sehr", Hex(0xFFD23A),
+     Effect::Confetti, 3, 62, false},
+};
+
+void DrawCard(Canvas& frame, const Card& card, const Canvas& background, double t, double seconds,
+              int secret) {
+    const double p = t / seconds;
+    if (background.Width() > 1) {
+        frame.DrawScaled(background, 0, 0, kWidth, kHeight);
+    } else {
+        frame.VGradient(0, 0, kWidth, kHeight, Darker(card.colour, 0.75f),
+                        Darker(card.colour, 0.9f));
+        for (int k = 0; k < 12; ++k) {
+            const float a = static_cast<float>(k) * 0.5236f + static_cast<float>(t) * 0.4f;
+            frame.Polygon({{160, 120},
+                           {160 + 400 * std::cos(a), 120 + 400 * std::sin(a)},
+                           {160 + 400 * std::cos(a + 0.2f), 120 + 400 * std::sin(a + 0.2f)}},
+                          Darker(card.colour, 0.6f), 120);
+        }
+    }
+    frame.FillRect(0, 0, kWidth, 26, Hex(0x000000));
+    frame.FillRect(0, kHeight - 26, kWidth, 26, Hex(0x000000));
+    const float ft = static_cast<float>(t);
+    switch (card.effect) {
+        case Effect::Siren:
+            frame.Glow(40, 40, 90, (static_cast<int>(t * 6) % 2) ? Hex(0xFF2020) : Hex(0x2040FF),
+                       200);
+            frame.Glow(280, 40, 90, (static_cast<int>(t * 6) % 2) ? Hex(0x2040FF) : Hex(0xFF2020),
+                       200);
+            break;
+        case Effect::Hearts:
+            for (int k = 0; k < 8; ++k) {
+                const float x = 20.0f + static_cast<float>(k * 40),
+                            y = 240 - std::fmod(ft * 50 + static_cast<float>(k * 37), 260.0f);
+                frame.Ellipse(x - 5, y, 7, 7, Hex(0xF25C9A));
+                frame.Ellipse(x + 5, y, 7, 7, Hex(0xF25C9A));
+                frame.Polygon({{x - 12, y + 2}, {x + 12, y + 2}, {x, y + 16}}, Hex(0xF25C9A));
+            }
+            break;
+        case Effect::Confetti:
+            for (int k = 0; k < 60; ++k) {
+                const float x = static_cast<float>(Hash(k, 1, 3) % 320u);
+                const float y =
+                    std::fmod(static_cast<float>(Hash(k, 2, 3) % 240u) + ft * 70, 240.0f);
+                const Rgb cols[] = {Hex(0xFFD23A), Hex(0xE8302C), Hex(0x2F7FD0), Hex(0x2FA35A)};
+                frame.FillRect(static_cast<int>(x), static_cast<int>(y), 4, 3, cols[k % 4]);
+            }
+            break;
+        case Effect::Sparkle:
+            for (int k = 0; k < 12; ++k) {
+                const float x = static_cast<float>(Hash(k, 5, 7) % 300u) + 10,
+                            y = static_cast<float>(Hash(k, 6, 7) % 200u) + 20;
+                const float s = 6 * std::fabs(std::sin(ft * 3 + static_cast<float>(k)));
+                frame.Line(x - s, y, x + s, y, 1.5f, Hex(0xFFF2A0));
+                frame.Line(x, y - s, x, y + s, 1.5f, Hex(0xFFF2A0));
+            }
+            break;
+        case Effect::Progress:
+            frame.RoundRect(60, 170, 200, 16, 4, Hex(0x202020));
+            frame.RoundRect(62, 172, static_cast<float>(196 * std::min(1.0, p * 1.2)), 12, 3,
+                            card.colour);
+            break;
+        default:
+            break;
+    }
+    // Title: zooms or slides in, in the game font scaled up.
+    int scale = 4;
+    std::string title = card.title;
+    if (secret) title = "SECRET #" + std::to_string(secret);
+    while (Canvas::TextWidth(title, scale) > 300 && scale > 2) --scale;
+    int y = 70;
+    int x = 160;
+    if (card.effect == Effect::Zoom)
+        scale = std::max(1, std::min(scale + 1, static_cast<int>(1 + p * 8)));
+    if (card.effect == Effect::Slide) x = 160 + static_cast<int>(std::max(0.0, 1 - p * 3) * 320);
+    if (card.effect == Effect::Flash && static_cast<int>(t * 8) % 4 == 0)
+        frame.FillRect(0, 0, kWidth, kHeight, Hex(0xFFFFFF), 200);
+    frame.TextOutlinedCentered(x, y, title, scale, card.colour, Hex(0x000000));
+    std::string line = card.line;
+    if (!line.empty() && p > 0.3)
+        frame.TextOutlinedCentered(160, 130, line, 2, Hex(0xFFFFFF), Hex(0x000000));
+    if (card.effect == Effect::Zoom && p > 0.85)
+        frame.FillRect(0, 0, kWidth, kHeight, Hex(0xFFFFFF),
+                       static_cast<int>((p - 0.85) / 0.15 * 255));
+}
+
+Samples Jingle(const Card& card, uint32_t seed) {
+    Samples s(static_cast<size_t>(card.seconds * kSampleRate));
+    Rng rng(seed);
+    const int major[] = {0, 4, 7, 12, 7, 4}, minor[] = {0, 3, 7, 12, 10, 7};
+    const int* steps = card.minor ? minor : major;
+    const double beat = 0.2;
+    const int notes = static_cast<int>(card.seconds / beat) - 3;
+    for (int k = 0; k < notes; ++k)
+        AddNote(s, card.minor ? Voice::Organ : Voice::Marimba,
+                card.root + 12 + steps[(k + rng.Int(0, 1)) % 6], k * beat, beat, 0.25f, false);
+    for (int k = 0; k < notes; k += 4)
+        AddNote(s, Voice::Bass, card.root - 12, k * beat, 4 * beat, 0.3f, false);
+    AddNote(s, Voice::Pad, card.root, notes * beat, 3 * beat, 0.3f, false);
+    AddNote(s, Voice::Pad, card.root + (card.minor ? 3 : 4), notes * beat, 3 * beat, 0.25f, false);
+    for (float& v : s) v *= 0.8f;
+    return s;
+}
+
+bool WriteMovie(const Output& out, const std::string& file, const Card& card, int secret) {
+    std::string path = out.Path(file).string();
+    MovieWriter writer;
+    MovieSpec spec;
+    spec.width = kWidth;
+    spec.height = kHeight;
+    spec.framesPerSecond = kFps;
+    spec.audioRate = kSampleRate;
+    spec.audioChannels = 2;
+    if (!writer.Open(path.c_str(), spec)) return false;
+    const Canvas background = card.background ? LocationBackground(card.background) : Canvas(1, 1);
+    const int frames = static_cast<int>(card.seconds * kFps);
+    const std::vector<int16_t> pcm = ToPcm(
+        Jingle(card, static_cast<uint32_t>(file.size() * 31 + static_cast<size_t>(secret))), 2);
+    const int perFrame = kSampleRate / kFps;
+    bool ok = true;
+    for (int f = 0; f < frames && ok; ++f) {
+        Canvas frame(kWidth, kHeight, Hex(0), 255);
+        DrawCard(frame, card, background, static_cast<double>(f) / kFps, card.seconds, secret);
+        const std::vector<uint16_t> pixels = frame.To565();
+        ok = writer.AddFrame565(pixels.data(), kWidth) == 1;
+        ok = ok &&
+             writer.AddAudio(pcm.data() + static_cast<size_t>(f) * perFrame * 2, perFrame) == 1;
+    }
+    return writer.Close() == 1 && ok;
+}
+
+std::string PathOf(const char* gameName) {
+    std::string s = gameName;
+    for (char& c : s)
+        if (c == '\\') c = '/';
+    return s;
+}
+
+}  // namespace
+
+bool WriteMovies(const Output& out) {
+    out.MakeFolder("movies");
+    bool ok = true;
+    for (const Card& card : kCards) ok = WriteMovie(out, PathOf(card.file), card, 0) && ok;
+    static const int kSecretScenes[7] = {assets::kPicRoomDay[0],    assets::kPicLobbyNight[1],
+                                         assets::kPicHotelNight[2], assets::kPicGate[1],
+                                         assets::kPicGate[3],       assets::kPicPoliceNight,
+                                         assets::kPicHospitalNight};
+    for (int k = 0; k < 7; ++k) {
+        const Card found{assets::kMovieSecret[k],
+                         kSecretScenes[k],
+                         "",
+                         "Gefunden!",
+                         Hex(0xFFF2A0),
+                         Effect::Sparkle,
+                         3,
+                         64 + k,
+                         false};
+        ok = WriteMovie(out, PathOf(assets::kMovieSecret[k]), found, k + 1) && ok;
+        const Card redeem{assets::kMovieSecretRedeem[k],
+                          0,
+                          "",
+                          "Eingeloest!",
+                          Hex(0xFFD23A),
+                          Effect::Confetti,
+                          2,
+                          64 + k,
+                          false};
+        ok = WriteMovie(out, PathOf(assets::kMovieSecretRedeem[k]), redeem, k + 1) && ok;
+    }
+    return ok;
+}
+
+}  // namespace gen

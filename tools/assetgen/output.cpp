@@ -1,0 +1,56 @@
+// Files and pools of the data directory.
+
+#include "tools/assetgen/output.h"
+
+#include <fstream>
+
+#include "engine/resources/image_writer.h"
+#include "engine/resources/pool/pool_format.h"
+
+namespace gen {
+
+bool Output::Write(const std::string& relative, const Bytes& bytes) const {
+    const std::filesystem::path path = root_ / relative;
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+bool Output::MakeFolder(const std::string& relative) const {
+    std::error_code error;
+    std::filesystem::create_directories(root_ / relative, error);
+    return !error;
+}
+
+Bytes BuildPool(uint16_t kind, const std::vector<Bytes>& chunks) {
+    Bytes out(kPoolHeaderBytes);
+    out[0] = 'Q', out[1] = 'R', out[2] = 'X', out[3] = 0;
+    StoreLE16(&out[4], kind);
+    StoreLE16(&out[6], static_cast<uint16_t>(chunks.size()));
+    std::vector<uint32_t> index;
+    for (const Bytes& chunk : chunks) {
+        uint8_t header[kChunkHeaderBytes];
+        StoreLE32(header, static_cast<uint32_t>(chunk.size()));
+        StoreLE16(header + 4, kind);
+        out.insert(out.end(), header, header + kChunkHeaderBytes);
+        index.push_back(static_cast<uint32_t>(out.size()));
+        out.insert(out.end(), chunk.begin(), chunk.end());
+    }
+    for (uint32_t offset : index) {
+        uint8_t entry[kIndexEntryBytes];
+        StoreLE32(entry, offset);
+        out.insert(out.end(), entry, entry + kIndexEntryBytes);
+    }
+    return out;
+}
+
+Bytes PictureChunk(const Canvas& picture) {
+    const std::vector<uint16_t> pixels = picture.To565();
+    return EncodeTbf(pixels.data(), static_cast<uint16_t>(picture.Width()),
+                     static_cast<uint16_t>(picture.Height()), 2);
+}
+
+}  // namespace gen
