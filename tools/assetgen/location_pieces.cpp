@@ -282,14 +282,19 @@ Canvas Flyer(int frame) {
 }
 
 Canvas GateEntrance() {
+    // A string of lights round the passage and a sign; the view through it stays open.
     Canvas c(150, 180);
-    c.VGradient(0, 0, 150, 180, Hex(0xFFF2B0), Hex(0xF3D99B), 140);
-    for (int k = 0; k < 3; ++k)
-        c.Polygon({{75, 60},
-                   {20.0f + static_cast<float>(k * 50), 180},
-                   {40.0f + static_cast<float>(k * 50), 180}},
-                  Hex(0xFFFFFF), 90);
-    c.TextOutlinedCentered(75, 20, "ENTER", 2, Hex(0xFFD23A), pal::kInk);
+    for (int k = 0; k < 14; ++k) {
+        const float y = 30.0f + static_cast<float>(k) * 11;
+        c.Ellipse(6, y, 4, 4, k % 2 ? Hex(0xFFE060) : Hex(0xFF80B0));
+        c.Ellipse(144, y, 4, 4, k % 2 ? Hex(0xFF80B0) : Hex(0xFFE060));
+    }
+    c.RoundRect(25, 2, 100, 24, 6, pal::kInk);
+    c.RoundRect(27, 4, 96, 20, 5, Hex(0xFFD23A));
+    c.TextCentered(75, 10, "ENTER", 1, pal::kInk);
+    c.Polygon({{60, 140}, {90, 140}, {90, 155}, {105, 155}, {75, 178}, {45, 155}, {60, 155}},
+              Hex(0xFFD23A));
+    c.Outline(pal::kInk);
     return c;
 }
 

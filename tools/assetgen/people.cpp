@@ -31,7 +31,7 @@ constexpr PoseSpec kPoses[kPoseCount] = {
     {{160, 172}, {160, 172}, {4, 0}, {4, 0}, 1.0f, 0, 0, false},            // stretching
     {{28, 8}, {28, 8}, {34, -30}, {34, -30}, 0.45f, 0, 0, true},            // sitting
     {{55, 100}, {55, 100}, {30, -26}, {30, -26}, 0.45f, -14, -0.3f, true},  // leaning back
-    {{150, 205}, {150, 205}, {3, 0}, {8, 0}, 1.0f, 90, 0.4f, false},        // lying
+    {{150, 130}, {150, 130}, {3, 0}, {8, 0}, 1.0f, 90, 0.4f, false},        // lying
 };
 
 struct Frame {
@@ -354,7 +354,7 @@ Canvas DrawPerson(const Look& look, int pose) {
         if (p.seated)
             c.RoundRect(70, 134, 120, 34, 4, towel);
         else
-            c.RoundRect(50, 122, 170, 40, 4, towel);
+            c.RoundRect(66, 122, 128, 40, 4, towel);
     }
     Figure figure(look, p, c, 130, 140);
     figure.Draw(true);
