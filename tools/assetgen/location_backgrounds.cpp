@@ -135,7 +135,6 @@ Canvas Lobby(int hotel, bool night) {
     Canvas& c = s.C();
     Wall(c, 0, 300, st.wall, hotel == 1);
     Floor(c, 300, st.floorA, st.floorB, true);
-    s.Sky(40, 60, 0, 0);  // (no open sky in a lobby; windows carry it)
     s.Window(430, 70, 110, 140, Hex(0xFFFFFF), false);
     Frame(c, 60, 70, 90, 60, 5);
     // Reception desk behind the receptionist (she stands at 300..380, 170..280).
@@ -577,17 +576,42 @@ Canvas PoliceOutside(bool night) {
     return s.Finish();
 }
 
-Canvas Inside(Rgb wall, Rgb floor, const char* title, uint32_t seed) {
+Canvas Inside(Rgb wall, Rgb floor, const char* title, uint32_t seed, bool police) {
     Scene s(640, 480, Time::Day, Mood::Inside, seed);
     Canvas& c = s.C();
     Wall(c, 0, 320, wall, false);
     Floor(c, 320, floor, Darker(floor, 0.12f), true);
     c.FillRect(36, 56, 168, 118, Hex(0xFFFFFF));
     s.Sky(40, 60, 160, 110, false);
+    Palm(c, 150, 172, 90, -0.1f, seed);
     Sign(c, 220, 20, 240, 40, title, 2, Hex(0xFFFFFF), Darker(wall, 0.6f));
+    // A row of waiting chairs and a counter at the back.
     for (int k = 0; k < 4; ++k) {
-        c.RoundRect(60.0f + static_cast<float>(k * 60), 340, 50, 36, 6, Darker(wall, 0.35f));
-        c.RoundRect(60.0f + static_cast<float>(k * 60), 310, 50, 34, 6, Darker(wall, 0.25f));
+        c.RoundRect(60.0f + static_cast<float>(k) * 60, 340, 50, 36, 6, Darker(wall, 0.35f));
+        c.RoundRect(60.0f + static_cast<float>(k) * 60, 310, 50, 34, 6, Darker(wall, 0.25f));
+        c.FillRect(66 + k * 60, 376, 4, 20, Hex(0x555555));
+        c.FillRect(100 + k * 60, 376, 4, 20, Hex(0x555555));
+    }
+    c.FillRect(300, 200, 150, 110, Darker(wall, 0.3f));
+    c.FillRect(296, 196, 158, 10, Darker(wall, 0.5f));
+    if (police) {
+        c.FillRect(250, 90, 8, 120, Hex(0x777777));
+        c.FillRect(258, 90, 50, 12, Hex(0x000000));
+        c.FillRect(258, 102, 50, 12, Hex(0xDD0000));
+        c.FillRect(258, 114, 50, 12, Hex(0xFFCC00));
+        for (int k = 0; k < 3; ++k) {
+            c.FillRect(340 + k * 60, 90, 48, 60, Hex(0xF4EBD8));
+            c.Text(344 + k * 60, 94, "WANTED", 1, Hex(0xB8002E));
+            c.Ellipse(364.0f + static_cast<float>(k) * 60, 124, 12, 14, Hex(0x8A6A4A));
+        }
+    } else {
+        c.FillRect(350, 80, 60, 60, Hex(0xFFFFFF));
+        c.FillRect(372, 88, 16, 44, Hex(0xE8302C));
+        c.FillRect(358, 102, 44, 16, Hex(0xE8302C));
+        c.RoundRect(470, 330, 150, 40, 8, Hex(0xFFFFFF));  // a bed on wheels
+        c.RoundRect(470, 320, 40, 16, 6, Hex(0xDDEEFF));
+        c.FillRect(480, 370, 4, 24, Hex(0x888888));
+        c.FillRect(606, 370, 4, 24, Hex(0x888888));
     }
     Plant(c, 600, 330, 1.1f);
     return s.Finish();
@@ -681,19 +705,17 @@ Canvas LocationBackground(int number) {
         case assets::kPicApartment:
             return Apartment();
         case assets::kPicHospitalInside:
-            return Inside(Hex(0xDDEFF7), Hex(0xE6E6E6), "HOSPITAL", 14000);
+            return Inside(Hex(0xDDEFF7), Hex(0xE6E6E6), "HOSPITAL", 14000, false);
         case assets::kPicHospitalCashier: {
-            Canvas c = Inside(Hex(0xDDEFF7), Hex(0xE6E6E6), "KASSE", 14001);
+            Canvas c = Inside(Hex(0xDDEFF7), Hex(0xE6E6E6), "KASSE", 14001, false);
             c.RoundRect(296, 50, 330, 170, 10, Hex(0x0A2A4A), 190);
             return c;
         }
         case assets::kPicPoliceInside:
-            return Inside(Hex(0xC8D4E8), Hex(0xB8B8B8), "POLIZEI", 15000);
+            return Inside(Hex(0xC8D4E8), Hex(0xB8B8B8), "POLIZEI", 15000, true);
         case assets::kPicPoliceOffice: {
-            Canvas c = Inside(Hex(0xC8D4E8), Hex(0xB8B8B8), "KOMMISSARIAT", 15001);
+            Canvas c = Inside(Hex(0xC8D4E8), Hex(0xB8B8B8), "KOMMISSARIAT", 15001, true);
             Desk(c, 120, 330, 400, 150, Hex(0x5A3A1A), Hex(0x7A4E27));
-            c.Text(440, 120, "WANTED", 2, Hex(0xB8002E));
-            c.FrameRect(440, 140, 96, 110, 3, Hex(0x5A3A1A));
             return c;
         }
         default:

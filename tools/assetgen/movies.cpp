@@ -6,6 +6,7 @@
 #include "engine/video/movie_writer.h"
 #include "game/asset_table.h"
 #include "tools/assetgen/location.h"
+#include "tools/assetgen/movies.h"
 #include "tools/assetgen/noise.h"
 #include "tools/assetgen/parts.h"
 #include "tools/assetgen/scene.h"
@@ -32,13 +33,12 @@ struct Card {
 };
 
 const Card kCards[] = {
-    {assets::kMovieIntro, assets::kPicMenuBackground, "RAVEZ", "LENSQUEST", Hex(0xFFD23A),
-     Effect::Zoom, 5, 60, false},
+    {assets::kMovieIntro, 0, "RAVEZ", "LENSQUEST", Hex(0xFFD23A), Effect::Zoom, 5, 60, false},
     {assets::kMovieNewGame, assets::kPicMap, "SOMMER 2000", "Auf nach Ravez!", Hex(0xFFFFFF),
      Effect::Slide, 4, 62, false},
     {assets::kMovieGameOver, 0, "GAME OVER", "Pleite / Broke", Hex(0xE8302C), Effect::Slide, 4, 57,
      true},
-    {assets::kMovieWon, assets::kPicMenuBackground, "GEWONNEN!", "150000 Euro", Hex(0xFFD23A),
+    {assets::kMovieWon, assets::kPicGate[2], "GEWONNEN!", "150000 Euro", Hex(0xFFD23A),
      Effect::Confetti, 5, 64, false},
     {assets::kMovieShopLaura, assets::kPicShop, "LAURA", "Hallo!", Hex(0xF25C9A), Effect::Hearts, 3,
      65, false},
@@ -63,6 +63,13 @@ const Card kCards[] = {
     {assets::kMovieDonation, assets::kPicPoliceOffice, "SPENDE", "Danke sehr", Hex(0xFFD23A),
      Effect::Confetti, 3, 62, false},
 };
+
+std::string PathOf(const char* gameName) {
+    std::string s = gameName;
+    for (char& c : s)
+        if (c == '\\') c = '/';
+    return s;
+}
 
 void DrawCard(Canvas& frame, const Card& card, const Canvas& background, double t, double seconds,
               int secret) {
@@ -134,6 +141,7 @@ void DrawCard(Canvas& frame, const Card& card, const Canvas& background, double 
     int x = 160;
     if (card.effect == Effect::Zoom)
         scale = std::max(1, std::min(scale + 1, static_cast<int>(1 + p * 8)));
+    while (Canvas::TextWidth(title, scale) > 310 && scale > 1) --scale;
     if (card.effect == Effect::Slide) x = 160 + static_cast<int>(std::max(0.0, 1 - p * 3) * 320);
     if (card.effect == Effect::Flash && static_cast<int>(t * 8) % 4 == 0)
         frame.FillRect(0, 0, kWidth, kHeight, Hex(0xFFFFFF), 200);
@@ -191,44 +199,60 @@ bool WriteMovie(const Output& out, const std::string& file, const Card& card, in
     return writer.Close() == 1 && ok;
 }
 
-std::string PathOf(const char* gameName) {
-    std::string s = gameName;
-    for (char& c : s)
-        if (c == '\\') c = '/';
-    return s;
+Card SecretCard(int k, bool redeem) {
+    static const int kSecretScenes[7] = {assets::kPicRoomDay[0],    assets::kPicLobbyNight[1],
+                                         assets::kPicHotelNight[2], assets::kPicGate[1],
+                                         assets::kPicGate[3],       assets::kPicPoliceNight,
+                                         assets::kPicHospitalNight};
+    if (redeem)
+        return Card{assets::kMovieSecretRedeem[k],
+                    0,
+                    "",
+                    "Eingeloest!",
+                    Hex(0xFFD23A),
+                    Effect::Confetti,
+                    2,
+                    64 + k,
+                    false};
+    return Card{assets::kMovieSecret[k],
+                kSecretScenes[k],
+                "",
+                "Gefunden!",
+                Hex(0xFFF2A0),
+                Effect::Sparkle,
+                3,
+                64 + k,
+                false};
 }
 
 }  // namespace
+
+int MovieCount() {
+    return static_cast<int>(std::size(kCards)) + 14;
+}
+
+std::string MovieName(int k) {
+    const int n = static_cast<int>(std::size(kCards));
+    return PathOf(k < n ? kCards[k].file : SecretCard((k - n) / 2, (k - n) % 2).file);
+}
+
+Canvas MovieStill(int k, double t) {
+    const int n = static_cast<int>(std::size(kCards));
+    const Card card = k < n ? kCards[k] : SecretCard((k - n) / 2, (k - n) % 2);
+    const Canvas background = card.background ? LocationBackground(card.background) : Canvas(1, 1);
+    Canvas frame(kWidth, kHeight, Hex(0), 255);
+    DrawCard(frame, card, background, t, card.seconds, k < n ? 0 : (k - n) / 2 + 1);
+    return frame;
+}
 
 bool WriteMovies(const Output& out) {
     out.MakeFolder("movies");
     bool ok = true;
     for (const Card& card : kCards) ok = WriteMovie(out, PathOf(card.file), card, 0) && ok;
-    static const int kSecretScenes[7] = {assets::kPicRoomDay[0],    assets::kPicLobbyNight[1],
-                                         assets::kPicHotelNight[2], assets::kPicGate[1],
-                                         assets::kPicGate[3],       assets::kPicPoliceNight,
-                                         assets::kPicHospitalNight};
     for (int k = 0; k < 7; ++k) {
-        const Card found{assets::kMovieSecret[k],
-                         kSecretScenes[k],
-                         "",
-                         "Gefunden!",
-                         Hex(0xFFF2A0),
-                         Effect::Sparkle,
-                         3,
-                         64 + k,
-                         false};
-        ok = WriteMovie(out, PathOf(assets::kMovieSecret[k]), found, k + 1) && ok;
-        const Card redeem{assets::kMovieSecretRedeem[k],
-                          0,
-                          "",
-                          "Eingeloest!",
-                          Hex(0xFFD23A),
-                          Effect::Confetti,
-                          2,
-                          64 + k,
-                          false};
-        ok = WriteMovie(out, PathOf(assets::kMovieSecretRedeem[k]), redeem, k + 1) && ok;
+        ok = WriteMovie(out, PathOf(assets::kMovieSecret[k]), SecretCard(k, false), k + 1) && ok;
+        ok = WriteMovie(out, PathOf(assets::kMovieSecretRedeem[k]), SecretCard(k, true), k + 1) &&
+             ok;
     }
     return ok;
 }

@@ -13,6 +13,7 @@
 #include "tools/assetgen/beach.h"
 #include "tools/assetgen/contact_sheet.h"
 #include "tools/assetgen/location.h"
+#include "tools/assetgen/movies.h"
 #include "tools/assetgen/visitors.h"
 
 namespace gen {
@@ -107,7 +108,12 @@ bool WriteContactSheets(const std::string& bmpName) {
     std::vector<SheetItem> panel;
     for (int e = assets::kBeachPanel; e < assets::kBeachEntries; ++e)
         panel.push_back({"entry " + std::to_string(e), BeachPicture(1, e)});
-    bool ok = save(bmpName, ContactSheet("location pool: backgrounds", backgrounds, 328, 266, 4));
+    std::vector<SheetItem> stills;
+    for (int k = 0; k < MovieCount(); ++k)
+        stills.push_back({MovieName(k).substr(7), MovieStill(k, 1.6)});
+    bool ok =
+        save(stem + "-movies.bmp", ContactSheet("movie stills at 1.6 s", stills, 328, 264, 6));
+    ok = save(bmpName, ContactSheet("location pool: backgrounds", backgrounds, 328, 266, 4));
     ok = save(stem + "-pieces.bmp", ContactSheet("location pool: pieces", pieces)) && ok;
     ok = save(stem + "-visitors.bmp",
               ContactSheet("visitors (one pose each)", visitors, 168, 200)) &&
