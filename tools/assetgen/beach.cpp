@@ -305,7 +305,7 @@ Canvas Panorama(int beach, bool night) {
         case 5:
             for (int k = 0; k < 3; ++k) {
                 const float x = 500.0f + static_cast<float>(k * 800),
-                            y = static_cast<float>(look.horizon) + 50;
+                            y = static_cast<float>(look.horizon) + 18;
                 c.Ellipse(x, y, 60, 9, Hex(0xF2D21D));
                 c.Ellipse(x + 58, y - 4, 8, 6, Hex(0xF2D21D));
             }
