@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -38,6 +39,14 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
         if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
     }
     return true;
+}
+
+const char* ExtensionDot(const char* name) {
+    const char* base = name;
+    for (const char* p = name; *p; ++p) {
+        if (*p == '\\' || *p == '/') base = p + 1;
+    }
+    return std::strchr(base, '.');
 }
 
 std::string ResolveDosPath(std::string_view name) {

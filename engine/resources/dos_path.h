@@ -12,5 +12,9 @@
 // its own name as written.
 std::string ResolveDosPath(std::string_view name);
 
+// The first '.' of the file name itself, so that "..\tgp\pool.tgp" finds the pool's extension
+// and a dot in a folder name is none; nullptr when the name has no extension.
+const char* ExtensionDot(const char* name);
+
 // ASCII case-insensitive equality, the rule used for every name comparison of the engine.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);

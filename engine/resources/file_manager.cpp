@@ -217,22 +217,9 @@ void FileManager::CopyFile(const char* source, const char* destination) {
     Close(out);
 }
 
-namespace {
-
-// The first '.' of the file name itself, so that "..\tgp\pool.tgp" finds the pool's extension.
-const char* extensionDot(const char* name) {
-    const char* base = name;
-    for (const char* p = name; *p; ++p) {
-        if (*p == '\\' || *p == '/') base = p + 1;
-    }
-    return std::strchr(base, '.');
-}
-
-}  // namespace
-
 bool FileManager::BackupName(const char* name, char* out, std::size_t outSize) {
     if (!name || !out || outSize == 0) return false;
-    const char* dot = extensionDot(name);
+    const char* dot = ExtensionDot(name);
     if (!dot) return false;
     std::string result(name, dot + 1);
     std::string extension(dot + 1);
@@ -273,7 +260,7 @@ int FileManager::FileKind(const uint8_t* header) {
 
 void ForceExtension(char* name, std::size_t nameSize, const char* extension) {
     if (!name || nameSize == 0 || !extension) return;
-    char* dot = const_cast<char*>(extensionDot(name));
+    char* dot = const_cast<char*>(ExtensionDot(name));
     const std::size_t base = dot ? static_cast<std::size_t>(dot - name) : std::strlen(name);
     if (base + 1 + std::strlen(extension) + 1 <= nameSize) {
         name[base] = '.';

@@ -13,20 +13,10 @@ using namespace pool_text;
 
 namespace {
 
-// The extension starts at the first '.' of the file name itself: a dot in a folder name
-// ("..\pools\x.tgp") is no extension.
-const char* extensionDot(const char* name) {
-    const char* base = name;
-    for (const char* p = name; *p; ++p) {
-        if (*p == '\\' || *p == '/') base = p + 1;
-    }
-    return std::strchr(base, '.');
-}
-
 bool composeName(const char* pool, const char* extension, std::size_t keepFrom, char* out,
                  std::size_t outSize) {
     if (!pool || !out) return false;
-    const char* dot = extensionDot(pool);
+    const char* dot = ExtensionDot(pool);
     std::string result = dot ? std::string(pool, dot) : std::string(pool);
     result += '.';
     result += extension;
