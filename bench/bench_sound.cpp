@@ -15,6 +15,7 @@
 #include "engine/audio/sound_manager.h"
 #include "engine/platform/headless_audio.h"
 #include "engine/resources/file_manager.h"
+#include "engine/resources/little_endian.h"
 #include "engine/resources/messages.h"
 
 namespace {
@@ -22,29 +23,24 @@ namespace {
 std::vector<uint8_t> Wav(unsigned rate, unsigned channels, unsigned seconds) {
     const unsigned block = channels * 2;
     const uint32_t bytes = rate * block * seconds;
-    std::vector<uint8_t> out(44 + static_cast<std::size_t>(bytes));
-    std::size_t at = 0;
-    auto put = [&](uint32_t v, int n) {
-        for (int i = 0; i < n; ++i) out[at++] = static_cast<uint8_t>(v >> (8 * i));
-    };
-    auto tag = [&](const char* s) {
-        for (int i = 0; i < 4; ++i) out[at++] = static_cast<uint8_t>(s[i]);
-    };
+    std::vector<uint8_t> out;
+    out.reserve(44 + static_cast<std::size_t>(bytes));
+    auto tag = [&](const char* s) { out.insert(out.end(), s, s + 4); };
     tag("RIFF");
-    put(36 + bytes, 4);
+    AppendLE32(out, 36 + bytes);
     tag("WAVE");
     tag("fmt ");
-    put(16, 4);
-    put(1, 2);
-    put(channels, 2);
-    put(rate, 4);
-    put(rate * block, 4);
-    put(block, 2);
-    put(16, 2);
+    AppendLE32(out, 16);
+    AppendLE16(out, 1);
+    AppendLE16(out, static_cast<uint16_t>(channels));
+    AppendLE32(out, rate);
+    AppendLE32(out, rate * block);
+    AppendLE16(out, static_cast<uint16_t>(block));
+    AppendLE16(out, 16);
     tag("data");
-    put(bytes, 4);
+    AppendLE32(out, bytes);
     for (uint32_t i = 0; i < bytes / 2; ++i) {
-        put(static_cast<uint16_t>(static_cast<int16_t>(8000 * std::sin(i * 0.05))), 2);
+        AppendLE16(out, static_cast<uint16_t>(static_cast<int16_t>(8000 * std::sin(i * 0.05))));
     }
     return out;
 }

@@ -8,12 +8,9 @@
 #include <vector>
 
 #include "engine/resources/bmp.h"
+#include "engine/resources/little_endian.h"
 
 namespace {
-
-uint32_t Le32(const uint8_t* at) {
-    return at[0] | at[1] << 8 | at[2] << 16 | static_cast<uint32_t>(at[3]) << 24;
-}
 
 uint16_t Rgb565(const uint8_t* bgr) {
     return static_cast<uint16_t>((bgr[2] & 0xF8) << 8 | (bgr[1] & 0xFC) << 3 | bgr[0] >> 3);
@@ -24,7 +21,7 @@ uint16_t StoredPixel(const std::vector<uint8_t>& file, int width, int height, bo
                      int y) {
     const std::size_t rowBytes = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
     const auto row = static_cast<std::size_t>(topDown ? y : height - 1 - y);
-    return Rgb565(file.data() + Le32(file.data() + 10) + row * rowBytes + std::size_t(x) * 3);
+    return Rgb565(file.data() + LoadLE32(file.data() + 10) + row * rowBytes + std::size_t(x) * 3);
 }
 
 }  // namespace
@@ -48,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (width <= 0 || height <= 0 || pixels.size() != std::size_t(width) * std::size_t(height)) {
         std::abort();
     }
-    const bool topDown = static_cast<int32_t>(Le32(file.data() + 22)) < 0;
+    const bool topDown = static_cast<int32_t>(LoadLE32(file.data() + 22)) < 0;
     for (int y : {0, height - 1}) {
         for (int x : {0, width - 1}) {
             if (pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)] !=

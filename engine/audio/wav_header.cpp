@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/resources/little_endian.h"
 #include "engine/resources/messages.h"
 
 namespace {
@@ -15,18 +16,8 @@ bool ReadBytes(FileHandle handle, void* out, std::size_t n) {
 bool ReadU32(FileHandle handle, uint32_t* value) {
     uint8_t b[4];
     if (!ReadBytes(handle, b, 4)) return false;
-    *value = static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-             static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24;
+    *value = LoadLE32(b);
     return true;
-}
-
-uint16_t U16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
-
-uint32_t U32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
 int Fail(const char* context) {
@@ -73,12 +64,12 @@ int ParseWavHeader(FileHandle handle, PcmFormat* format, uint32_t* dataLength) {
          Files().Seek(handle, static_cast<int32_t>(length - kPcmFieldBytes), 1) != 0)) {
         return Fail("Wave Format Error 'fmt'");
     }
-    format->formatTag = U16(fields);
-    format->channels = U16(fields + 2);
-    format->samplesPerSec = U32(fields + 4);
-    format->avgBytesPerSec = U32(fields + 8);
-    format->blockAlign = U16(fields + 12);
-    format->bitsPerSample = U16(fields + 14);
+    format->formatTag = LoadLE16(fields);
+    format->channels = LoadLE16(fields + 2);
+    format->samplesPerSec = LoadLE32(fields + 4);
+    format->avgBytesPerSec = LoadLE32(fields + 8);
+    format->blockAlign = LoadLE16(fields + 12);
+    format->bitsPerSample = LoadLE16(fields + 14);
 
     if (!ReadBytes(handle, tag, 4)) return Fail(nullptr);
     if (std::memcmp(tag, "data", 4) != 0) {

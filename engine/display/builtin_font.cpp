@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "engine/resources/little_endian.h"
+
 namespace {
 
 struct GlyphArt {
@@ -202,20 +204,16 @@ constexpr Glyph FromBoxParts(const char* parts) {
 
 constexpr std::array<uint8_t, kBuiltinFontBytes> Build() {
     std::array<uint8_t, kBuiltinFontBytes> block{};
-    const auto put16 = [&block](int offset, unsigned value) {
-        block[offset] = static_cast<uint8_t>(value & 0xFF);
-        block[offset + 1] = static_cast<uint8_t>(value >> 8);
-    };
     block[0] = 'T';
     block[1] = 'F';
     block[2] = 'F';
-    put16(4, kBuiltinFontGlyphs * 8);  // glyph data size (32 bits, high half 0)
-    put16(8, kBuiltinFontGlyphs);
-    put16(10, 0);    // first code
-    put16(12, 255);  // last code
-    put16(14, 8);    // cell width
-    put16(16, 8);    // cell height
-    put16(18, 0);    // bitmap font
+    StoreLE16(&block[4], kBuiltinFontGlyphs * 8);  // glyph data size (32 bits, high half 0)
+    StoreLE16(&block[8], kBuiltinFontGlyphs);
+    StoreLE16(&block[10], 0);    // first code
+    StoreLE16(&block[12], 255);  // last code
+    StoreLE16(&block[14], 8);    // cell width
+    StoreLE16(&block[16], 8);    // cell height
+    StoreLE16(&block[18], 0);    // bitmap font
     const auto place = [&block](int code, const Glyph& glyph) {
         for (int r = 0; r < 8; ++r) block[20 + code * 8 + r] = glyph[r];
     };

@@ -11,6 +11,7 @@
 
 #include "engine/display/svgahi.h"
 #include "engine/display/svgahi_state.h"
+#include "engine/resources/little_endian.h"
 
 namespace {
 
@@ -47,10 +48,6 @@ constexpr std::array<RowMask, 256> MakeExpandTable() {
     return table;
 }
 alignas(16) constexpr std::array<RowMask, 256> kExpand = MakeExpandTable();
-
-uint16_t ReadU16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
 
 bool Covers(int code) {
     return font.glyphs && code >= font.first && code <= font.last;
@@ -221,11 +218,11 @@ void EmitNumber(Printer& printer, const char* digits, int width) {
 
 void SetFont(const uint8_t* fontRecord) {
     if (!fontRecord || std::memcmp(fontRecord, "TFF", 3) != 0) return;
-    const int first = ReadU16(fontRecord + 10);
-    const int last = ReadU16(fontRecord + 12);
-    const int width = ReadU16(fontRecord + 14);
-    const int height = ReadU16(fontRecord + 16);
-    const int kind = ReadU16(fontRecord + 18);
+    const int first = LoadLE16(fontRecord + 10);
+    const int last = LoadLE16(fontRecord + 12);
+    const int width = LoadLE16(fontRecord + 14);
+    const int height = LoadLE16(fontRecord + 16);
+    const int kind = LoadLE16(fontRecord + 18);
     if (kind != 0 || width < 8 || height == 0 || first > last) return;
     font.glyphs = fontRecord + 20;
     font.width = width;

@@ -5,16 +5,10 @@
 #include <limits>
 
 #include "engine/resources/image_formats.h"
+#include "engine/resources/little_endian.h"
 #include "engine/resources/messages.h"
 
 namespace {
-
-uint16_t u16At(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-uint32_t u32At(const uint8_t* p) {
-    return u16At(p) | (uint32_t{u16At(p + 2)} << 16);
-}
 
 bool fail(int16_t code) {
     SetErrorCode(code);
@@ -61,17 +55,17 @@ bool readHeader(FileHandle handle, uint8_t* raw) {
 TafHeader ParseTafHeader(const uint8_t* bytes) {
     TafHeader header{};
     std::memcpy(header.tag, bytes, 3);
-    header.depth = u16At(bytes + 4);
-    header.frames = u16At(bytes + 6);
-    header.totalPixels = u32At(bytes + 8);
+    header.depth = LoadLE16(bytes + 4);
+    header.frames = LoadLE16(bytes + 6);
+    header.totalPixels = LoadLE32(bytes + 8);
     header.palette = bytes + 12;
-    header.firstFrame = u32At(bytes + 780);
-    header.tables = u16At(bytes + 784);
+    header.firstFrame = LoadLE32(bytes + 780);
+    header.tables = LoadLE16(bytes + 784);
     return header;
 }
 
 TafFrameHeader ParseTafFrameHeader(const uint8_t* bytes) {
-    return {u16At(bytes), u16At(bytes + 2), u16At(bytes + 4), u32At(bytes + 6)};
+    return {LoadLE16(bytes), LoadLE16(bytes + 2), LoadLE16(bytes + 4), LoadLE32(bytes + 6)};
 }
 
 uint32_t TafBytesPerPixel(uint16_t depth) {
@@ -168,7 +162,7 @@ bool ReadFrameTable(const char* name, uint32_t* offsets, uint32_t capacity) {
             for (uint32_t i = 0; i < header.frames && ok; ++i) {
                 uint8_t entry[4];
                 ok = Files().Read(entry, 1, sizeof entry, handle) == sizeof entry;
-                offsets[i] = u32At(entry);
+                offsets[i] = LoadLE32(entry);
             }
             if (!ok) SetErrorCode(kErrRead);
         }

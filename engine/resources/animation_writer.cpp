@@ -3,20 +3,9 @@
 #include "engine/resources/animation_format.h"
 #include "engine/resources/image_formats.h"
 #include "engine/resources/image_writer.h"
+#include "engine/resources/little_endian.h"
 
-namespace {
-
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::vector<uint8_t> EncodeByteRuns(const uint8_t* data, std::size_t size) {
     std::vector<uint8_t> out;
@@ -36,11 +25,12 @@ std::vector<uint32_t> AppendFrameChain(std::vector<uint8_t>& out, std::size_t ba
     for (const EncodedFrame& frame : frames) {
         const std::size_t at = out.size();
         offsets.push_back(static_cast<uint32_t>(at - base));
-        put16(out, frame.mode);
-        put16(out, frame.width);
-        put16(out, frame.height);
-        put32(out, static_cast<uint32_t>(at - base + kTafFrameHeaderBytes + frame.data.size()));
-        put32(out, 0);
+        AppendLE16(out, frame.mode);
+        AppendLE16(out, frame.width);
+        AppendLE16(out, frame.height);
+        AppendLE32(out,
+                   static_cast<uint32_t>(at - base + kTafFrameHeaderBytes + frame.data.size()));
+        AppendLE32(out, 0);
         out.insert(out.end(), frame.data.begin(), frame.data.end());
     }
     return offsets;
@@ -63,15 +53,15 @@ std::vector<uint8_t> EncodeTaf(const std::vector<TafFrame>& frames, int mode, ui
     }
 
     std::vector<uint8_t> out{'T', 'A', 'F', 0};
-    put16(out, 16);
-    put16(out, static_cast<uint32_t>(frames.size()));
-    put32(out, totalPixels);
+    AppendLE16(out, 16);
+    AppendLE16(out, static_cast<uint16_t>(frames.size()));
+    AppendLE32(out, totalPixels);
     out.resize(out.size() + kPaletteBytes, 0);
-    put32(out, kTafHeaderBytes);
-    put16(out, tables);
+    AppendLE32(out, kTafHeaderBytes);
+    AppendLE16(out, tables);
     const std::vector<uint32_t> offsets = AppendFrameChain(out, 0, encoded);
     for (uint16_t t = 0; t < tables; ++t) {
-        for (uint32_t offset : offsets) put32(out, offset);
+        for (uint32_t offset : offsets) AppendLE32(out, offset);
     }
     return out;
 }

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <utility>
 
+#include "engine/resources/little_endian.h"
+
 namespace {
 
 constexpr uint32_t kFileHeaderBytes = 14;
@@ -12,24 +14,6 @@ constexpr uint32_t kInfoHeaderBytes = 40;
 constexpr uint32_t kPixelOffset = kFileHeaderBytes + kInfoHeaderBytes;
 constexpr uint32_t kPixelsPerMetre = 76200;
 constexpr int64_t kMaxSide = 65535;  // our pictures store their sides in 16 bits
-
-void Put16(std::vector<uint8_t>& out, uint32_t value) {
-    out.push_back(static_cast<uint8_t>(value & 0xFF));
-    out.push_back(static_cast<uint8_t>((value >> 8) & 0xFF));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
-
-uint32_t Get16(const std::vector<uint8_t>& in, std::size_t at) {
-    return uint32_t{in[at]} | uint32_t{in[at + 1]} << 8;
-}
-
-uint32_t Get32(const std::vector<uint8_t>& in, std::size_t at) {
-    return Get16(in, at) | Get16(in, at + 2) << 16;
-}
 
 uint64_t RowBytes(uint64_t width) {
     return (width * 3 + 3) & ~uint64_t{3};
@@ -52,20 +36,20 @@ std::vector<uint8_t> EncodeBmp24(const uint16_t* rgb565, int width, int height) 
     out.reserve(kPixelOffset + imageBytes);
     out.push_back('B');
     out.push_back('M');
-    Put32(out, kPixelOffset + imageBytes);
-    Put32(out, 0);  // two reserved words
-    Put32(out, kPixelOffset);
-    Put32(out, kInfoHeaderBytes);
-    Put32(out, static_cast<uint32_t>(width));
-    Put32(out, static_cast<uint32_t>(height));
-    Put16(out, 1);   // planes
-    Put16(out, 24);  // bits per pixel
-    Put32(out, 0);   // no compression
-    Put32(out, imageBytes);
-    Put32(out, kPixelsPerMetre);
-    Put32(out, kPixelsPerMetre);
-    Put32(out, 0);  // colours used
-    Put32(out, 0);  // important colours
+    AppendLE32(out, kPixelOffset + imageBytes);
+    AppendLE32(out, 0);  // two reserved words
+    AppendLE32(out, kPixelOffset);
+    AppendLE32(out, kInfoHeaderBytes);
+    AppendLE32(out, static_cast<uint32_t>(width));
+    AppendLE32(out, static_cast<uint32_t>(height));
+    AppendLE16(out, 1);   // planes
+    AppendLE16(out, 24);  // bits per pixel
+    AppendLE32(out, 0);   // no compression
+    AppendLE32(out, imageBytes);
+    AppendLE32(out, kPixelsPerMetre);
+    AppendLE32(out, kPixelsPerMetre);
+    AppendLE32(out, 0);  // colours used
+    AppendLE32(out, 0);  // important colours
 
     for (std::size_t row = h; row-- > 0;) {
         const uint16_t* line = rgb565 + row * w;
@@ -83,13 +67,13 @@ std::vector<uint8_t> EncodeBmp24(const uint16_t* rgb565, int width, int height) 
 bool DecodeBmp24(const std::vector<uint8_t>& file, int& width, int& height,
                  std::vector<uint16_t>& rgb565) {
     if (file.size() < kPixelOffset || file[0] != 'B' || file[1] != 'M') return false;
-    const uint32_t pixelOffset = Get32(file, 10);
-    const uint32_t infoBytes = Get32(file, 14);
-    const auto w = static_cast<int32_t>(Get32(file, 18));
-    const auto h = static_cast<int32_t>(Get32(file, 22));
-    const uint32_t planes = Get16(file, 26);
-    const uint32_t bits = Get16(file, 28);
-    const uint32_t compression = Get32(file, 30);
+    const uint32_t pixelOffset = LoadLE32(file.data() + 10);
+    const uint32_t infoBytes = LoadLE32(file.data() + 14);
+    const auto w = static_cast<int32_t>(LoadLE32(file.data() + 18));
+    const auto h = static_cast<int32_t>(LoadLE32(file.data() + 22));
+    const uint32_t planes = LoadLE16(file.data() + 26);
+    const uint32_t bits = LoadLE16(file.data() + 28);
+    const uint32_t compression = LoadLE32(file.data() + 30);
     // 40 is the plain info header; the later V4/V5 headers only add fields after it.
     if (infoBytes < kInfoHeaderBytes || uint64_t{kFileHeaderBytes} + infoBytes > pixelOffset ||
         planes != 1 || bits != 24 || compression != 0) {

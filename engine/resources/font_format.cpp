@@ -4,16 +4,10 @@
 #include <cstring>
 
 #include "engine/resources/animation_format.h"
+#include "engine/resources/little_endian.h"
 #include "engine/resources/messages.h"
 
 namespace {
-
-uint16_t u16At(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-uint32_t u32At(const uint8_t* p) {
-    return u16At(p) | (uint32_t{u16At(p + 2)} << 16);
-}
 
 // Glyph bytes a header promises by its character range and cell size; 0 for an impossible one.
 uint64_t glyphBytesFor(const FontHeader& header) {
@@ -27,13 +21,13 @@ FontHeader ParseFontHeader(const uint8_t* bytes) {
     FontHeader header{};
     std::memcpy(header.tag, bytes, 3);
     header.unused = bytes[3];
-    header.glyphBytes = u32At(bytes + 4);
-    header.glyphCount = u16At(bytes + 8);
-    header.first = u16At(bytes + 10);
-    header.last = u16At(bytes + 12);
-    header.width = u16At(bytes + 14);
-    header.height = u16At(bytes + 16);
-    header.kind = u16At(bytes + 18);
+    header.glyphBytes = LoadLE32(bytes + 4);
+    header.glyphCount = LoadLE16(bytes + 8);
+    header.first = LoadLE16(bytes + 10);
+    header.last = LoadLE16(bytes + 12);
+    header.width = LoadLE16(bytes + 14);
+    header.height = LoadLE16(bytes + 16);
+    header.kind = LoadLE16(bytes + 18);
     return header;
 }
 
@@ -126,7 +120,8 @@ int FormatFontInfo(const uint8_t* block, char* out, std::size_t outSize) {
 }
 
 PictureFontHeader ParsePictureFontHeader(const uint8_t* bytes) {
-    return {u16At(bytes + 4), u16At(bytes + 6), u32At(bytes + 8), bytes + 12, u32At(bytes + 780)};
+    return {LoadLE16(bytes + 4), LoadLE16(bytes + 6), LoadLE32(bytes + 8), bytes + 12,
+            LoadLE32(bytes + 780)};
 }
 
 uint32_t PictureFontBlockSize(const PictureFontHeader& header) {

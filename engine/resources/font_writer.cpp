@@ -5,29 +5,20 @@
 #include "engine/resources/animation_writer.h"
 #include "engine/resources/font_format.h"
 #include "engine/resources/image_formats.h"
+#include "engine/resources/little_endian.h"
 
 namespace {
-
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
 
 void putFontHeader(std::vector<uint8_t>& out, uint32_t glyphBytes, uint32_t count, uint16_t first,
                    uint16_t last, uint16_t width, uint16_t height, uint16_t kind) {
     out.insert(out.end(), {'T', 'F', 'F', 0});
-    put32(out, glyphBytes);
-    put16(out, count);
-    put16(out, first);
-    put16(out, last);
-    put16(out, width);
-    put16(out, height);
-    put16(out, kind);
+    AppendLE32(out, glyphBytes);
+    AppendLE16(out, static_cast<uint16_t>(count));
+    AppendLE16(out, first);
+    AppendLE16(out, last);
+    AppendLE16(out, width);
+    AppendLE16(out, height);
+    AppendLE16(out, kind);
 }
 
 }  // namespace
@@ -64,14 +55,14 @@ std::vector<uint8_t> EncodePictureFont(uint16_t first, uint16_t depth,
     const uint16_t last = static_cast<uint16_t>(first + (count ? count - 1 : 0));
     putFontHeader(out, glyphBytes, count, first, last, width, height, 1);
     out.insert(out.end(), {'T', 'A', 'F', 0});
-    put16(out, depth);
-    put16(out, count);
-    put32(out, glyphBytes);
+    AppendLE16(out, depth);
+    AppendLE16(out, static_cast<uint16_t>(count));
+    AppendLE32(out, glyphBytes);
     std::vector<uint8_t> colours = palette;
     colours.resize(kPaletteBytes, 0);
     out.insert(out.end(), colours.begin(), colours.end());
-    put32(out, kFontHeaderBytes + kPictureFontHeaderBytes);
-    put16(out, 0);
+    AppendLE32(out, kFontHeaderBytes + kPictureFontHeaderBytes);
+    AppendLE16(out, 0);
     AppendFrameChain(out, 0, frames);
     return out;
 }

@@ -6,22 +6,13 @@
 #include <cstddef>
 
 #include "engine/resources/image_formats.h"
+#include "engine/resources/little_endian.h"
 
 namespace {
 
 constexpr std::size_t kMaxByteRun = 255;
 constexpr std::size_t kMaxRepeat = 32767;   // largest non-negative control word
 constexpr std::size_t kMaxLiteral = 32768;  // -32768 is the most negative one
-
-void Put16(std::vector<uint8_t>& out, uint16_t value) {
-    out.push_back(static_cast<uint8_t>(value & 0xFF));
-    out.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t value) {
-    Put16(out, static_cast<uint16_t>(value & 0xFFFF));
-    Put16(out, static_cast<uint16_t>(value >> 16));
-}
 
 std::size_t RunLength(const uint16_t* pixels, std::size_t at, std::size_t count) {
     std::size_t end = at + 1;
@@ -54,9 +45,9 @@ class WordRunEncoder {
         if (literalCount_ == kMaxLiteral) closeLiteral();
         if (literalCount_ == 0) {
             controlAt_ = out_.size();
-            Put16(out_, 0);  // patched when the run is closed
+            AppendLE16(out_, 0);  // patched when the run is closed
         }
-        Put16(out_, pixel);
+        AppendLE16(out_, pixel);
         ++literalCount_;
     }
 
@@ -64,8 +55,8 @@ class WordRunEncoder {
         closeLiteral();
         while (count > 0) {
             const std::size_t part = std::min(count, kMaxRepeat);
-            Put16(out_, static_cast<uint16_t>(part));
-            Put16(out_, pixel);
+            AppendLE16(out_, static_cast<uint16_t>(part));
+            AppendLE16(out_, pixel);
             count -= part;
         }
     }
@@ -75,8 +66,7 @@ class WordRunEncoder {
     void closeLiteral() {
         if (literalCount_ == 0) return;
         const auto control = static_cast<uint16_t>(-static_cast<int32_t>(literalCount_));
-        out_[controlAt_] = static_cast<uint8_t>(control & 0xFF);
-        out_[controlAt_ + 1] = static_cast<uint8_t>(control >> 8);
+        StoreLE16(out_.data() + controlAt_, control);
         literalCount_ = 0;
     }
 
@@ -115,11 +105,11 @@ std::vector<uint8_t> EncodeTbf(const uint16_t* pixels, uint16_t width, uint16_t 
     const std::size_t count = std::size_t{width} * height;
     if (mode != kTbfByteRuns && mode != kTbfWordRuns) mode = kTbfRaw;
     std::vector<uint8_t> out{'T', 'B', 'F', 0};
-    Put16(out, 16);
-    Put16(out, static_cast<uint16_t>(mode));
-    Put32(out, static_cast<uint32_t>(count * 2));
-    Put16(out, width);
-    Put16(out, height);
+    AppendLE16(out, 16);
+    AppendLE16(out, static_cast<uint16_t>(mode));
+    AppendLE32(out, static_cast<uint32_t>(count * 2));
+    AppendLE16(out, width);
+    AppendLE16(out, height);
     if (count == 0 || !pixels) return out;
 
     switch (mode) {
@@ -130,7 +120,7 @@ std::vector<uint8_t> EncodeTbf(const uint16_t* pixels, uint16_t width, uint16_t 
             EncodeWordRuns(pixels, count, out);
             break;
         default:
-            for (std::size_t i = 0; i < count; ++i) Put16(out, pixels[i]);
+            for (std::size_t i = 0; i < count; ++i) AppendLE16(out, pixels[i]);
             break;
     }
     return out;

@@ -2,8 +2,10 @@
 
 #include <cstring>
 
+#include "engine/resources/dos_path.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
+#include "engine/resources/little_endian.h"
 #include "engine/resources/messages.h"
 
 namespace {
@@ -32,19 +34,6 @@ const char* DefaultExtension(int kind) {
         default:
             return nullptr;
     }
-}
-
-// Whether the file name itself (not a folder in front of it) has an extension.
-bool HasExtension(const char* name) {
-    const char* base = name;
-    for (const char* p = name; *p; ++p) {
-        if (*p == '\\' || *p == '/') base = p + 1;
-    }
-    return std::strchr(base, '.') != nullptr;
-}
-
-uint32_t Le32(const uint8_t* p) {
-    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
 }
 
 // Failure: the error code and a size of 0.
@@ -88,7 +77,7 @@ uint32_t ImageSize(FileHandle handle, uint64_t length) {
 uint32_t FontSize(FileHandle handle, uint64_t length) {
     uint8_t header[kFontHeaderBytes];
     if (Files().Read(header, 1, sizeof header, handle) != sizeof header) return Fail(kErrRead);
-    const uint32_t glyphBytes = Le32(header + 4);
+    const uint32_t glyphBytes = LoadLE32(header + 4);
     if (FileManager::FileKind(header) != kFileKindTff || glyphBytes > length - kFontHeaderBytes) {
         return Fail(kErrFormat);
     }
@@ -138,7 +127,7 @@ uint32_t LoadedSize(const char* name, int kind) {
     if (!name || std::strlen(name) >= sizeof path) return Fail(kErrOpen);
     std::strcpy(path, name);
     const char* extension = DefaultExtension(kind);
-    if (extension && !HasExtension(path)) ForceExtension(path, sizeof path, extension);
+    if (extension && !ExtensionDot(path)) ForceExtension(path, sizeof path, extension);
     FileManager::NormaliseSlashes(path);
 
     FileHandle handle = Files().Open(path, "rb");

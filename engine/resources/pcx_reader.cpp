@@ -6,6 +6,7 @@
 
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
+#include "engine/resources/little_endian.h"
 #include "engine/resources/messages.h"
 
 namespace {
@@ -14,10 +15,6 @@ constexpr uint8_t kZsoft = 10;
 constexpr uint8_t kVersion5 = 5;
 constexpr uint8_t kPaletteMarker = 12;
 constexpr uint8_t kRunMark = 0xC0;
-
-uint16_t Le16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
 
 // Most bytes n bytes of run-length data can expand to: a two-byte run gives at most 63.
 uint64_t MaxExpansion(uint64_t dataBytes, uint8_t encoding) {
@@ -106,13 +103,13 @@ int DecodePcx(const std::vector<uint8_t>& file, uint8_t* destination, uint32_t d
 
 PcxCheck ParsePcxHeader(const uint8_t* header, uint64_t fileLength, PcxLayout& layout) {
     if (header[0] != kZsoft || header[1] != kVersion5) return PcxCheck::kNotVersion5;
-    const uint16_t xmin = Le16(header + 4);
-    const uint16_t ymin = Le16(header + 6);
-    const uint16_t xmax = Le16(header + 8);
-    const uint16_t ymax = Le16(header + 10);
+    const uint16_t xmin = LoadLE16(header + 4);
+    const uint16_t ymin = LoadLE16(header + 6);
+    const uint16_t xmax = LoadLE16(header + 8);
+    const uint16_t ymax = LoadLE16(header + 10);
     layout.encoding = header[2];
     layout.planes = header[65];
-    layout.bytesPerLine = Le16(header + 66);
+    layout.bytesPerLine = LoadLE16(header + 66);
     if (xmax < xmin || ymax < ymin || layout.planes == 0 || layout.bytesPerLine == 0) {
         return PcxCheck::kBadSizes;
     }

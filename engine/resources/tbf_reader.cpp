@@ -7,16 +7,13 @@
 
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
+#include "engine/resources/little_endian.h"
 #include "engine/resources/messages.h"
 
 namespace {
 
 constexpr uint32_t kTrailingBytes = 6;  // in a pool: the next chunk's header, unused here
 constexpr std::size_t kPlaneChunk = 65536;
-
-uint16_t Le16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
 
 // Plane p holds the bytes p, p + 4, p + 8, … of the picture.
 uint32_t PlaneLength(uint32_t size, uint32_t plane) {
@@ -71,11 +68,11 @@ TbfHeader ParseTbfHeader(const uint8_t* raw) {
     TbfHeader header{};
     std::memcpy(header.tag, raw, 3);
     header.unused = raw[3];
-    header.depth = Le16(raw + 4);
-    header.compression = Le16(raw + 6);
-    header.dataSize = static_cast<uint32_t>(Le16(raw + 8) | (Le16(raw + 10) << 16));
-    header.width = Le16(raw + 12);
-    header.height = Le16(raw + 14);
+    header.depth = LoadLE16(raw + 4);
+    header.compression = LoadLE16(raw + 6);
+    header.dataSize = LoadLE32(raw + 8);
+    header.width = LoadLE16(raw + 12);
+    header.height = LoadLE16(raw + 14);
     return header;
 }
 

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "engine/resources/image_writer.h"
+#include "engine/resources/little_endian.h"
 #include "engine/resources/pool/pool_format.h"
 
 namespace gen {
@@ -27,23 +28,16 @@ bool Output::MakeFolder(const std::string& relative) const {
 
 Bytes BuildPool(uint16_t kind, const std::vector<Bytes>& chunks) {
     Bytes out(kPoolHeaderBytes);
-    out[0] = 'Q', out[1] = 'R', out[2] = 'X', out[3] = 0;
-    StoreLE16(&out[4], kind);
-    StoreLE16(&out[6], static_cast<uint16_t>(chunks.size()));
+    FormatPoolHeader(out.data(), kind, static_cast<uint16_t>(chunks.size()));
     std::vector<uint32_t> index;
     for (const Bytes& chunk : chunks) {
         uint8_t header[kChunkHeaderBytes];
-        StoreLE32(header, static_cast<uint32_t>(chunk.size()));
-        StoreLE16(header + 4, kind);
+        FormatChunkHeader(header, static_cast<uint32_t>(chunk.size()), kind);
         out.insert(out.end(), header, header + kChunkHeaderBytes);
         index.push_back(static_cast<uint32_t>(out.size()));
         out.insert(out.end(), chunk.begin(), chunk.end());
     }
-    for (uint32_t offset : index) {
-        uint8_t entry[kIndexEntryBytes];
-        StoreLE32(entry, offset);
-        out.insert(out.end(), entry, entry + kIndexEntryBytes);
-    }
+    for (uint32_t offset : index) AppendLE32(out, offset);
     return out;
 }
 

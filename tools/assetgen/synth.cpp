@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/resources/little_endian.h"
 #include "tools/assetgen/noise.h"
 
 namespace gen {
@@ -249,26 +250,20 @@ Bytes Wav(const Samples& samples, int channels) {
     auto put = [&](const char* tag) {
         for (int k = 0; k < 4; ++k) out.push_back(static_cast<uint8_t>(tag[k]));
     };
-    auto u32 = [&](uint32_t v) {
-        for (int k = 0; k < 4; ++k) out.push_back(static_cast<uint8_t>(v >> (8 * k)));
-    };
-    auto u16 = [&](uint16_t v) {
-        out.push_back(static_cast<uint8_t>(v)), out.push_back(static_cast<uint8_t>(v >> 8));
-    };
     put("RIFF");
-    u32(36 + dataBytes);
+    AppendLE32(out, 36 + dataBytes);
     put("WAVE");
     put("fmt ");
-    u32(16);
-    u16(1);
-    u16(static_cast<uint16_t>(channels));
-    u32(kSampleRate);
-    u32(static_cast<uint32_t>(kSampleRate * 2 * channels));
-    u16(static_cast<uint16_t>(2 * channels));
-    u16(16);
+    AppendLE32(out, 16);
+    AppendLE16(out, 1);
+    AppendLE16(out, static_cast<uint16_t>(channels));
+    AppendLE32(out, kSampleRate);
+    AppendLE32(out, static_cast<uint32_t>(kSampleRate * 2 * channels));
+    AppendLE16(out, static_cast<uint16_t>(2 * channels));
+    AppendLE16(out, 16);
     put("data");
-    u32(dataBytes);
-    for (int16_t s : pcm) u16(static_cast<uint16_t>(s));
+    AppendLE32(out, dataBytes);
+    for (int16_t s : pcm) AppendLE16(out, static_cast<uint16_t>(s));
     return out;
 }
 

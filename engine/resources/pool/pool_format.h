@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/resources/little_endian.h"
+
 constexpr uint16_t kPoolKindPicture = 21;  // TGP: every chunk is a TBF picture
 constexpr uint16_t kPoolKindGeneral = 24;  // TAP: any data, used for the sounds
 
@@ -17,20 +19,6 @@ constexpr uint32_t kFirstChunkData = kPoolHeaderBytes + kChunkHeaderBytes;  // 1
 
 // Size of the index work table: no pool may hold more chunks.
 constexpr int kMaxPoolChunks = 5000;
-
-inline uint16_t LoadLE16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
-inline uint32_t LoadLE32(const uint8_t* p) {
-    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
-inline void StoreLE16(uint8_t* p, uint16_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-inline void StoreLE32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 struct PoolHeader {
     bool magic = false;  // the first three bytes are "QRX"; the fourth is never checked
