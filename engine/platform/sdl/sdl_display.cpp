@@ -28,6 +28,25 @@ bool ForcedFifteenBits() {
     return forced && std::strcmp(forced, "15") == 0;
 }
 
+// The window in points and the renderer's output in pixels; they differ on high-DPI screens.
+// Without a renderer, or when it cannot tell, the output is taken to be the window's size.
+struct WindowSizes {
+    int windowWidth = 1;
+    int windowHeight = 1;
+    int outputWidth = 1;
+    int outputHeight = 1;
+};
+
+WindowSizes MeasureWindow(SDL_Window* window, SDL_Renderer* renderer) {
+    WindowSizes s;
+    SDL_GetWindowSize(window, &s.windowWidth, &s.windowHeight);
+    if (!renderer || SDL_GetRendererOutputSize(renderer, &s.outputWidth, &s.outputHeight) != 0) {
+        s.outputWidth = s.windowWidth;
+        s.outputHeight = s.windowHeight;
+    }
+    return s;
+}
+
 }  // namespace
 
 SdlDisplay::SdlDisplay(bool startWindowed) : windowed_(startWindowed) {}
@@ -223,19 +242,13 @@ uint32_t SdlDisplay::lastSystemError() const {
 
 void SdlDisplay::pagePosition(int windowX, int windowY, int* x, int* y) {
     // Events come in window points; the renderer may have more pixels than points (high DPI).
-    int windowWidth = 1;
-    int windowHeight = 1;
-    int outputWidth = 1;
-    int outputHeight = 1;
-    SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
-    if (!renderer_ || SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
-        outputWidth = windowWidth;
-        outputHeight = windowHeight;
-    }
-    const int sx = windowWidth > 0 ? windowX * outputWidth / windowWidth : windowX;
-    const int sy = windowHeight > 0 ? windowY * outputHeight / windowHeight : windowY;
-    ScreenToPage(FitPage(pageWidth_, pageHeight_, outputWidth, outputHeight), pageWidth_,
-                 pageHeight_, sx, sy, x, y);
+    const WindowSizes sizes = MeasureWindow(window_, renderer_);
+    const int sx =
+        sizes.windowWidth > 0 ? windowX * sizes.outputWidth / sizes.windowWidth : windowX;
+    const int sy =
+        sizes.windowHeight > 0 ? windowY * sizes.outputHeight / sizes.windowHeight : windowY;
+    ScreenToPage(FitPage(pageWidth_, pageHeight_, sizes.outputWidth, sizes.outputHeight),
+                 pageWidth_, pageHeight_, sx, sy, x, y);
 }
 
 bool SdlDisplay::translate(const SDL_Event& event, WindowEvent* out) {
@@ -346,21 +359,14 @@ void SdlDisplay::showSystemPointer(bool show) {
 
 void SdlDisplay::warpPointer(int x, int y) {
     if (!window_) return;
-    int windowWidth = 1;
-    int windowHeight = 1;
-    int outputWidth = 1;
-    int outputHeight = 1;
-    SDL_GetWindowSize(window_, &windowWidth, &windowHeight);
-    if (!renderer_ || SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) {
-        outputWidth = windowWidth;
-        outputHeight = windowHeight;
-    }
+    const WindowSizes sizes = MeasureWindow(window_, renderer_);
     int sx = 0;
     int sy = 0;
-    PageToScreen(FitPage(pageWidth_, pageHeight_, outputWidth, outputHeight), pageWidth_,
-                 pageHeight_, x, y, &sx, &sy);
-    SDL_WarpMouseInWindow(window_, outputWidth > 0 ? sx * windowWidth / outputWidth : sx,
-                          outputHeight > 0 ? sy * windowHeight / outputHeight : sy);
+    PageToScreen(FitPage(pageWidth_, pageHeight_, sizes.outputWidth, sizes.outputHeight),
+                 pageWidth_, pageHeight_, x, y, &sx, &sy);
+    SDL_WarpMouseInWindow(
+        window_, sizes.outputWidth > 0 ? sx * sizes.windowWidth / sizes.outputWidth : sx,
+        sizes.outputHeight > 0 ? sy * sizes.windowHeight / sizes.outputHeight : sy);
 }
 
 bool SdlDisplay::readShownPixels(std::basic_string<uint16_t>* pixels, int* width, int* height) {
