@@ -81,6 +81,17 @@ ROW_LOOP void rowGrey(uint16_t* __restrict d, const uint16_t* __restrict s, int 
     }
 }
 
+// Puts the visible part of a picture at (x, y), a clipped row at a time through `row`.
+template <typename RowOp>
+void drawRows(const PageView& page, PicView p, int x, int y, RowOp row) {
+    Clip c;
+    if (!p || !clipRect(page, x, y, p.width, p.height, &c)) return;
+    for (int r = 0; r < c.height; ++r) {
+        row(page.Row(c.dstY + r) + c.dstX,
+            p.pixels + static_cast<std::ptrdiff_t>(c.srcY + r) * p.stride + c.srcX, c.width);
+    }
+}
+
 }  // namespace
 
 PicView picView(const uint8_t* block) {
@@ -105,31 +116,17 @@ PicView subPicture(PicView p, int x, int y, int width, int height) {
 }
 
 void drawCopy(const PageView& page, PicView p, int x, int y) {
-    Clip c;
-    if (!p || !clipRect(page, x, y, p.width, p.height, &c)) return;
-    for (int row = 0; row < c.height; ++row) {
-        std::memcpy(page.Row(c.dstY + row) + c.dstX,
-                    p.pixels + static_cast<std::ptrdiff_t>(c.srcY + row) * p.stride + c.srcX,
-                    static_cast<std::size_t>(c.width) * 2);
-    }
+    drawRows(page, p, x, y, [](uint16_t* d, const uint16_t* s, int n) {
+        std::memcpy(d, s, static_cast<std::size_t>(n) * 2);
+    });
 }
 
 void drawKeyed(const PageView& page, PicView p, int x, int y) {
-    Clip c;
-    if (!p || !clipRect(page, x, y, p.width, p.height, &c)) return;
-    for (int row = 0; row < c.height; ++row) {
-        rowKeyed(page.Row(c.dstY + row) + c.dstX,
-                 p.pixels + static_cast<std::ptrdiff_t>(c.srcY + row) * p.stride + c.srcX, c.width);
-    }
+    drawRows(page, p, x, y, rowKeyed);
 }
 
 void drawFaded(const PageView& page, PicView p, int x, int y) {
-    Clip c;
-    if (!p || !clipRect(page, x, y, p.width, p.height, &c)) return;
-    for (int row = 0; row < c.height; ++row) {
-        rowFaded(page.Row(c.dstY + row) + c.dstX,
-                 p.pixels + static_cast<std::ptrdiff_t>(c.srcY + row) * p.stride + c.srcX, c.width);
-    }
+    drawRows(page, p, x, y, rowFaded);
 }
 
 void tintBox(const PageView& page, int x, int y, int width, int height, uint16_t colour) {
