@@ -29,7 +29,8 @@ std::string padRecord(const std::string& text) {
 
 const char* usageText() {
     return "usage: game [--data DIR] [--workdir DIR] [--windowed] [--headless] [--script FILE]\n"
-           "            [--frame-ms N] [--skip-movies] [--dump-state FILE] [--help] [--version]\n"
+           "            [--frame-ms N] [--skip-movies] [--no-sound] [--dump-state FILE] [--help]\n"
+           "            [--version]\n"
            "\n"
            "  --data DIR         read resources missing in the working directory from DIR\n"
            "  --workdir DIR      keep saves, photos and config.cfg in DIR\n"
@@ -38,6 +39,7 @@ const char* usageText() {
            "  --script FILE      play the commands of FILE (implies --headless)\n"
            "  --frame-ms N       milliseconds per frame in headless runs (default 16)\n"
            "  --skip-movies      every movie returns at once\n"
+           "  --no-sound         play without sound\n"
            "  --dump-state FILE  write the game state record to FILE at exit\n";
 }
 
@@ -75,6 +77,8 @@ bool parseOptions(int argc, char** argv, Options* o, std::string* error) {
             o->headless = true;
         } else if (std::strcmp(arg, "--skip-movies") == 0) {
             o->skipMovies = true;
+        } else if (std::strcmp(arg, "--no-sound") == 0) {
+            o->noSound = true;
         } else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
             o->help = true;
         } else if (std::strcmp(arg, "--version") == 0) {

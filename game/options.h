@@ -11,6 +11,7 @@ struct Options {
     bool windowed = false;
     bool headless = false;
     bool skipMovies = false;
+    bool noSound = false;
     int frameMs = 16;
     bool help = false;
     bool version = false;

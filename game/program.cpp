@@ -95,14 +95,14 @@ void installFaces(Faces& faces, const Options& options) {
                                     (platform::VirtualPerformanceCounter::kFrequency / 1000);
         platform::setPerformanceCounter(&faces.clock);
         faces.headlessAudio = std::make_unique<platform::HeadlessAudioDevice>();
-        platform::setAudioDevice(faces.headlessAudio.get());
+        if (!options.noSound) platform::setAudioDevice(faces.headlessAudio.get());
         platform::setMessageBoxService(&faces.headlessBoxes);
         rt.headless = faces.headless.get();
         rt.headlessAudio = faces.headlessAudio.get();
     } else {
         faces.sdl = std::make_unique<platform::SdlDisplay>(options.windowed);
         faces.sdlAudio = std::make_unique<platform::SdlAudioDevice>();
-        platform::setAudioDevice(faces.sdlAudio.get());
+        if (!options.noSound) platform::setAudioDevice(faces.sdlAudio.get());
         platform::setMessageBoxService(&faces.sdlBoxes);
     }
 }
@@ -172,7 +172,16 @@ int gameMain(int argc, char** argv) {
     installInputHandlers();
     auto movies = std::make_unique<MoviePlayer>(display.get());
     StartMessages();
-    Sound().Start(nullptr);
+    if (!Sound().Start(nullptr)) {
+        // A machine without a sound device still plays, silently; the failure must not be
+        // taken for a display failure when the window is checked next.
+        if (!options.noSound) {
+            const char* why = GetContextMessage();
+            std::fprintf(stderr, "%s: playing without sound (%s)\n", kTitle, why ? why : "");
+        }
+        SetContextMessage(nullptr);
+        SetErrorCode(0);
+    }
     rt.display = display.get();
     rt.movies = movies.get();
 

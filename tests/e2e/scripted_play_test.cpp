@@ -146,4 +146,17 @@ TEST_F(GameRun, ReplayedScriptGivesTheSameRecord) {
     EXPECT_EQ(dumped().day, 3);
 }
 
+// A machine without a sound device plays silently: the failed sound start is no display
+// failure, so the window check after it must not end the game.
+TEST_F(GameRun, WithoutASoundDeviceTheGameStillStarts) {
+    EXPECT_EQ(play("frames 2\n"
+                   "expect-scene 0\n"
+                   "click \"start new game\"\n"
+                   "until-scene 1 5\n"
+                   "frames 2\n",
+                   {"--no-sound"}),
+              0);
+    EXPECT_EQ(field(0), 1);
+}
+
 }  // namespace
