@@ -29,6 +29,7 @@
 namespace {
 
 constexpr int kSampleTable = 1000;
+constexpr const char* kNoSoundPool = "NO TAP-FILE !";
 int gSamples[kSampleTable];
 uint8_t* gFont = nullptr;
 
@@ -211,8 +212,11 @@ void startMainLoop() {
     for (int& sample : gSamples) sample = -1;
     loadFont();
 
-    if (!OpenSoundPool(0, assets::kSoundPool))
+    if (!OpenSoundPool(0, assets::kSoundPool)) {
+        // A missing pool and one that is not a sound pool are reported alike.
+        SetContextMessage(kNoSoundPool);
         ShowError(rt.display ? rt.display->GetWindow() : nullptr);
+    }
     SetErrorCode(kErrNone);
     OpenPicturePool(kLocationPoolSlot, assets::kLocationPool);
     Pictures().Attach(kLocationPoolSlot);
@@ -224,7 +228,10 @@ void startMainLoop() {
 
     playMovie(assets::kMovieIntro, assets::kMusicMap);
     f.buttonWasDown = 0;
+    // The clock counts from here until a new game sets its own start: counting from the
+    // counter's origin would run the clock through the machine's whole uptime in one frame.
     f.frameEndCounter = platform::performanceCounter().now();
+    f.lastTickCounter = f.frameEndCounter;
 }
 
 bool runFrame() {

@@ -1,0 +1,62 @@
+// The start of the main loop without a display: what it reports about a missing sound pool
+// and where the clock starts counting before any game has been started.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "engine/platform/performance_counter.h"
+#include "engine/resources/pool/pool.h"
+#include "game/clock.h"
+#include "game/frame_values.h"
+#include "game/game_state.h"
+#include "game/main_loop.h"
+#include "game/runtime.h"
+#include "tests/support/test_env.h"
+
+namespace {
+
+class MainLoopStartTest : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        boxes.quiet = true;
+        platform::setPerformanceCounter(&counter);
+        std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
+        frameValues() = FrameValues{};
+        frameValues().perfFrequency = counter.frequency();
+    }
+    void TearDown() override {
+        endMainLoop();
+        ClosePools();
+        platform::setPerformanceCounter(nullptr);
+        EngineTest::TearDown();
+    }
+
+    platform::VirtualPerformanceCounter counter;
+};
+
+TEST_F(MainLoopStartTest, AMissingSoundPoolIsReportedAsNoTapFile) {
+    ASSERT_EQ(runtime().display, nullptr);
+    startMainLoop();
+    bool reported = false;
+    for (const std::string& text : boxTexts()) {
+        reported = reported || text.find("NO TAP-FILE !") != std::string::npos;
+    }
+    EXPECT_TRUE(reported);
+}
+
+// The counter of a real machine has run since it was switched on; the menu's first frame must
+// count only the time since the loop began, not days of game time in one go.
+TEST_F(MainLoopStartTest, TheClockCountsFromTheStartOfTheLoop) {
+    counter.advance(10ull * 24 * 3600 * platform::VirtualPerformanceCounter::kFrequency);
+    startMainLoop();
+    counter.advanceMs(1000);
+    advanceClock(0);
+    const GameState& s = gameState();
+    EXPECT_EQ(s.day, 0);
+    EXPECT_EQ(s.hour * 3600 + s.minute * 60 + s.second, 100);  // a zero record runs slow
+}
+
+}  // namespace
