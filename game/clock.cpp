@@ -22,15 +22,15 @@ constexpr const char* kLobbyMusic[3] = {assets::kMusicLobby, assets::kMusicLobby
 
 void dayEnd() {
     GameState& s = gameState();
-    if (s.orderDaysLeft > 0) {
-        --s.orderDaysLeft;
-        if (s.orderDaysLeft == 0) {
-            s.currentOrder = -1;
-            const int r = gameRand() % 9;
-            if (s.orderDone[r] == 0) {
-                s.currentOrder = r;
-                s.orderDaysLeft = s.orderDays[r];
-            }
+    // A running order loses a day; whenever none runs after that (a new game, an order paid
+    // in the album, a drawn order already done) the day draws the next one.
+    if (s.orderDaysLeft > 0) --s.orderDaysLeft;
+    if (s.orderDaysLeft == 0) {
+        s.currentOrder = -1;
+        const int r = gameRand() % 9;
+        if (s.orderDone[r] == 0) {
+            s.currentOrder = r;
+            s.orderDaysLeft = s.orderDays[r];
         }
     }
     std::memset(s.camouflage, 0, sizeof s.camouflage);

@@ -97,6 +97,10 @@ TEST_F(GameRun, EndDayStartsTheNextDayAtMidnight) {
     EXPECT_LT(dumped().second, 30);
     EXPECT_EQ(dumped().money, 3000);  // no room, no rent
     for (int mood : dumped().porterMood) EXPECT_EQ(mood, 3);
+    // The first night of a game opens a photo order (none of them is done yet).
+    ASSERT_GE(dumped().currentOrder, 0);
+    ASSERT_LT(dumped().currentOrder, 9);
+    EXPECT_EQ(dumped().orderDaysLeft, dumped().orderDays[dumped().currentOrder]);
 }
 
 TEST_F(GameRun, QuitAnsweredNoStaysAndYesEnds) {

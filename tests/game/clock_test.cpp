@@ -169,8 +169,38 @@ TEST_F(ClockTest, DayEndStartsADrawnOrderUnlessItIsDone) {
     EXPECT_EQ(s.orderDaysLeft, 0);
 }
 
+TEST_F(ClockTest, ADayEndWithoutARunningOrderDrawsOne) {
+    GameState& s = gameState();
+    ASSERT_EQ(s.currentOrder, -1);  // a new game has none
+    ASSERT_EQ(s.orderDaysLeft, 0);
+    setTime(1, 5, 2000, 23, 59, 59);
+    int r = peekRand(4)[3] % 9;  // after the porters of hour 24
+    advanceClock(1);
+    EXPECT_EQ(s.currentOrder, r);
+    EXPECT_EQ(s.orderDaysLeft, s.orderDays[r]);
+
+    // Paid in the album: none runs. The next drawn one is done already: none that day either,
+    // and the day after draws again.
+    s.currentOrder = -1;
+    s.orderDaysLeft = 0;
+    r = peekRand(4)[3] % 9;
+    s.orderDone[r] = 1;
+    setTime(2, 5, 2000, 23, 59, 59);
+    advanceClock(1);
+    EXPECT_EQ(s.currentOrder, -1);
+    EXPECT_EQ(s.orderDaysLeft, 0);
+    s.orderDone[r] = 0;
+    r = peekRand(4)[3] % 9;
+    setTime(3, 5, 2000, 23, 59, 59);
+    advanceClock(1);
+    EXPECT_EQ(s.currentOrder, r);
+    EXPECT_GT(s.orderDaysLeft, 0);
+}
+
 TEST_F(ClockTest, LargeSkipRunsEveryHourAndDayInOrder) {
     GameState& s = gameState();
+    // Every order done: each day end draws one number and opens none.
+    for (int i = 0; i < kInitialOrders; ++i) s.orderDone[i] = 1;
     s.roomRented[1] = 1;
     s.money = 600;  // two nights at 250, not three
     setTime(29, 5, 2000, 10, 0, 0);
@@ -182,10 +212,11 @@ TEST_F(ClockTest, LargeSkipRunsEveryHourAndDayInOrder) {
     EXPECT_EQ(s.money, 100);
     EXPECT_EQ(s.roomRented[1], 0);
     EXPECT_EQ(s.nightsPaid[1], 3);
-    // 72 hour changes of three draws each, and no order draw.
+    // 72 hour changes of three draws each, and one order draw at each of the three day ends.
+    EXPECT_EQ(s.currentOrder, -1);
     const uint32_t after = randomState();
     setRandomState(before);
-    for (int i = 0; i < 216; ++i) gameRand();
+    for (int i = 0; i < 216 + 3; ++i) gameRand();
     EXPECT_EQ(randomState(), after);
 }
 
