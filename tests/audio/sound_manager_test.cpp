@@ -236,6 +236,24 @@ TEST_F(SoundManagerTest, PauseHoldsTheSampleAndTheTickDoesNotRepeatIt) {
     EXPECT_FALSE(Sound().IsChannelBusy(3));
 }
 
+TEST_F(SoundManagerTest, APlayOnAPausedChannelReplacesThePausedSample) {
+    start();
+    const int a = load("a.wav", MakeWav({}, Level16(1000, 8000)));
+    const int b = load("b.wav", MakeWav({}, Level16(2000, 800)));
+    Sound().Play(0, a, 1);
+    EXPECT_EQ(run(60).back(), 1000);
+    Sound().PauseChannel(0);
+    Sound().Play(0, b, 2);
+    const auto out = run(1000);
+    EXPECT_EQ(Starts(out, 2000), 2);
+    EXPECT_EQ(std::count(out.begin(), out.end(), 1000), 0);
+    // The paused sample is gone with its buffer: resuming brings nothing back.
+    Sound().ResumeChannel(0);
+    const auto after = run(200);
+    EXPECT_EQ(std::count(after.begin(), after.end(), 1000), 0);
+    EXPECT_FALSE(Sound().IsChannelBusy(0));
+}
+
 TEST_F(SoundManagerTest, FreeingAPlayingSampleStopsItsChannels) {
     start();
     const int s = load("f.wav", MakeWav({}, Level16(900, 8000)));

@@ -125,6 +125,28 @@ TEST_F(InputTest, MovesPositionsAndDrags) {
     EXPECT_EQ(mouseRecord().dragging, 1);
 }
 
+TEST_F(InputTest, AMoveWithTwoButtonsHeldIsNoDragAndClearsTheButtons) {
+    win->WindowProc(kWmMouseMove, kMkLButton, MakePointParam(10, 20));
+    win->WindowProc(kWmMouseMove, kMkLButton, MakePointParam(30, 40));
+    ASSERT_EQ(mouseRecord().dragging, 1);
+    win->WindowProc(kWmLButtonDown, kMkLButton, MakePointParam(30, 40));
+    win->WindowProc(kWmRButtonDown, kMkLButton | kMkRButton, MakePointParam(30, 40));
+    win->WindowProc(kWmMouseMove, kMkLButton | kMkRButton, MakePointParam(35, 45));
+    const MouseRecord& m = mouseRecord();
+    EXPECT_EQ(m.dragging, 0);
+    EXPECT_EQ(m.dragStartX, -1);
+    EXPECT_EQ(m.dragStartY, -1);
+    EXPECT_EQ(m.left, 0);
+    EXPECT_EQ(m.right, 0);
+    EXPECT_EQ(m.x, 35);
+    EXPECT_EQ(m.y, 45);
+    // One button again: the drag starts afresh where that move happened.
+    win->WindowProc(kWmMouseMove, kMkRButton, MakePointParam(50, 60));
+    EXPECT_EQ(m.dragStartX, 50);
+    EXPECT_EQ(m.dragStartY, 60);
+    EXPECT_EQ(m.dragging, 0);
+}
+
 TEST_F(InputTest, DoubleClickAndRightButton) {
     backend.pressButton(0);
     backend.releaseButton(0);
