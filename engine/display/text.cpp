@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +10,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "engine/display/row_ops.h"
 #include "engine/display/svgahi.h"
 #include "engine/display/svgahi_state.h"
 #include "engine/resources/little_endian.h"
@@ -54,9 +56,8 @@ bool Covers(int code) {
 }
 
 // Glyphs are collected first and drawn a pixel row at a time across a whole line of text:
-// the page is then written in address order, and the per-glyph work shrinks to one table
-// lookup and one eight-pixel blend per glyph row. Within a row the glyphs are drawn in text
-// order, so overlapping cells end up exactly as if each glyph were drawn whole in turn.
+// the page is then written in address order. Overlapping cells end up exactly as if each
+// glyph were drawn whole in turn, because every pixel still receives its writes in text order.
 struct Placement {
     int x;
     int y;
@@ -65,29 +66,28 @@ struct Placement {
 
 class Printer {
   public:
+    // The font, advance and draw area cannot change during one text, so the per-character
+    // tests work on copies: a code and a cell position are each one unsigned comparison.
     Printer(uint16_t foreground, uint16_t background)
         : fg_(foreground),
           bg_(background),
           opaque_(background != kTransparentBackground),
-          area_(CurrentDrawArea()) {}
+          area_(CurrentDrawArea()),
+          glyphs_(font.glyphs),
+          first_(font.first),
+          glyphBytes_(font.height * font.rowBytes),
+          codeSpan_(font.glyphs ? static_cast<unsigned>(font.last - font.first) + 1 : 0),
+          xFirst_(area_.left - font.width + 1),
+          yFirst_(area_.top - font.height + 1),
+          xSpan_(area_.Empty() ? 0 : static_cast<unsigned>(area_.right - xFirst_)),
+          ySpan_(area_.Empty() ? 0 : static_cast<unsigned>(area_.bottom - yFirst_)) {}
     ~Printer() { Flush(); }
     Printer(const Printer&) = delete;
     Printer& operator=(const Printer&) = delete;
 
     Cursor cursor;
 
-    void DrawGlyph(int code) {
-        if (!Covers(code) || area_.Empty()) return;
-        // Glyphs entirely outside the draw area need no place in the queue.
-        if (cursor.y >= area_.bottom || cursor.y + font.height <= area_.top ||
-            cursor.x >= area_.right || cursor.x + font.width <= area_.left) {
-            return;
-        }
-        if (count_ == kQueue) Flush();
-        queue_[count_++] = {cursor.x, cursor.y,
-                            font.glyphs + static_cast<std::ptrdiff_t>(code - font.first) *
-                                              font.height * font.rowBytes};
-    }
+    void DrawGlyph(int code) { Place(code, cursor.x, cursor.y); }
 
     void Advance() {
         cursor.x += advanceX;
@@ -100,8 +100,69 @@ class Printer {
         Advance();
     }
 
+    // Emit for each character of a string, up to its end or limit characters.
+    void EmitString(const uint8_t* string, int limit) {
+        const int dx = advanceX;
+        const int dy = advanceY;
+        int x = cursor.x;
+        int y = cursor.y;
+        if (dy == 0) {
+            // Text along a row: the row test is the same for every character, and only x
+            // carries from one character to the next. Placements go straight into the queue
+            // with the tests' values in locals, so that nothing round-trips through memory.
+            const bool rowVisible =
+                static_cast<unsigned>(y) - static_cast<unsigned>(yFirst_) < ySpan_;
+            const uint8_t* const glyphs = glyphs_;
+            const int first = first_;
+            const int glyphBytes = glyphBytes_;
+            const unsigned codeSpan = rowVisible ? codeSpan_ : 0;
+            const auto xFirst = static_cast<unsigned>(xFirst_);
+            const unsigned xSpan = xSpan_;
+            int k = 0;
+            while (k < limit && string[k]) {
+                if (count_ == kQueue) Flush();
+                Placement* out = queue_ + count_;
+                Placement* const full = queue_ + kQueue;
+                for (; k < limit && string[k] && out != full; ++k) {
+                    const unsigned index = static_cast<unsigned>(string[k] - first);
+                    if (index < codeSpan && static_cast<unsigned>(x) - xFirst < xSpan) {
+                        *out++ = {x, y, glyphs + static_cast<std::ptrdiff_t>(index) * glyphBytes};
+                    }
+                    x += dx;
+                }
+                count_ = static_cast<int>(out - queue_);
+            }
+        } else {
+            for (int k = 0; k < limit && string[k]; ++k) {
+                Place(string[k], x, y);
+                x += dx;
+                y += dy;
+            }
+        }
+        cursor.x = x;
+        cursor.y = y;
+    }
+
   private:
     static constexpr int kQueue = 512;
+    // Glyph bytes of one pixel row expanded in one pass.
+    static constexpr int kRunBytes = 256;
+
+    // Queues the glyph of code with its cell at (x, y) if the font has it and the cell
+    // reaches into the draw area.
+    void Place(int code, int x, int y) {
+        if (static_cast<unsigned>(y) - static_cast<unsigned>(yFirst_) >= ySpan_) return;
+        PlaceInRow(code, x, y);
+    }
+
+    // Place for a cell whose rows are known to reach into the draw area.
+    void PlaceInRow(int code, int x, int y) {
+        const unsigned index = static_cast<unsigned>(code - first_);
+        if (index >= codeSpan_) return;
+        if (static_cast<unsigned>(x) - static_cast<unsigned>(xFirst_) >= xSpan_) return;
+        if (count_ == kQueue) Flush();
+        queue_[count_++] = {x, y, glyphs_ + static_cast<std::ptrdiff_t>(index) * glyphBytes_};
+    }
 
     void Flush() {
         int begin = 0;
@@ -114,53 +175,112 @@ class Printer {
         count_ = 0;
     }
 
+    // Glyph cells wholly inside the clip columns and following each other without gap or
+    // overlap are drawn together a row at a time; the rest pixel by pixel. Cells are still
+    // taken in text order, so every pixel receives its writes in the order of the text.
     void DrawLine(int begin, int end) {
         const int y0 = queue_[begin].y;
         const int first = std::max(0, area_.top - y0);
         const int last = std::min(font.height, area_.bottom - y0);
-#if defined(__SSE2__)
-        // The usual case: 8-pixel cells all inside the clip columns, no per-pixel checks.
-        bool inside = font.rowBytes == 1;
-        for (int i = begin; i < end && inside; ++i) {
-            inside = queue_[i].x >= area_.left && queue_[i].x + 8 <= area_.right;
-        }
-        if (inside) {
-            if (opaque_) {
-                DrawCells<true>(begin, end, y0, first, last);
-            } else {
-                DrawCells<false>(begin, end, y0, first, last);
+        const int cell = 8 * font.rowBytes;
+        const bool runs = font.rowBytes <= kRunBytes;
+        const auto inside = [&](const Placement& p) {
+            return p.x >= area_.left && p.x + cell <= area_.right;
+        };
+        int i = begin;
+        while (i < end) {
+            int j = i + 1;
+            if (runs && inside(queue_[i])) {
+                int next = queue_[i].x + cell;
+                while (j < end && queue_[j].x == next) {
+                    next += cell;
+                    ++j;
+                }
+                // Cells to the right of one inside are inside as far as they fit.
+                if (next > area_.right) {
+                    j = std::min(j, i + (area_.right - queue_[i].x) / cell);
+                }
             }
-            return;
-        }
-#endif
-        for (int r = first; r < last; ++r) {
-            uint16_t* row = svga.target.Row(y0 + r);
-            const int offset = r * font.rowBytes;
-            for (int i = begin; i < end; ++i) {
+            if (j - i >= 2) {
+                DrawRun(i, j, y0, first, last);
+            } else {
                 const Placement& p = queue_[i];
-                for (int k = 0; k < font.rowBytes; ++k) {
-                    DrawByte(row, p.x + 8 * k, p.glyph[offset + k]);
+                for (int r = first; r < last; ++r) {
+                    uint16_t* row = svga.target.Row(y0 + r);
+                    for (int k = 0; k < font.rowBytes; ++k) {
+                        DrawByte(row, p.x + 8 * k, p.glyph[r * font.rowBytes + k]);
+                    }
+                }
+            }
+            i = j;
+        }
+    }
+
+    // Adjacent whole cells: their glyph rows are gathered into one bit row per pixel row and
+    // expanded in a single pass, eight rows at a time.
+    void DrawRun(int begin, int end, int y0, int first, int last) {
+        const int perChunk = kRunBytes / font.rowBytes;
+        for (int g = begin; g < end; g += perChunk) {
+            const int count = std::min(perChunk, end - g);
+            const int bytes = count * font.rowBytes;
+            for (int r0 = first; r0 < last; r0 += 8) {
+                const int rows = std::min(8, last - r0);
+                Gather(g, count, r0, rows);
+                for (int r = 0; r < rows; ++r) {
+                    uint16_t* d = svga.target.Row(y0 + r0 + r) + queue_[g].x;
+                    if (opaque_) {
+                        rowops::ExpandBits(d, bits_[r], bytes, fg_, bg_);
+                    } else {
+                        rowops::ExpandBitsOver(d, bits_[r], bytes, fg_);
+                    }
                 }
             }
         }
     }
 
+    // bits_[r] becomes glyph row r0 + r of the count glyphs from begin on, side by side.
+    void Gather(int begin, int count, int r0, int rows) {
+        const int rowBytes = font.rowBytes;
+        int g = 0;
 #if defined(__SSE2__)
-    template <bool kOpaque>
-    void DrawCells(int begin, int end, int y0, int first, int last) {
-        const __m128i fg = _mm_set1_epi16(static_cast<short>(fg_));
-        const __m128i bg = _mm_set1_epi16(static_cast<short>(bg_));
-        for (int r = first; r < last; ++r) {
-            uint16_t* row = svga.target.Row(y0 + r);
-            for (int i = begin; i < end; ++i) {
-                const Placement& p = queue_[i];
-                auto* d = reinterpret_cast<__m128i*>(row + p.x);
-                const __m128i m =
-                    _mm_load_si128(reinterpret_cast<const __m128i*>(kExpand[p.glyph[r]].data()));
-                const __m128i other = kOpaque ? bg : _mm_loadu_si128(d);
-                _mm_storeu_si128(d, _mm_or_si128(_mm_and_si128(m, fg), _mm_andnot_si128(m, other)));
+        // One-byte rows, eight whole rows: eight glyphs at a time as an 8 × 8 byte transpose.
+        if (rowBytes == 1 && rows == 8) {
+            for (; g + 8 <= count; g += 8) {
+                __m128i q[8];
+                for (int k = 0; k < 8; ++k) {
+                    q[k] = _mm_loadl_epi64(
+                        reinterpret_cast<const __m128i*>(queue_[begin + g + k].glyph + r0));
+                }
+                const __m128i a01 = _mm_unpacklo_epi8(q[0], q[1]);
+                const __m128i a23 = _mm_unpacklo_epi8(q[2], q[3]);
+                const __m128i a45 = _mm_unpacklo_epi8(q[4], q[5]);
+                const __m128i a67 = _mm_unpacklo_epi8(q[6], q[7]);
+                const __m128i top03 = _mm_unpacklo_epi16(a01, a23);  // rows 0-3, glyphs 0-3
+                const __m128i bottom03 = _mm_unpackhi_epi16(a01, a23);
+                const __m128i top47 = _mm_unpacklo_epi16(a45, a67);
+                const __m128i bottom47 = _mm_unpackhi_epi16(a45, a67);
+                StoreRowPair(g, 0, _mm_unpacklo_epi32(top03, top47));
+                StoreRowPair(g, 2, _mm_unpackhi_epi32(top03, top47));
+                StoreRowPair(g, 4, _mm_unpacklo_epi32(bottom03, bottom47));
+                StoreRowPair(g, 6, _mm_unpackhi_epi32(bottom03, bottom47));
             }
         }
+#endif
+        for (; g < count; ++g) {
+            const uint8_t* glyph = queue_[begin + g].glyph + r0 * rowBytes;
+            for (int r = 0; r < rows; ++r) {
+                std::memcpy(bits_[r] + g * rowBytes, glyph + r * rowBytes,
+                            static_cast<std::size_t>(rowBytes));
+            }
+        }
+    }
+
+#if defined(__SSE2__)
+    // Eight bytes of row r and eight of row r + 1.
+    void StoreRowPair(int g, int r, __m128i both) {
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(bits_[r] + g), both);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(bits_[r + 1] + g),
+                         _mm_unpackhi_epi64(both, both));
     }
 #endif
 
@@ -198,8 +318,17 @@ class Printer {
     uint16_t bg_;
     bool opaque_;
     DrawArea area_;
+    const uint8_t* glyphs_;
+    int first_;
+    int glyphBytes_;
+    unsigned codeSpan_;
+    int xFirst_;
+    int yFirst_;
+    unsigned xSpan_;
+    unsigned ySpan_;
     Placement queue_[kQueue];
     int count_ = 0;
+    alignas(16) uint8_t bits_[8][kRunBytes];
 };
 
 // Draws a decimal text inside a field: zeros in front when it is shorter than the width, only
@@ -303,8 +432,7 @@ void PrintTextV(int x, int y, uint16_t foreground, uint16_t background, const ch
                 // is read.
                 const auto* string = reinterpret_cast<const uint8_t*>(va_arg(args, const char*));
                 if (!string) continue;
-                for (int k = 0; string[k] && (width == 0 || k < width); ++k)
-                    printer.Emit(string[k]);
+                printer.EmitString(string, width == 0 ? INT_MAX : width);
             } else if (letter == '%' && !isLong) {
                 printer.Emit('%');
             }

@@ -185,6 +185,42 @@ TEST_F(TextTest, LongOverlappingTextMatchesGlyphByGlyphDrawing) {
     EXPECT_EQ(std::vector<uint16_t>(page.pixels, page.pixels + page.pitch * 40), once);
 }
 
+TEST_F(TextTest, AdjacentCellsMatchGlyphByGlyphDrawing) {
+    // Cells side by side are drawn together a row at a time; drawn one by one they must give
+    // the same page, at every clipped edge, for long lines and for a wide font of odd height.
+    std::string text;
+    for (int i = 0; i < 300; ++i) text += static_cast<char>(33 + (i * 11) % 90);
+    Bytes wide;
+    wide.text("TFF").u8(0).u32(90 * 11 * 2).u16(90).u16(33).u16(122).u16(16).u16(11).u16(0);
+    for (int i = 0; i < 90 * 11 * 2; ++i) wide.u8(static_cast<uint8_t>(i * 37 + i / 5));
+    const int places[][2] = {{0, 0}, {-5, 20}, {3, -3}, {-13, 476}, {600, 200}};
+    const PageView page = GetDrawTarget();
+    const auto whole = [&] {
+        return std::vector<uint16_t>(page.pixels, page.pixels + page.pitch * 480);
+    };
+    for (const uint8_t* font :
+         {BuiltinFontRecord(), static_cast<const uint8_t*>(wide.data.data())}) {
+        SetFont(font);
+        int dx = 0;
+        GetFontInfo(&dx, nullptr, nullptr, nullptr);
+        for (const uint16_t background : {kBack, kTransparentBackground}) {
+            ClearPage(kPaper);
+            for (const auto& at : places) {
+                PrintText(at[0], at[1], kInk, background, "%s", text.c_str());
+            }
+            const std::vector<uint16_t> together = whole();
+            ClearPage(kPaper);
+            for (const auto& at : places) {
+                for (int i = 0; i < 300; ++i) {
+                    const char one[2] = {text[static_cast<std::size_t>(i)], '\0'};
+                    PrintText(at[0] + i * dx, at[1], kInk, background, "%s", one);
+                }
+            }
+            EXPECT_EQ(whole(), together) << "width " << dx << ", background " << background;
+        }
+    }
+}
+
 TEST_F(TextTest, CharacterSpacingAndItsLock) {
     int dx = 0, dy = 0, width = 0, height = 0;
     GetFontInfo(&dx, &dy, &width, &height);
