@@ -81,6 +81,20 @@ ROW_LOOP void rowGrey(uint16_t* __restrict d, const uint16_t* __restrict s, int 
     }
 }
 
+// Every source pixel twice: each becomes one 32-bit word holding it in both halves.
+ROW_LOOP void rowDouble(uint16_t* __restrict d, const uint16_t* __restrict s, int pixels) {
+    for (int i = 0; i < pixels; ++i) {
+        const uint32_t both = s[i] * 0x10001u;
+        std::memcpy(d + 2 * i, &both, 4);
+    }
+}
+
+// Kept scalar: a vector gather of 16-bit pixels is no faster than single loads.
+void rowGather(uint16_t* __restrict d, const uint16_t* __restrict s, const int* __restrict cols,
+               int n) {
+    for (int i = 0; i < n; ++i) d[i] = s[cols[i]];
+}
+
 // Puts the visible part of a picture at (x, y), a clipped row at a time through `row`.
 template <typename RowOp>
 void drawRows(const PageView& page, PicView p, int x, int y, RowOp row) {
@@ -170,18 +184,22 @@ void drawScaled(const PageView& page, PicView p, int x, int y, int width, int he
     if (!p || width <= 0 || height <= 0 || !clipRect(page, x, y, width, height, &c)) return;
     const uint32_t stepX = (static_cast<uint32_t>(p.width) << 16) / static_cast<uint32_t>(width);
     const uint32_t stepY = (static_cast<uint32_t>(p.height) << 16) / static_cast<uint32_t>(height);
-    // Source columns once per call; each row is then a plain gather.
+    // Exactly twice the width: output column i shows source column (srcX + i) / 2, so a row
+    // is pixel doubling, with a lone half pair at either end when the clip cuts one.
+    const bool doubled = stepX == 0x8000;
     thread_local std::vector<int> columns;
-    columns.resize(static_cast<std::size_t>(c.width));
-    for (int i = 0; i < c.width; ++i) {
-        columns[static_cast<std::size_t>(i)] =
-            static_cast<int>((static_cast<uint32_t>(c.srcX + i) * stepX) >> 16);
+    if (!doubled) {
+        // Source columns once per call; each row is then a plain gather.
+        columns.resize(static_cast<std::size_t>(c.width));
+        for (int i = 0; i < c.width; ++i) {
+            columns[static_cast<std::size_t>(i)] =
+                static_cast<int>((static_cast<uint32_t>(c.srcX + i) * stepX) >> 16);
+        }
     }
-    const int* __restrict cols = columns.data();
     int previous = -1;
     for (int row = 0; row < c.height; ++row) {
         const int sy = static_cast<int>((static_cast<uint32_t>(c.srcY + row) * stepY) >> 16);
-        uint16_t* __restrict d = page.Row(c.dstY + row) + c.dstX;
+        uint16_t* d = page.Row(c.dstY + row) + c.dstX;
         if (sy == previous) {
             // The same source row again: the row above is already what it becomes.
             std::memcpy(d, page.Row(c.dstY + row - 1) + c.dstX,
@@ -189,8 +207,19 @@ void drawScaled(const PageView& page, PicView p, int x, int y, int width, int he
             continue;
         }
         previous = sy;
-        const uint16_t* __restrict s = p.pixels + static_cast<std::ptrdiff_t>(sy) * p.stride;
-        for (int i = 0; i < c.width; ++i) d[i] = s[cols[i]];
+        const uint16_t* s = p.pixels + static_cast<std::ptrdiff_t>(sy) * p.stride;
+        if (!doubled) {
+            rowGather(d, s, columns.data(), c.width);
+            continue;
+        }
+        int n = c.width;
+        s += c.srcX / 2;
+        if (c.srcX & 1) {
+            *d++ = *s++;
+            --n;
+        }
+        rowDouble(d, s, n / 2);
+        if (n & 1) d[n - 1] = s[n / 2];
     }
 }
 

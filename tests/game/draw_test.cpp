@@ -143,6 +143,39 @@ TEST(PrimitivesTest, GreyCopyAndScaledDrawing) {
     EXPECT_EQ(small.at(0, 0), 4);
 }
 
+TEST(PrimitivesTest, ScaledDrawingFollowsTheStepRuleAtEveryFactorAndClip) {
+    // Exact doubling has a path of its own; it and the general gather must both give the
+    // fixed-point rule, with the clip cutting a doubled pair on either side.
+    std::vector<uint16_t> picture(13 * 7);
+    for (std::size_t i = 0; i < picture.size(); ++i) picture[i] = static_cast<uint16_t>(i + 1);
+    const PicView view{picture.data(), 13, 7, 13};
+    for (const int width : {26, 27, 25, 39, 52, 8, 13}) {
+        for (const int height : {14, 7, 11}) {
+            for (const int x : {-3, -2, 0, 1, 5}) {
+                for (const int y : {-1, 0, 2}) {
+                    Page page(31, 15, 0x7777);
+                    drawScaled(page.view(), view, x, y, width, height);
+                    const uint32_t stepX = (13u << 16) / static_cast<uint32_t>(width);
+                    const uint32_t stepY = (7u << 16) / static_cast<uint32_t>(height);
+                    for (int py = 0; py < 15; ++py) {
+                        for (int px = 0; px < 31; ++px) {
+                            uint16_t want = 0x7777;
+                            if (px >= x && px < x + width && py >= y && py < y + height) {
+                                const auto sx = (static_cast<uint32_t>(px - x) * stepX) >> 16;
+                                const auto sy = (static_cast<uint32_t>(py - y) * stepY) >> 16;
+                                want = picture[sy * 13 + sx];
+                            }
+                            ASSERT_EQ(page.at(px, py), want)
+                                << width << "x" << height << " at " << x << "," << y << ": " << px
+                                << "," << py;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(CaptionTest, StaysOnTheScreen) {
     // Centred under the cursor.
     EXPECT_EQ(captionPlace(10, 320, 100).left, 280);
