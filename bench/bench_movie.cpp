@@ -29,13 +29,13 @@ constexpr int kSeconds = 4;
 
 // Moving gradients with fine detail, so the encoder has real work and the decoder too.
 void WriteMovie(const char* name) {
-    MovieSpec spec;
-    spec.width = kWidth;
-    spec.height = kHeight;
-    spec.framesPerSecond = kFps;
-    spec.audioRate = 22050;
+    MovieLayout layout;
+    layout.width = kWidth;
+    layout.height = kHeight;
+    layout.framesPerSecond = kFps;
+    layout.audioRate = 22050;
     MovieWriter writer;
-    writer.Open(name, spec);
+    writer.Open(name, layout);
     std::vector<uint8_t> rgb(static_cast<std::size_t>(kWidth) * kHeight * 3);
     std::vector<int16_t> sound(2 * 22050 / kFps);
     for (int f = 0; f < kFps * kSeconds; ++f) {

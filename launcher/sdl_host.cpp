@@ -73,14 +73,14 @@ unsigned SdlLauncherHost::openTune(const std::string& path) {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
         audio_ = true;
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec layout{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &samples, &length)) return 0;
+    if (!SDL_LoadWAV(path.c_str(), &layout, &samples, &length)) return 0;
     // Queued whole and played once: no callback, nothing to refill, nothing to wait for.
-    spec.callback = nullptr;
-    spec.userdata = nullptr;
-    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    layout.callback = nullptr;
+    layout.userdata = nullptr;
+    const SDL_AudioDeviceID device = SDL_OpenAudioDevice(nullptr, 0, &layout, nullptr, 0);
     if (device != 0 && SDL_QueueAudio(device, samples, length) != 0) {
         SDL_CloseAudioDevice(device);
         SDL_FreeWAV(samples);

@@ -15,7 +15,7 @@ extern "C" {
 #include "engine/video/file_io.h"
 
 struct MovieWriter::State {
-    MovieSpec spec;
+    MovieLayout layout;
     FileHandle file = nullptr;
     AVIOContext* io = nullptr;
     AVFormatContext* format = nullptr;
@@ -66,13 +66,13 @@ struct MovieWriter::State {
     }
 
     bool AddPicture(const uint8_t* pixels, int stride, AVPixelFormat source) {
-        scaler =
-            sws_getCachedContext(scaler, spec.width, spec.height, source, spec.width, spec.height,
-                                 AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
+        scaler = sws_getCachedContext(scaler, layout.width, layout.height, source, layout.width,
+                                      layout.height, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr,
+                                      nullptr, nullptr);
         if (!scaler || av_frame_make_writable(picture) < 0) return false;
         const uint8_t* planes[1] = {pixels};
         const int strides[1] = {stride};
-        sws_scale(scaler, planes, strides, 0, spec.height, picture->data, picture->linesize);
+        sws_scale(scaler, planes, strides, 0, layout.height, picture->data, picture->linesize);
         picture->pts = frames++;
         return Encode(video, videoStream, picture);
     }
@@ -101,15 +101,15 @@ int MovieWriter::FramesWritten() const {
     return state_ ? static_cast<int>(state_->frames) : 0;
 }
 
-int MovieWriter::Open(const char* name, const MovieSpec& spec) {
+int MovieWriter::Open(const char* name, const MovieLayout& layout) {
     Close();
-    if (!name || spec.width <= 0 || spec.height <= 0 || spec.framesPerSecond <= 0 ||
-        (spec.width % 2) || (spec.height % 2) ||
-        (spec.audioRate > 0 && spec.audioChannels != 1 && spec.audioChannels != 2)) {
+    if (!name || layout.width <= 0 || layout.height <= 0 || layout.framesPerSecond <= 0 ||
+        (layout.width % 2) || (layout.height % 2) ||
+        (layout.audioRate > 0 && layout.audioChannels != 1 && layout.audioChannels != 2)) {
         return FailWrite();
     }
     auto s = std::make_unique<State>();
-    s->spec = spec;
+    s->layout = layout;
     s->file = Files().Open(name, "wb");
     if (!s->file) {
         SetErrorCode(kErrOpen);
@@ -125,18 +125,18 @@ int MovieWriter::Open(const char* name, const MovieSpec& spec) {
     const AVCodec* mpeg4 = avcodec_find_encoder(AV_CODEC_ID_MPEG4);
     s->video = mpeg4 ? avcodec_alloc_context3(mpeg4) : nullptr;
     if (!s->video) return FailWrite();
-    s->video->width = spec.width;
-    s->video->height = spec.height;
-    s->video->time_base = AVRational{1, spec.framesPerSecond};
-    s->video->framerate = AVRational{spec.framesPerSecond, 1};
+    s->video->width = layout.width;
+    s->video->height = layout.height;
+    s->video->time_base = AVRational{1, layout.framesPerSecond};
+    s->video->framerate = AVRational{layout.framesPerSecond, 1};
     s->video->pix_fmt = AV_PIX_FMT_YUV420P;
     s->video->gop_size = 12;
     s->video->max_b_frames = 0;
     s->video->thread_count = 1;
     s->video->flags |= AV_CODEC_FLAG_BITEXACT;
-    s->video->bit_rate = spec.bitRate > 0 ? spec.bitRate
-                                          : static_cast<int64_t>(spec.width) * spec.height *
-                                                spec.framesPerSecond / 5;
+    s->video->bit_rate = layout.bitRate > 0 ? layout.bitRate
+                                            : static_cast<int64_t>(layout.width) * layout.height *
+                                                  layout.framesPerSecond / 5;
     if (s->format->oformat->flags & AVFMT_GLOBALHEADER) {
         s->video->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     }
@@ -147,14 +147,14 @@ int MovieWriter::Open(const char* name, const MovieSpec& spec) {
     }
     s->videoStream->time_base = s->video->time_base;
 
-    if (spec.audioRate > 0) {
+    if (layout.audioRate > 0) {
         const AVCodec* pcm = avcodec_find_encoder(AV_CODEC_ID_PCM_S16LE);
         s->audio = pcm ? avcodec_alloc_context3(pcm) : nullptr;
         if (!s->audio) return FailWrite();
-        s->audio->sample_rate = spec.audioRate;
+        s->audio->sample_rate = layout.audioRate;
         s->audio->sample_fmt = AV_SAMPLE_FMT_S16;
-        av_channel_layout_default(&s->audio->ch_layout, spec.audioChannels);
-        s->audio->time_base = AVRational{1, spec.audioRate};
+        av_channel_layout_default(&s->audio->ch_layout, layout.audioChannels);
+        s->audio->time_base = AVRational{1, layout.audioRate};
         s->audioStream = avformat_new_stream(s->format, nullptr);
         if (!s->audioStream || avcodec_open2(s->audio, pcm, nullptr) < 0 ||
             avcodec_parameters_from_context(s->audioStream->codecpar, s->audio) < 0) {
@@ -168,8 +168,8 @@ int MovieWriter::Open(const char* name, const MovieSpec& spec) {
     s->packet = av_packet_alloc();
     if (!s->picture || !s->sound || !s->packet) return FailWrite();
     s->picture->format = AV_PIX_FMT_YUV420P;
-    s->picture->width = spec.width;
-    s->picture->height = spec.height;
+    s->picture->width = layout.width;
+    s->picture->height = layout.height;
     if (av_frame_get_buffer(s->picture, 0) < 0) return FailWrite();
     if (avformat_write_header(s->format, nullptr) < 0) return FailWrite();
     s->headerWritten = true;
@@ -202,7 +202,7 @@ int MovieWriter::AddAudio(const int16_t* samples, int frames) {
     State& s = *state_;
     av_frame_unref(s.sound);
     s.sound->format = AV_SAMPLE_FMT_S16;
-    s.sound->sample_rate = s.spec.audioRate;
+    s.sound->sample_rate = s.layout.audioRate;
     s.sound->nb_samples = frames;
     if (av_channel_layout_copy(&s.sound->ch_layout, &s.audio->ch_layout) < 0 ||
         av_frame_get_buffer(s.sound, 0) < 0) {
@@ -210,7 +210,7 @@ int MovieWriter::AddAudio(const int16_t* samples, int frames) {
         return FailWrite();
     }
     std::memcpy(s.sound->data[0], samples,
-                static_cast<std::size_t>(frames) * s.spec.audioChannels * sizeof(int16_t));
+                static_cast<std::size_t>(frames) * s.layout.audioChannels * sizeof(int16_t));
     s.sound->pts = s.samples;
     s.samples += frames;
     if (!s.Encode(s.audio, s.audioStream, s.sound)) {

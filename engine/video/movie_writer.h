@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-struct MovieSpec {
+struct MovieLayout {
     int width = 640;
     int height = 480;
     int framesPerSecond = 25;
@@ -23,8 +23,8 @@ class MovieWriter {
     MovieWriter& operator=(const MovieWriter&) = delete;
 
     // 1 on success; 0 with error 8 (the file cannot be made) or 10 (the encoder refused).
-    int Open(const char* name, const MovieSpec& spec);
-    // One picture of the spec's size. 1 on success, 0 with error 10.
+    int Open(const char* name, const MovieLayout& layout);
+    // One picture of the movie's size. 1 on success, 0 with error 10.
     int AddFrameRgb24(const uint8_t* pixels, int strideBytes);
     int AddFrame565(const uint16_t* pixels, int pitchPixels);
     // Interleaved samples, frames × channels values. 1 on success, 0 with error 10.

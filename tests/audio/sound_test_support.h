@@ -10,20 +10,25 @@
 #include "engine/platform/headless_audio.h"
 #include "tests/support/test_env.h"
 
-struct WavSpec {
+struct WavLayout {
     unsigned rate = 8000;
     unsigned channels = 1;
     unsigned bits = 16;
 };
 
 // A RIFF WAV file around the sound data; extra chunks go between "fmt " and "data".
-inline std::vector<uint8_t> MakeWav(const WavSpec& spec, const std::vector<uint8_t>& data,
+inline std::vector<uint8_t> MakeWav(const WavLayout& layout, const std::vector<uint8_t>& data,
                                     const std::vector<uint8_t>& extraChunks = {}) {
-    const unsigned block = spec.channels * spec.bits / 8;
+    const unsigned block = layout.channels * layout.bits / 8;
     Bytes b;
     b.text("RIFF").u32(static_cast<uint32_t>(4 + 24 + extraChunks.size() + 8 + data.size()));
     b.text("WAVE").text("fmt ").u32(16);
-    b.u16(1).u16(spec.channels).u32(spec.rate).u32(spec.rate * block).u16(block).u16(spec.bits);
+    b.u16(1)
+        .u16(layout.channels)
+        .u32(layout.rate)
+        .u32(layout.rate * block)
+        .u16(block)
+        .u16(layout.bits);
     b.append(extraChunks);
     b.text("data").u32(static_cast<uint32_t>(data.size())).append(data);
     return b.data;

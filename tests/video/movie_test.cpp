@@ -20,15 +20,15 @@ struct Rgb {
 // it has sound.
 void WriteMovie(const std::string& name, int width, int height, int fps, int frames,
                 int audioRate = 0) {
-    MovieSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.framesPerSecond = fps;
-    spec.audioRate = audioRate;
+    MovieLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.framesPerSecond = fps;
+    layout.audioRate = audioRate;
     const std::filesystem::path folder = std::filesystem::path(name).parent_path();
     if (!folder.empty()) std::filesystem::create_directories(folder);
     MovieWriter writer;
-    ASSERT_EQ(writer.Open(name.c_str(), spec), 1);
+    ASSERT_EQ(writer.Open(name.c_str(), layout), 1);
     std::vector<uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
     for (int f = 0; f < frames; ++f) {
         const Rgb c = f < frames / 2 ? Rgb{255, 0, 0} : Rgb{0, 0, 255};

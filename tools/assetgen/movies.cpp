@@ -175,13 +175,13 @@ Samples Jingle(const Card& card, uint32_t seed) {
 bool WriteMovie(const Output& out, const std::string& file, const Card& card, int secret) {
     std::string path = out.Path(file).string();
     MovieWriter writer;
-    MovieSpec spec;
-    spec.width = kWidth;
-    spec.height = kHeight;
-    spec.framesPerSecond = kFps;
-    spec.audioRate = kSampleRate;
-    spec.audioChannels = 2;
-    if (!writer.Open(path.c_str(), spec)) return false;
+    MovieLayout layout;
+    layout.width = kWidth;
+    layout.height = kHeight;
+    layout.framesPerSecond = kFps;
+    layout.audioRate = kSampleRate;
+    layout.audioChannels = 2;
+    if (!writer.Open(path.c_str(), layout)) return false;
     const Canvas background = card.background ? LocationBackground(card.background) : Canvas(1, 1);
     const int frames = static_cast<int>(card.seconds * kFps);
     const std::vector<int16_t> pcm = ToPcm(
