@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "game/scene.h"
@@ -94,6 +95,81 @@ TEST(PrimitivesTest, BlendTwoFollowsTheProductTable) {
             const int g = (t[a][p.g >> 1] + t[255 - a][q.g >> 1]) >> 8;
             const int b = (t[a][p.b] + t[255 - a][q.b]) >> 8;
             ASSERT_EQ(page.at(x, 0), join({r, g * 2, b})) << "a " << a << " x " << x;
+        }
+    }
+}
+
+// The product-table rule for one pixel pair.
+uint16_t blendedPixel(uint16_t first, uint16_t second, int a) {
+    const BlendTable& t = blendTable();
+    const Rgb p = split(first);
+    const Rgb q = split(second);
+    const int r = (t[a][p.r] + t[255 - a][q.r]) >> 8;
+    const int g = (t[a][p.g >> 1] + t[255 - a][q.g >> 1]) >> 8;
+    const int b = (t[a][p.b] + t[255 - a][q.b]) >> 8;
+    return join({r, g * 2, b});
+}
+
+// Blends two pictures of width × height with row stride `stride` and checks every pixel.
+void expectBlendRule(const std::vector<uint16_t>& first, const std::vector<uint16_t>& second,
+                     int width, int height, int stride, int a) {
+    Page page(width, height, 0x5555);
+    blendTwo(page.view(), {first.data(), width, height, stride},
+             {second.data(), width, height, stride}, a);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * stride + x;
+            ASSERT_EQ(page.at(x, y), blendedPixel(first[i], second[i], a))
+                << "a " << a << " first " << first[i] << " second " << second[i];
+        }
+    }
+}
+
+TEST(PrimitivesTest, BlendTwoFollowsTheRuleForEveryWeightAndChannelPair) {
+    fillBlendTable();
+    // Every (first, second) pair of channel values in all three channels at once, each channel
+    // through its own shuffle of the pairs, with the dropped green bit in all four states.
+    // Rows of 61 in a stride of 64 leave a partial vector at every row end.
+    constexpr int kWidth = 61;
+    constexpr int kStride = 64;
+    constexpr int kPairs = 32 * 32 * 4;
+    constexpr int kHeight = (kPairs + kWidth - 1) / kWidth;
+    std::vector<uint16_t> first(static_cast<std::size_t>(kStride) * kHeight, 0xFFFF);
+    std::vector<uint16_t> second(first.size(), 0xFFFF);
+    for (int k = 0; k < kPairs; ++k) {
+        const int x = (k >> 2) & 31;
+        const int y = k >> 7;
+        const std::size_t i = static_cast<std::size_t>(k / kWidth) * kStride + k % kWidth;
+        first[i] = join({x, ((x * 5 + 3) & 31) * 2 + (k & 1), (x * 11 + 7) & 31});
+        second[i] = join({y, ((y * 13 + 1) & 31) * 2 + ((k >> 1) & 1), (y * 7 + 30) & 31});
+    }
+    for (int a = 0; a < 256; ++a) expectBlendRule(first, second, kWidth, kHeight, kStride, a);
+}
+
+TEST(PrimitivesTest, BlendTwoFollowsTheRuleForEveryPixelValueAndWeight) {
+    fillBlendTable();
+    // Every 16-bit value in each picture, against a scattered partner.
+    std::vector<uint16_t> first(65536);
+    std::vector<uint16_t> second(65536);
+    for (uint32_t v = 0; v < 65536; ++v) {
+        first[v] = static_cast<uint16_t>(v);
+        second[v] = static_cast<uint16_t>(v * 40503u + 12345u);
+    }
+    for (int a = 0; a < 256; ++a) {
+        expectBlendRule(first, second, 256, 256, 256, a);
+        expectBlendRule(second, first, 256, 256, 256, a);
+    }
+    // Every row length up to a few vectors, and weights outside 0..255 clamped.
+    for (int width = 1; width <= 50; ++width) {
+        for (int a : {-7, 0, 1, 127, 128, 200, 255, 300}) {
+            Page page(width, 1, 0x5555);
+            blendTwo(page.view(), {first.data() + 999, width, 1, width},
+                     {second.data() + 3, width, 1, width}, a);
+            for (int x = 0; x < width; ++x) {
+                ASSERT_EQ(page.at(x, 0),
+                          blendedPixel(first[999 + x], second[3 + x], std::clamp(a, 0, 255)))
+                    << "width " << width << " a " << a << " x " << x;
+            }
         }
     }
 }
