@@ -7,11 +7,12 @@
 #include <cstring>
 
 #include "engine/platform/performance_counter.h"
-#include "game/clock.h"
-#include "game/frame_values.h"
-#include "game/game_state.h"
-#include "game/modal_box.h"
-#include "game/random.h"
+#include "game/state/clock.h"
+#include "game/state/frame_values.h"
+#include "game/state/game_state.h"
+#include "game/ui/modal_box.h"
+#include "game/ui/panels.h"
+#include "game/state/random.h"
 #include "tests/support/test_env.h"
 #include "texts/texts.h"
 
@@ -21,6 +22,7 @@ class ClockTest : public EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
+        installDayEndNotices();
         platform::setPerformanceCounter(&counter);
         std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
         frameValues() = FrameValues{};

@@ -1,4 +1,4 @@
-#include "game/program.h"
+#include "game/app/program.h"
 
 #include <unistd.h>
 
@@ -25,14 +25,14 @@
 #include "engine/resources/messages.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/video/movie_player.h"
-#include "game/frame_values.h"
-#include "game/game_state.h"
-#include "game/main_loop.h"
-#include "game/options.h"
-#include "game/random.h"
-#include "game/resolution.h"
-#include "game/runtime.h"
-#include "game/script.h"
+#include "game/state/frame_values.h"
+#include "game/state/game_state.h"
+#include "game/app/main_loop.h"
+#include "game/app/options.h"
+#include "game/state/random.h"
+#include "game/app/resolution.h"
+#include "game/ui/runtime.h"
+#include "game/app/script.h"
 #include "texts/texts.h"
 
 #ifndef RAVEZ_VERSION

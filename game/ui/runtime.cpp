@@ -1,12 +1,11 @@
-#include "game/runtime.h"
+#include "game/ui/runtime.h"
 
 #include "engine/display/normhi.h"
 #include "engine/display/svgahi.h"
 #include "engine/input/pointer.h"
 #include "engine/platform/headless_audio.h"
 #include "engine/platform/performance_counter.h"
-#include "game/hotspots.h"
-#include "game/script.h"
+#include "game/ui/hotspots.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/resolution.h"
+#include "game/app/resolution.h"
 
 namespace {
 constexpr Resolution kModes[7] = {{320, 240},  {512, 384},   {640, 480},  {800, 600},

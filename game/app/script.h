@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "game/ui/runtime.h"
+
 namespace platform {
 class HeadlessDisplay;
 }
@@ -23,7 +25,7 @@ class HeadlessDisplay;
 // The raw game state record to a file, as a savegame holds it. False on failure.
 bool dumpGameState(const std::string& path);
 
-class ScriptDriver {
+class ScriptDriver : public TurnInput {
   public:
     // Reads the script; false (with the reason in error()) when the file cannot be read or a
     // line is not a command.
@@ -33,7 +35,7 @@ class ScriptDriver {
 
     void setInput(platform::HeadlessDisplay* input) { input_ = input; }
     // One turn's input.
-    void feed();
+    void feed() override;
 
     bool done() const { return next_ >= commands_.size(); }
     bool failed() const { return failed_; }

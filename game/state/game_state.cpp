@@ -1,9 +1,9 @@
-#include "game/game_state.h"
+#include "game/state/game_state.h"
 
 #include <cstring>
 
 #include "engine/platform/performance_counter.h"
-#include "game/frame_values.h"
+#include "game/state/frame_values.h"
 
 namespace {
 

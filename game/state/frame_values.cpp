@@ -1,4 +1,4 @@
-#include "game/frame_values.h"
+#include "game/state/frame_values.h"
 
 FrameValues& frameValues() {
     static FrameValues values;

@@ -1,4 +1,4 @@
-#include "game/script.h"
+#include "game/app/script.h"
 
 #include <cstdio>
 #include <fstream>
@@ -8,8 +8,8 @@
 #include "engine/platform/text_encoding.h"
 #include "engine/platform/window_messages.h"
 #include "engine/resources/bmp.h"
-#include "game/game_state.h"
-#include "game/hotspots.h"
+#include "game/state/game_state.h"
+#include "game/ui/hotspots.h"
 
 namespace {
 

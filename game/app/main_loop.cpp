@@ -1,4 +1,4 @@
-#include "game/main_loop.h"
+#include "game/app/main_loop.h"
 
 #include <initializer_list>
 
@@ -16,15 +16,16 @@
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
 #include "game/asset_table.h"
-#include "game/clock.h"
-#include "game/frame_values.h"
-#include "game/game_state.h"
-#include "game/movie.h"
-#include "game/resolution.h"
-#include "game/runtime.h"
-#include "game/scene.h"
-#include "game/scene_draw.h"
-#include "game/scenes.h"
+#include "game/state/clock.h"
+#include "game/ui/panels.h"
+#include "game/state/frame_values.h"
+#include "game/state/game_state.h"
+#include "game/ui/movie.h"
+#include "game/app/resolution.h"
+#include "game/ui/runtime.h"
+#include "game/ui/scene.h"
+#include "game/ui/scene_draw.h"
+#include "game/scenes/scenes.h"
 
 namespace {
 
@@ -204,6 +205,7 @@ void startMainLoop() {
     FrameValues& f = frameValues();
     Runtime& rt = runtime();
     fillBlendTable();
+    installDayEndNotices();
     const Resolution size = resolutionFor(f.resolutionMode);
     if (rt.display &&
         !rt.display->SetDirectDrawMode(size.width, size.height, 16, 0, kBufferingQuad)) {

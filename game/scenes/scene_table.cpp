@@ -1,4 +1,4 @@
-#include "game/scenes.h"
+#include "game/scenes/scenes.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "engine/display/page.h"
-#include "game/scene_draw.h"
+#include "game/ui/scene_draw.h"
 
 // The page scenes draw into (the current draw page).
 PageView scenePage();

@@ -1,4 +1,4 @@
-#include "game/scene.h"
+#include "game/ui/scene.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,10 +10,10 @@
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_entry.h"
 #include "game/asset_table.h"
-#include "game/clock.h"
-#include "game/frame_values.h"
-#include "game/game_state.h"
-#include "game/hotspots.h"
+#include "game/state/clock.h"
+#include "game/state/frame_values.h"
+#include "game/state/game_state.h"
+#include "game/ui/hotspots.h"
 
 namespace {
 constexpr int kMusicChannel = kFirstStreamChannel;

@@ -1,13 +1,13 @@
-#include "game/movie.h"
+#include "game/ui/movie.h"
 
 #include "engine/display/normhi.h"
 #include "engine/display/svgahi.h"
 #include "engine/input/input.h"
 #include "engine/resources/messages.h"
 #include "engine/video/movie_player.h"
-#include "game/frame_values.h"
-#include "game/runtime.h"
-#include "game/scene.h"
+#include "game/state/frame_values.h"
+#include "game/ui/runtime.h"
+#include "game/ui/scene.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "game/modal_box.h"
+#include "game/ui/modal_box.h"
 
 #include <memory>
 
@@ -7,10 +7,10 @@
 #include "engine/input/input.h"
 #include "engine/platform/performance_counter.h"
 #include "game/asset_table.h"
-#include "game/frame_values.h"
-#include "game/hotspots.h"
-#include "game/runtime.h"
-#include "game/scene.h"
+#include "game/state/frame_values.h"
+#include "game/ui/hotspots.h"
+#include "game/ui/runtime.h"
+#include "game/ui/scene.h"
 
 namespace {
 

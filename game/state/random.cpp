@@ -1,4 +1,4 @@
-#include "game/random.h"
+#include "game/state/random.h"
 
 namespace {
 uint32_t gRandomState = 1;

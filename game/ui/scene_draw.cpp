@@ -1,4 +1,4 @@
-#include "game/scene_draw.h"
+#include "game/ui/scene_draw.h"
 
 #include <immintrin.h>
 

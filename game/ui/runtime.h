@@ -7,11 +7,17 @@
 
 class NormalWin;
 class MoviePlayer;
-class ScriptDriver;
 namespace platform {
 class HeadlessDisplay;
 class HeadlessAudioDevice;
 }  // namespace platform
+
+// Input that is not the player's (a script): fed once at the start of every turn of any loop.
+class TurnInput {
+  public:
+    virtual ~TurnInput() = default;
+    virtual void feed() = 0;
+};
 
 struct Runtime {
     NormalWin* display = nullptr;
@@ -20,7 +26,7 @@ struct Runtime {
     // that is advanced with the virtual clock.
     platform::HeadlessDisplay* headless = nullptr;
     platform::HeadlessAudioDevice* headlessAudio = nullptr;
-    ScriptDriver* script = nullptr;
+    TurnInput* script = nullptr;
     bool skipMovies = false;
     uint64_t framesPresented = 0;  // main loop, boxes and movies
     uint64_t audioMsDone = 0;      // how far the headless sound device was advanced

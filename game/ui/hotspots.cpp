@@ -1,4 +1,4 @@
-#include "game/hotspots.h"
+#include "game/ui/hotspots.h"
 
 namespace {
 std::vector<DrawnHotspot> gCurrent;

@@ -1,24 +1,16 @@
-#include "game/clock.h"
+#include "game/state/clock.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/display/text.h"
 #include "engine/platform/performance_counter.h"
-#include "game/asset_table.h"
-#include "game/frame_values.h"
-#include "game/game_state.h"
-#include "game/modal_box.h"
-#include "game/random.h"
-#include "game/scene.h"
-#include "texts/texts.h"
+#include "game/state/frame_values.h"
+#include "game/state/game_state.h"
+#include "game/state/random.h"
 
 namespace {
 
-constexpr int kRoomScene[3] = {7, 9, 10};
-constexpr int kLobbyScene[3] = {3, 4, 5};
-constexpr const char* kLobbyMusic[3] = {assets::kMusicLobby, assets::kMusicLobby2,
-                                        assets::kMusicLobby};
+RoomLostHandler roomLostHandler = nullptr;
 
 void dayEnd() {
     GameState& s = gameState();
@@ -38,8 +30,7 @@ void dayEnd() {
         if (!s.roomRented[i]) continue;
         if (s.money < kRoomPrice[i]) {
             s.roomRented[i] = 0;
-            messageBox(210, 150, txt::kEvicted1, txt::kEvicted2, "", "", "", "");
-            if (s.sceneId == kRoomScene[i]) changeScene(kLobbyScene[i], kLobbyMusic[i]);
+            if (roomLostHandler) roomLostHandler(i);
         } else {
             s.money -= kRoomPrice[i];
         }
@@ -65,6 +56,10 @@ void hourChange() {
 }
 
 }  // namespace
+
+void setRoomLostHandler(RoomLostHandler handler) {
+    roomLostHandler = handler;
+}
 
 void advanceClock(int64_t seconds) {
     GameState& s = gameState();
@@ -97,22 +92,4 @@ int dayNightWeight() {
     if (v < 0) v = 0;
     if (v > 255) v = 255;
     return v;
-}
-
-void drawDatePanel(int x, int y, uint16_t colour) {
-    const GameState& s = gameState();
-    drawFaded(scenePage(), locationPicture(assets::kPicDatePanel), x, y);
-    const char* month = s.month >= 0 && s.month < 12 ? txt::kMonths[s.month] : "";
-    PrintText(x + 14, y + 6, 0, kTransparentBackground, txt::kDateFormat, s.day, month, s.year);
-    PrintText(x + 13, y + 5, colour, kTransparentBackground, txt::kDateFormat, s.day, month,
-              s.year);
-    PrintText(x + 14, y + 26, 0, kTransparentBackground, txt::kTimeFormat, s.hour, s.minute);
-    PrintText(x + 13, y + 25, colour, kTransparentBackground, txt::kTimeFormat, s.hour, s.minute);
-}
-
-void drawMoneyPanel(int x, int y, uint16_t colour) {
-    const GameState& s = gameState();
-    drawFaded(scenePage(), locationPicture(assets::kPicMoneyPanel), x, y);
-    PrintText(x + 7, y + 6, 0, kTransparentBackground, txt::kMoneyFormat, s.money);
-    PrintText(x + 6, y + 5, colour, kTransparentBackground, txt::kMoneyFormat, s.money);
 }

@@ -1,4 +1,4 @@
-#include "game/options.h"
+#include "game/app/options.h"
 
 #include <cstdlib>
 #include <cstring>
