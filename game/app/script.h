@@ -6,6 +6,7 @@
 //
 //   move X Y | press | release | click X Y | click "CAPTION" | key NAME | frames N
 //   until-scene N [MAXFRAMES] | expect-scene N | screenshot FILE.bmp | dump-state FILE
+//   load-state FILE
 //
 // A click takes two turns (down in the first frame, up in the second). `until-scene` ends
 // its turn when the scene is reached, so the next command sees that scene's hotspots.
@@ -24,6 +25,10 @@ class HeadlessDisplay;
 
 // The raw game state record to a file, as a savegame holds it. False on failure.
 bool dumpGameState(const std::string& path);
+// Replaces the record by a raw record image (a dump or a savegame slot file); the engine's own
+// state (whether a beach is loaded) is kept. False, with the reason, for a file that is not
+// exactly one record.
+bool loadGameStateImage(const std::string& path, std::string* why);
 
 class ScriptDriver : public TurnInput {
   public:

@@ -10,7 +10,7 @@
 #include "engine/resources/messages.h"
 #include "engine/resources/pool/pool_class.h"
 #include "game/asset_table.h"
-#include "game/program.h"
+#include "game/app/program.h"
 
 namespace fs = std::filesystem;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/game_state.h"
+#include "game/state/game_state.h"
 #include "tests/support/test_env.h"
 
 class GameRun : public EngineTest {

@@ -164,3 +164,24 @@ TEST_F(GameRun, WithoutASoundDeviceTheGameStillStarts) {
 }
 
 }  // namespace
+
+// A dumped record loaded back in another run puts the game where the dump was taken; a file
+// that is not one record is refused and ends the run as a failed command.
+TEST_F(GameRun, LoadStateResumesADumpAndRefusesOtherFiles) {
+    ASSERT_EQ(
+        play("frames 1\nclick \"start new game\"\nuntil-scene 1 5\nclick \"game speed fast\"\n"
+             "click \"end day\"\nframes 3\n"),
+        0);
+    const std::string saved = (dir / "day2.bin").string();
+    writeFile("day2.bin", dump_);
+    const int32_t day = dumped().day;
+
+    ASSERT_EQ(play("frames 1\nload-state " + saved + "\nframes 2\nexpect-scene 1\n"), 0);
+    EXPECT_EQ(dumped().day, day);
+    EXPECT_EQ(dumped().money, 3000);
+    EXPECT_EQ(dumped().gameSpeed, 2);
+
+    writeFile("short.bin", std::string(100, '\0'));
+    EXPECT_EQ(play("frames 1\nload-state " + (dir / "short.bin").string() + "\nframes 2\n"), 3);
+    EXPECT_EQ(dumped().sceneId, 0);  // untouched: still the menu
+}

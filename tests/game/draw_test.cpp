@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "game/scene.h"
-#include "game/scene_draw.h"
+#include "game/ui/scene.h"
+#include "game/ui/scene_draw.h"
 
 namespace {
 

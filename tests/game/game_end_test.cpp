@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "game/game_state.h"
-#include "game/main_loop.h"
+#include "game/state/game_state.h"
+#include "game/app/main_loop.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 
 #include "engine/platform/performance_counter.h"
 #include "engine/resources/pool/pool.h"
-#include "game/clock.h"
-#include "game/frame_values.h"
-#include "game/game_state.h"
-#include "game/main_loop.h"
-#include "game/runtime.h"
+#include "game/state/clock.h"
+#include "game/state/frame_values.h"
+#include "game/state/game_state.h"
+#include "game/app/main_loop.h"
+#include "game/ui/runtime.h"
 #include "tests/support/test_env.h"
 
 namespace {

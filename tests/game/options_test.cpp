@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "engine/resources/config.h"
-#include "game/options.h"
+#include "game/app/options.h"
 #include "tests/support/test_env.h"
 
 namespace {

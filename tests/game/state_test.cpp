@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "game/frame_values.h"
-#include "game/game_state.h"
+#include "game/state/frame_values.h"
+#include "game/state/game_state.h"
 
 namespace {
 
