@@ -43,6 +43,7 @@ void FileManager::Startup() {
     messageBoxes_ = 1;
     retryHook_ = nullptr;
     std::memset(searchPath_, 0, sizeof searchPath_);
+    std::memset(languageFolder_, 0, sizeof languageFolder_);
     // Linux allows far more than the 50 streams the engine counts against; nothing to raise.
     std::remove(ResolveDosPath(std::string(GetLogDirectory()) + "datei.log").c_str());
     std::remove((std::string(GetLogDirectory()) + "DATEI.LOG").c_str());
@@ -84,6 +85,14 @@ void FileManager::SetSearchPath(const char* path) {
     std::memcpy(searchPath_, copy, used);
 }
 
+void FileManager::SetLanguageFolder(const char* folder) {
+    std::memset(languageFolder_, 0, sizeof languageFolder_);
+    if (!folder) return;
+    const std::size_t length = std::strlen(folder);
+    if (length >= sizeof languageFolder_) return;
+    std::memcpy(languageFolder_, folder, length);
+}
+
 void FileManager::BuildSearchName(char* destination, const char* name) const {
     if (!destination || !name) return;
     if (std::strlen(searchPath_) + std::strlen(name) >= kPathBytes) return;
@@ -101,13 +110,62 @@ void FileManager::NormaliseSlashes(char* name) {
 }
 
 FileHandle FileManager::openResolved(const char* name, const char* mode) {
-    FileHandle handle = std::fopen(ResolveDosPath(name).c_str(), mode);
+    // Reading tries the name as written first: the usual case needs no directory lookups.
+    // Writing always resolves, so that an existing file of another case is the one replaced.
+    FileHandle handle = nullptr;
+    if (mode[0] == 'r') {
+        std::string direct(name);
+        std::replace(direct.begin(), direct.end(), '\\', '/');
+        handle = std::fopen(direct.c_str(), mode);
+        if (!handle) {
+            const std::string resolved = ResolveDosPath(name);
+            if (resolved != direct) handle = std::fopen(resolved.c_str(), mode);
+        }
+    } else {
+        handle = std::fopen(ResolveDosPath(name).c_str(), mode);
+    }
     if (handle) {
         ++openCount_;
         open_.push_back(handle);
         trace("OK  (%lx) \n ", handleValue(handle));
     }
     return handle;
+}
+
+FileHandle FileManager::openSearching(const char* name, const char* mode, bool report) {
+    if (FileHandle handle = openResolved(name, mode)) return handle;
+    if (!modeSearches(mode)) {
+        if (report) trace("ERROR \n ");
+    } else if (searchPath_[0] == '\0') {
+        if (report) {
+            trace("ERROR \n ");
+            if (openCount_ >= kMaxOpenFiles && messageBoxes_) {
+                WinInfoMsg("Too much Files Open! %d of %d", openCount_, kMaxOpenFiles);
+            }
+        }
+    } else if (std::strlen(searchPath_) + std::strlen(name) >= kPathBytes) {
+        if (report) {
+            trace("ERROR \n ");
+            if (messageBoxes_) WinInfoMsg("SearchPath+FileName exceeds MAXPATH!");
+        }
+    } else {
+        char searchName[kPathBytes] = {};
+        BuildSearchName(searchName, name);
+        if (FileHandle handle = openResolved(searchName, mode)) return handle;
+        if (report) trace("ERROR \n ");
+    }
+    return nullptr;
+}
+
+FileHandle FileManager::openTranslated(const char* name, const char* mode) {
+    // A translated file wins wherever it is found; absolute names are never translated.
+    if (languageFolder_[0] != '\0' && modeSearches(mode) && name[0] != '/') {
+        const char* own = name;
+        while (*own == ' ' || *own == '\\') ++own;
+        const std::string translated = std::string(languageFolder_) + "\\" + own;
+        if (FileHandle handle = openSearching(translated.c_str(), mode, false)) return handle;
+    }
+    return openSearching(name, mode, true);
 }
 
 FileHandle FileManager::Open(const char* name, const char* mode) {
@@ -117,25 +175,7 @@ FileHandle FileManager::Open(const char* name, const char* mode) {
     }
     for (;;) {
         trace("Attempt to open file %s ..... ", name);
-        if (FileHandle handle = openResolved(name, mode)) return handle;
-
-        if (!modeSearches(mode)) {
-            trace("ERROR \n ");
-        } else if (searchPath_[0] == '\0') {
-            trace("ERROR \n ");
-            if (openCount_ >= kMaxOpenFiles && messageBoxes_) {
-                WinInfoMsg("Too much Files Open! %d of %d", openCount_, kMaxOpenFiles);
-            }
-        } else if (std::strlen(searchPath_) + std::strlen(name) >= kPathBytes) {
-            trace("ERROR \n ");
-            if (messageBoxes_) WinInfoMsg("SearchPath+FileName exceeds MAXPATH!");
-        } else {
-            char searchName[kPathBytes] = {};
-            BuildSearchName(searchName, name);
-            if (FileHandle handle = openResolved(searchName, mode)) return handle;
-            trace("ERROR \n ");
-        }
-
+        if (FileHandle handle = openTranslated(name, mode)) return handle;
         if (retryHook_ && retryHook_(name, mode) != 0) continue;
         SetErrorCode(kErrOpen);
         return nullptr;

@@ -34,6 +34,11 @@ class FileManager {
     // a backslash.
     void SetSearchPath(const char* path);
     const char* SearchPath() const { return searchPath_; }
+    // A folder (inside the working directory and inside the search path) whose files replace
+    // those of the same name when read: the English build's pictures with English words.
+    // Empty: none.
+    void SetLanguageFolder(const char* folder);
+    const char* LanguageFolder() const { return languageFolder_; }
     // destination (kPathBytes) = search path + name with leading blanks and backslashes skipped;
     // left untouched when either is missing or the result would not fit.
     void BuildSearchName(char* destination, const char* name) const;
@@ -73,9 +78,14 @@ class FileManager {
 
   private:
     FileHandle openResolved(const char* name, const char* mode);
+    // The name, else (reading) the search path + name; `report` traces and shows the failure.
+    FileHandle openSearching(const char* name, const char* mode, bool report);
+    // openSearching, for reading in the language folder first.
+    FileHandle openTranslated(const char* name, const char* mode);
     void trace(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     char searchPath_[kPathBytes] = {};
+    char languageFolder_[16] = {};
     int openCount_ = 0;
     int trace_ = 0;
     int messageBoxes_ = 1;

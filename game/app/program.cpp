@@ -21,25 +21,23 @@
 #include "engine/platform/sdl/sdl_message_box.h"
 #include "engine/platform/window_messages.h"
 #include "engine/resources/config.h"
+#include "engine/resources/data_location.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/messages.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/video/movie_player.h"
-#include "game/state/frame_values.h"
-#include "game/state/game_state.h"
 #include "game/app/main_loop.h"
 #include "game/app/options.h"
-#include "game/state/random.h"
 #include "game/app/resolution.h"
-#include "game/ui/runtime.h"
 #include "game/app/script.h"
+#include "game/state/frame_values.h"
+#include "game/state/game_state.h"
+#include "game/state/random.h"
+#include "game/ui/runtime.h"
 #include "texts/texts.h"
 
 #ifndef RAVEZ_VERSION
 #define RAVEZ_VERSION "0"
-#endif
-#ifndef RAVEZ_BUILD_DATA_DIR
-#define RAVEZ_BUILD_DATA_DIR ""
 #endif
 
 namespace fs = std::filesystem;
@@ -47,6 +45,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kTitle = "Ravez Lensquest";
+// Every data set holds the location pool.
+constexpr const char* kDataSetMarker = "tgp\\location.tgp";
 bool gWindowDestroyed = false;
 
 intptr_t OnMenuCommand(WindowHandle, uintptr_t, intptr_t) {
@@ -56,19 +56,6 @@ intptr_t OnMenuCommand(WindowHandle, uintptr_t, intptr_t) {
 intptr_t OnDestroy(WindowHandle, uintptr_t, intptr_t) {
     gWindowDestroyed = true;
     return 0;
-}
-
-// Next to the program ("data", or an installed share folder), else the build's generated set.
-std::string defaultDataDir(const char* argv0) {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) exe = fs::absolute(argv0, ec);
-    const fs::path dir = exe.parent_path();
-    for (const fs::path& candidate :
-         {dir / "data", dir / ".." / "share" / "ravez-lensquest", fs::path(RAVEZ_BUILD_DATA_DIR)}) {
-        if (!candidate.empty() && fs::is_directory(candidate, ec)) return candidate.string();
-    }
-    return std::string();
 }
 
 struct Faces {
@@ -143,11 +130,16 @@ int gameMain(int argc, char** argv) {
     std::error_code ec;
     if (!options.dumpState.empty())
         options.dumpState = fs::absolute(options.dumpState, ec).string();
-    std::string dataDir = options.dataDir.empty() ? defaultDataDir(argv[0])
-                                                  : fs::absolute(options.dataDir, ec).string();
+    const DataSetSearch data = FindDataSet(options.dataDir, kDataSetMarker);
     const std::string workDir = chooseWorkDir(options);
     if (workDir.empty() || chdir(workDir.c_str()) != 0) {
         std::fprintf(stderr, "%s: no working directory for saves and photos\n", kTitle);
+        return 1;
+    }
+    // A working directory that holds a whole set (a portable copy) needs no other; a folder
+    // the player named must hold one.
+    if (data.found.empty() && (data.explicitChoice || !HoldsDataSet(workDir, kDataSetMarker))) {
+        std::fprintf(stderr, "%s: %s\n", kTitle, NoDataSetMessage(data).c_str());
         return 1;
     }
 
@@ -156,7 +148,9 @@ int gameMain(int argc, char** argv) {
     setRandomState(1);
 
     Files().Startup();
-    if (!dataDir.empty()) Files().SetSearchPath((dataDir + "/").c_str());
+    if (!data.found.empty()) Files().SetSearchPath((data.found + "/").c_str());
+    // The shared files carry German words; another build reads its own pictures first.
+    if (std::strcmp(txt::kLanguage, "de") != 0) Files().SetLanguageFolder(txt::kLanguage);
     Faces faces;
     installFaces(faces, options);
     Runtime& rt = runtime();

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -146,6 +147,13 @@ bool ScriptDriver::loadText(const std::string& text) {
         if (!known) {
             error_ = "line " + std::to_string(number) + ": not a command: " + line;
             return false;
+        }
+        // File names are taken from where the program was started, before it moves into its
+        // working directory.
+        if (c.name == "screenshot" || c.name == "dump-state" || c.name == "load-state") {
+            std::error_code ec;
+            const std::filesystem::path path = std::filesystem::absolute(c.args[0], ec);
+            if (!ec) c.args[0] = path.string();
         }
         commands_.push_back(std::move(c));
     }

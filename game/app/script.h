@@ -10,6 +10,8 @@
 //
 // A click takes two turns (down in the first frame, up in the second). `until-scene` ends
 // its turn when the scene is reached, so the next command sees that scene's hotspots.
+// File names in commands are relative to the current directory when the script is read (the
+// directory the program was started from), not the game's working directory.
 // `click "CAPTION"` clicks the centre of the hotspot with that caption (or a box button "ok",
 // "yes", "no") drawn in the last frame.
 

@@ -48,6 +48,42 @@ TEST_F(FileManagerTest, ReadModesFallBackToTheSearchPath) {
     files.Close(handle);
 }
 
+// The English build reads its translated pictures from uk/ wherever they are; what has no
+// translation comes from the shared files; writing never goes into the language folder.
+TEST_F(FileManagerTest, TheLanguageFolderIsReadFirstInTheWorkingDirectoryAndTheSearchPath) {
+    writeFile("data/TGP/location.tgp", "shared");
+    writeFile("data/UK/tgp/Location.TGP", "english");
+    writeFile("data/TGP/sets.tgp", "sets");
+    writeFile("font/font.tff", "font");
+    files.SetSearchPath("data");
+    files.SetLanguageFolder("uk");
+    auto first = [&](const char* name, const char* mode) {
+        FileHandle handle = files.Open(name, mode);
+        if (!handle) return std::string("-");
+        char text[8] = {};
+        files.Read(text, 1, 7, handle);
+        files.Close(handle);
+        return std::string(text);
+    };
+    EXPECT_EQ(first("tgp\\location.tgp", "rb"), "english");
+    EXPECT_EQ(first("\\tgp\\sets.tgp", "rb"), "sets");
+    EXPECT_EQ(first("font\\font.tff", "rb"), "font");
+
+    writeFile("uk/font/font.tff", "fontuk");
+    EXPECT_EQ(first("font\\font.tff", "rb"), "fontuk");
+
+    files.SetLanguageFolder("");
+    EXPECT_EQ(first("tgp\\location.tgp", "rb"), "shared");
+    files.SetLanguageFolder("uk");
+    std::filesystem::create_directories("sav");
+    FileHandle handle = files.Open("sav\\game01", "wb");
+    ASSERT_NE(handle, nullptr);
+    files.Close(handle);
+    EXPECT_TRUE(fileExists("sav/game01"));
+    EXPECT_FALSE(fileExists("uk/sav/game01"));
+    EXPECT_EQ(files.OpenCount(), 0);
+}
+
 TEST_F(FileManagerTest, WriteModesNeverUseTheSearchPath) {
     std::filesystem::create_directories("data/sav");
     files.SetSearchPath("data\\");
