@@ -9,6 +9,21 @@
 #include "engine/resources/dos_path.h"
 #include "engine/resources/messages.h"
 
+namespace {
+
+std::string gDataFolder;
+
+}  // namespace
+
+void SetLauncherDataFolder(const std::string& folder) {
+    gDataFolder = folder;
+    if (!gDataFolder.empty() && gDataFolder.back() != '/') gDataFolder += '/';
+}
+
+std::string LauncherDataPath(const char* dosName) {
+    return ResolveDosPath(gDataFolder + dosName);
+}
+
 int ButtonColumnX(int clientWidth) {
     return ((11 * (clientWidth / 20)) & ~1) - 310;
 }
@@ -27,7 +42,7 @@ WindowPlacement CentredWindow(int screenWidth, int screenHeight, int pictureWidt
 
 bool LoadLauncherBitmap(const char* dosName, LauncherBitmap* bitmap) {
     *bitmap = LauncherBitmap{};
-    std::ifstream in(ResolveDosPath(dosName), std::ios::binary);
+    std::ifstream in(LauncherDataPath(dosName), std::ios::binary);
     std::vector<uint8_t> file;
     if (in) file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     int width = 0;
@@ -71,7 +86,7 @@ bool StartLauncher(Launcher* launcher, LauncherHost* host) {
 
     if (launcher->soundOn) {
         if (launcher->tune != 0) host->closeTune(launcher->tune);
-        launcher->tune = host->openTune(ResolveDosPath(kTitleTuneName));
+        launcher->tune = host->openTune(LauncherDataPath(kTitleTuneName));
     }
     return true;
 }

@@ -71,6 +71,11 @@ struct Launcher {
     bool ending = false;
 };
 
+// The folder the launcher's pictures and tune are read from (empty: the working directory),
+// and a file of it by its DOS name.
+void SetLauncherDataFolder(const std::string& folder);
+std::string LauncherDataPath(const char* dosName);
+
 // Left edge of the button column for a client area of the given width.
 int ButtonColumnX(int clientWidth);
 

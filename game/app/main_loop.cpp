@@ -15,17 +15,17 @@
 #include "engine/resources/messages.h"
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
+#include "game/app/resolution.h"
 #include "game/asset_table.h"
+#include "game/scenes/scenes.h"
 #include "game/state/clock.h"
-#include "game/ui/panels.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/ui/movie.h"
-#include "game/app/resolution.h"
+#include "game/ui/panels.h"
 #include "game/ui/runtime.h"
 #include "game/ui/scene.h"
 #include "game/ui/scene_draw.h"
-#include "game/scenes/scenes.h"
 
 namespace {
 

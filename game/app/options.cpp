@@ -32,7 +32,8 @@ const char* usageText() {
            "            [--frame-ms N] [--skip-movies] [--no-sound] [--dump-state FILE] [--help]\n"
            "            [--version]\n"
            "\n"
-           "  --data DIR         read resources missing in the working directory from DIR\n"
+           "  --data DIR         read the data set from DIR (default: $RAVEZ_DATA, else the\n"
+           "                     installed ../share/ravez-lensquest, else the build's set)\n"
            "  --workdir DIR      keep saves, photos and config.cfg in DIR\n"
            "  --windowed         start in a window (Alt+Enter switches)\n"
            "  --headless         no window and no sound; time advances by --frame-ms per frame\n"
@@ -40,7 +41,10 @@ const char* usageText() {
            "  --frame-ms N       milliseconds per frame in headless runs (default 16)\n"
            "  --skip-movies      every movie returns at once\n"
            "  --no-sound         play without sound\n"
-           "  --dump-state FILE  write the game state record to FILE at exit\n";
+           "  --dump-state FILE  write the game state record to FILE at exit\n"
+           "  --version          the version and the data set in use\n"
+           "File names on the command line and in scripts are relative to the current\n"
+           "directory; saves, photos and config.cfg live in the working directory.\n";
 }
 
 bool parseOptions(int argc, char** argv, Options* o, std::string* error) {

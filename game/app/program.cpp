@@ -119,6 +119,8 @@ int gameMain(int argc, char** argv) {
     }
     if (options.version) {
         std::printf("%s %s (%s)\n", kTitle, RAVEZ_VERSION, txt::kLanguage);
+        const DataSetSearch data = FindDataSet(options.dataDir, kDataSetMarker);
+        std::printf("data: %s\n", data.found.empty() ? "none found" : data.found.c_str());
         return 0;
     }
     ScriptDriver script;

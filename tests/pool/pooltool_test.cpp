@@ -107,6 +107,11 @@ TEST_F(PooltoolTest, FailuresAndUsage) {
     EXPECT_FALSE(fileExists("x.bin"));
     const ToolRun notPicture = run({"picture", "p.tap", "0", "x.bmp"});
     EXPECT_EQ(notPicture.exitCode, 1);
+    EXPECT_NE(notPicture.err.find("not a 16-bit picture"), std::string::npos);
+    EXPECT_FALSE(fileExists("x.bmp"));
+    const ToolRun pictureOff = run({"picture", "p.tap", "2", "x.bmp"});
+    EXPECT_EQ(pictureOff.exitCode, 1);
+    EXPECT_NE(pictureOff.err.find("Pool Entry NOT AVAILABLE"), std::string::npos);
     EXPECT_FALSE(fileExists("x.bmp"));
     writeFile("text.txt", std::string("no bitmap"));
     EXPECT_EQ(run({"tbf", "text.txt", "x.tbf"}).exitCode, 1);

@@ -114,19 +114,35 @@ int main(int argc, char** argv) {
     int mode = 2;
     long frames = -1;
     const char* shot = nullptr;
+    constexpr const char* kUsage =
+        "usage: displaydemo [--windowed] [--mode 0..6] [--frames N --shot FILE] [--help]\n"
+        "Shows the engine's drawing primitives in the game's display modes.\n";
     for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("%s", kUsage);
+            return 0;
+        }
         if (std::strcmp(argv[i], "--windowed") == 0) {
             windowed = true;
         } else if (std::strcmp(argv[i], "--mode") == 0 && i + 1 < argc) {
-            mode = std::atoi(argv[++i]);
-            if (mode < 0 || mode > 6) mode = 2;
+            char* end = nullptr;
+            const long value = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || value < 0 || value > 6) {
+                std::fprintf(stderr, "displaydemo: --mode needs 0..6\n%s", kUsage);
+                return 2;
+            }
+            mode = static_cast<int>(value);
         } else if (std::strcmp(argv[i], "--frames") == 0 && i + 1 < argc) {
-            frames = std::atol(argv[++i]);
+            char* end = nullptr;
+            frames = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || frames < 0) {
+                std::fprintf(stderr, "displaydemo: --frames needs a count\n%s", kUsage);
+                return 2;
+            }
         } else if (std::strcmp(argv[i], "--shot") == 0 && i + 1 < argc) {
             shot = argv[++i];
         } else {
-            std::fprintf(
-                stderr, "usage: displaydemo [--windowed] [--mode 0..6] [--frames N --shot FILE]\n");
+            std::fprintf(stderr, "displaydemo: unknown option %s\n%s", argv[i], kUsage);
             return 2;
         }
     }

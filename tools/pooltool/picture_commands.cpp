@@ -14,11 +14,13 @@
 namespace {
 
 // The depth of the picture stored at entry n, 0 when there is none.
+// The colour depth of picture n as stored; -1 when the pool has no entry n, 0 when the entry
+// is no picture.
 int storedDepth(FileHandle pool, int n) {
     PoolEntry entry;
     uint8_t raw[kTbfHeaderBytes];
-    if (!LocatePoolEntry(pool, n, &entry) || entry.selected != n ||
-        entry.dataLength < kTbfHeaderBytes ||
+    if (!LocatePoolEntry(pool, n, &entry) || entry.selected != n) return -1;
+    if (entry.dataLength < kTbfHeaderBytes ||
         Files().Read(raw, 1, sizeof raw, pool) != sizeof raw) {
         return 0;
     }
@@ -41,6 +43,7 @@ int ExportPicture(const Arguments& args) {
     const int depth = storedDepth(pool, entry);
     uint8_t* block = depth == 16 ? LoadPoolPicture(pool, entry) : nullptr;
     Files().Close(pool);
+    if (depth < 0) return Failed(kErrRead, "Pool Entry NOT AVAILABLE");
     if (depth != 16) return Failed(kErrFormat, "not a 16-bit picture");
     if (!block) return kExitFailed;
 

@@ -1,0 +1,148 @@
+// The built programs as a player starts them: from any directory, without naming the data set,
+// and installed into a prefix of their own.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "engine/resources/bmp.h"
+#include "tests/support/test_env.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ProgramRun : public EngineTest {
+  protected:
+    // Runs a shell command in `cwd` with a private data home; its exit code, its output in
+    // `output`.
+    int run(const fs::path& cwd, const std::string& command) {
+        const fs::path log = dir / "run.log";
+        const std::string line = "cd '" + cwd.string() + "' && env -u RAVEZ_DATA XDG_DATA_HOME='" +
+                                 (dir / "xdg").string() + "' " + command + " >'" + log.string() +
+                                 "' 2>&1";
+        const int status = std::system(line.c_str());
+        std::ifstream in(log);
+        std::stringstream text;
+        text << in.rdbuf();
+        output = text.str();
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // Writes a script that reaches the map and takes a screenshot there, in `folder`.
+    static void writeMapScript(const fs::path& folder, bool german = false) {
+        fs::create_directories(folder);
+        std::ofstream(folder / "map.script")
+            << "frames 1\n"
+            << (german ? "click \"Neues Spiel starten\"\n" : "click \"start new game\"\n")
+            << "until-scene 1 20\n"
+               "frames 2\n"
+               "screenshot map.bmp\n"
+               "dump-state state.bin\n";
+    }
+
+    // Whether a screenshot is there and shows something (not one colour).
+    static bool isPicture(const fs::path& bmp) {
+        std::ifstream in(bmp, std::ios::binary);
+        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                   std::istreambuf_iterator<char>());
+        int width = 0;
+        int height = 0;
+        std::vector<uint16_t> pixels;
+        if (!DecodeBmp24(bytes, width, height, pixels) || width != 640 || height != 480)
+            return false;
+        for (uint16_t p : pixels)
+            if (p != pixels[0]) return true;
+        return false;
+    }
+
+    std::string output;
+};
+
+TEST_F(ProgramRun, TheGameFindsItsDataFromAnyDirectoryAndWritesScriptFilesThere) {
+    const fs::path elsewhere = dir / "elsewhere";
+    for (const char* game : {RAVEZ_GAME_UK, RAVEZ_GAME_DE}) {
+        writeMapScript(elsewhere, game == std::string(RAVEZ_GAME_DE));
+        fs::remove(elsewhere / "map.bmp");
+        ASSERT_EQ(run(elsewhere, std::string(game) + " --script map.script --skip-movies"), 0)
+            << game << "\n"
+            << output;
+        EXPECT_TRUE(isPicture(elsewhere / "map.bmp")) << game;
+        EXPECT_EQ(fs::file_size(elsewhere / "state.bin"), 3460408u);
+        // Saves and photos went to the player's data home, not into the current directory.
+        EXPECT_TRUE(fs::is_directory(dir / "xdg" / "ravez-lensquest" / "sav"));
+        EXPECT_FALSE(fs::exists(elsewhere / "sav"));
+    }
+}
+
+TEST_F(ProgramRun, NoDataSetIsOneLineNamingTheFoldersTriedAndExitCodeOne) {
+    const fs::path empty = dir / "empty";
+    fs::create_directories(empty);
+    EXPECT_EQ(run(empty, std::string(RAVEZ_GAME_UK) + " --headless --data " + empty.string()), 1);
+    EXPECT_NE(output.find("no data set found"), std::string::npos) << output;
+    EXPECT_NE(output.find(empty.string()), std::string::npos) << output;
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+
+    EXPECT_EQ(run(empty, "RAVEZ_DATA=" + (empty / "nothing").string() + " " + RAVEZ_GAME_DE +
+                             " --headless"),
+              1);
+    EXPECT_NE(output.find((empty / "nothing").string()), std::string::npos) << output;
+}
+
+TEST_F(ProgramRun, EveryProgramAnswersHelpAndRefusesWrongArguments) {
+    for (const char* program : {RAVEZ_GAME_UK, RAVEZ_GAME_DE, RAVEZ_LAUNCHER, RAVEZ_POOLTOOL}) {
+        EXPECT_EQ(run(dir, std::string(program) + " --help"), 0) << program << output;
+        EXPECT_NE(output.find("usage"), std::string::npos) << program << output;
+        EXPECT_EQ(run(dir, std::string(program) + " -h"), 0) << program << output;
+        EXPECT_EQ(run(dir, std::string(program) + " --no-such-option"), 2) << program << output;
+        EXPECT_NE(output.find("usage"), std::string::npos) << program << output;
+    }
+    // Asking for help never does the work: no working directory was made.
+    EXPECT_FALSE(fs::exists(dir / "xdg"));
+}
+
+TEST_F(ProgramRun, AnInstalledGameRunsFromAnotherDirectoryOnItsInstalledData) {
+    const fs::path prefix = dir / "prefix";
+    ASSERT_EQ(run(dir, std::string(RAVEZ_CMAKE) + " --install " + RAVEZ_BUILD_DIR + " --prefix " +
+                           prefix.string()),
+              0)
+        << output;
+    for (const char* program : {"game_de", "game_uk", "launcher", "pooltool"})
+        EXPECT_TRUE(fs::exists(prefix / "bin" / program)) << program;
+    EXPECT_TRUE(fs::exists(prefix / "share" / "ravez-lensquest" / "tgp" / "location.tgp"));
+    EXPECT_FALSE(fs::exists(prefix / "share" / "ravez-lensquest" / "sav"));
+    EXPECT_FALSE(fs::exists(prefix / "share" / "ravez-lensquest" / "config.cfg"));
+    const fs::path icon =
+        prefix / "share" / "icons" / "hicolor" / "scalable" / "apps" / "ravez-lensquest.svg";
+    EXPECT_TRUE(fs::exists(icon));
+    const fs::path entry = prefix / "share" / "applications" / "ravez-lensquest.desktop";
+    ASSERT_TRUE(fs::exists(entry));
+    std::ifstream in(entry);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_NE(text.str().find("Exec=" + (prefix / "bin" / "launcher").string()), std::string::npos);
+    if (std::system("command -v desktop-file-validate >/dev/null 2>&1") == 0) {
+        EXPECT_EQ(run(dir, "desktop-file-validate " + entry.string()), 0) << output;
+    }
+
+    // The installed game, started from elsewhere, reads the installed set.
+    EXPECT_EQ(run(dir, (prefix / "bin" / "game_uk").string() + " --version"), 0);
+    EXPECT_NE(output.find("data: " + (prefix / "share" / "ravez-lensquest").string()),
+              std::string::npos)
+        << output;
+    const fs::path elsewhere = dir / "play";
+    writeMapScript(elsewhere);
+    ASSERT_EQ(run(elsewhere,
+                  (prefix / "bin" / "game_uk").string() + " --script map.script --skip-movies"),
+              0)
+        << output;
+    EXPECT_TRUE(isPicture(elsewhere / "map.bmp"));
+}
+
+}  // namespace
