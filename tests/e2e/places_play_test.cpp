@@ -219,4 +219,23 @@ TEST_F(PlacesPlay, ArrestDonationAndHospitalBill) {
     EXPECT_EQ(d.hour, 2);
 }
 
+// The porter and the laptop take their hotel from the record: an index no lobby or room
+// writes (a damaged save) shows hotel 1's scene instead of reading past the tables.
+TEST_F(PlacesPlay, HotelIndexOutsideTheTablesFallsBackToHotel1) {
+    ASSERT_EQ(play("frames 1\n" + click(txt::kNewGame) + until(1) + dumpTo("fresh")), 0);
+    GameState s = step("fresh");
+    s.sceneId = 8;
+    s.currentHotel = 1000000;
+    s.currentRoom = -5;
+    s.tip = 30;
+    writeFile("odd.bin", std::vector<uint8_t>(reinterpret_cast<uint8_t*>(&s),
+                                              reinterpret_cast<uint8_t*>(&s) + sizeof s));
+    ASSERT_EQ(play("frames 1\nload-state " + (dir / "odd.bin").string() + "\nframes 1\n" +
+                   click(txt::kAsk) + "frames 1\n" + click("ok") + "frames 1\n" + dumpTo("asked") +
+                   click(txt::kToLobby) + until(3)),
+              0);
+    EXPECT_EQ(step("asked").money, 3000 - 30);  // hotel 1's price
+    EXPECT_EQ(dumped().currentHotel, 0);
+}
+
 }  // namespace
