@@ -10,3 +10,23 @@ bool sceneAvailable(int sceneId);
 // Frame functions, one file each.
 void runMenuScene();  // 0
 void runMapScene();   // 1
+
+// The island's places: shop, hotels and town.
+void runShopScene();                   // 2
+void runCameraCounterScene();          // 25
+void runCamouflageCounterScene();      // 26
+void runLobbyScene();                  // 3, 4, 5 (the hotel is `currentHotel`)
+void runReceptionScene(int hotel);     // 6, 34, 35
+void runRoomScene();                   // 7, 9, 10 (the hotel is `currentRoom`)
+void runPorterScene();                 // 8
+void runHotelOutsideScene(int hotel);  // 14, 32, 33
+void runLaptopScene();                 // 15
+void runHospitalOutsideScene();        // 16
+void runPoliceOutsideScene();          // 17
+void runHospitalInsideScene();         // 18
+void runTownStreetScene();             // 19
+void runPoliceInsideScene();           // 22
+void runPoliceOfficerScene();          // 23
+void runApartmentScene();              // 24
+void runHospitalCashierScene();        // 27
+void runGateScene(int gate);           // 28..31
