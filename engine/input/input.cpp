@@ -10,6 +10,7 @@ namespace {
 MouseRecord mouse;
 KeyRecord keys;
 int dragCounter = 0;
+PollTap* pollTap = nullptr;
 bool inMouseMove = false;
 bool inKeyDown = false;
 
@@ -102,13 +103,21 @@ void installInputHandlers() {
     display->RegisterHandler(platform::kWmKeyDown, OnKeyDown);
 }
 
+void setPollTap(PollTap* tap) {
+    pollTap = tap;
+}
+
 void pollKeys(KeyRecord* out) {
-    if (out) *out = keys;
+    KeyRecord polled = keys;
     keys = KeyRecord{};
+    if (pollTap) pollTap->keysPolled(&polled);
+    if (out) *out = polled;
 }
 
 void pollMouse(MouseRecord* out) {
-    if (out) *out = mouse;
+    MouseRecord polled = mouse;
+    if (pollTap) pollTap->mousePolled(&polled);
+    if (out) *out = polled;
     NormalWin* display = GetNormalWin();
     const bool swapped = display && display->Backend().buttonsSwapped();
     const int primary = swapped ? platform::kVkRButton : platform::kVkLButton;

@@ -39,3 +39,14 @@ void pollMouse(MouseRecord* out);
 
 // The live mouse record (the pointer code moves it).
 MouseRecord& mouseRecord();
+
+// Sees every record a poll hands out, after it was made, and may change it: a recorder writes
+// it down, a replay puts the recorded one in its place.
+class PollTap {
+  public:
+    virtual ~PollTap() = default;
+    virtual void keysPolled(KeyRecord* record) = 0;
+    virtual void mousePolled(MouseRecord* record) = 0;
+};
+// Installs a tap (null removes it). The caller keeps ownership.
+void setPollTap(PollTap* tap);

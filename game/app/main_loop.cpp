@@ -232,7 +232,7 @@ void startMainLoop() {
     f.buttonWasDown = 0;
     // The clock counts from here until a new game sets its own start: counting from the
     // counter's origin would run the clock through the machine's whole uptime in one frame.
-    f.frameEndCounter = platform::performanceCounter().now();
+    f.frameEndCounter = turnCounter();
     f.lastTickCounter = f.frameEndCounter;
 }
 
@@ -255,10 +255,11 @@ bool runFrame() {
     callScene(s, f);
     advanceClock(0);
 
-    const uint64_t now = platform::performanceCounter().now();
+    // One reading per turn: the frame lasts from this turn's start to the next one's.
+    const uint64_t now = turnCounter();
     f.frameMs = elapsedMs(f.frameEndCounter, now, f.perfFrequency);
     presentFrame();
-    f.frameEndCounter = platform::performanceCounter().now();
+    f.frameEndCounter = now;
 
     if (s.sceneId == 1) checkGameEnd();
     f.buttonWasDown = f.buttonDown;

@@ -155,6 +155,7 @@ int gameMain(int argc, char** argv) {
     if (std::strcmp(txt::kLanguage, "de") != 0) Files().SetLanguageFolder(txt::kLanguage);
     Faces faces;
     installFaces(faces, options);
+    latchTurnCounter();
     Runtime& rt = runtime();
     rt.skipMovies = options.skipMovies;
     if (options.headless) {

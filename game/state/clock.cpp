@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/platform/performance_counter.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/state/random.h"
@@ -69,7 +68,7 @@ void advanceClock(int64_t seconds) {
     s.tickLength = static_cast<uint32_t>(f.perfFrequency / perSecond);
     // A counter slower than the game's fastest second still counts, one tick a second.
     const uint64_t tick = s.tickLength != 0 ? s.tickLength : 1;
-    const uint64_t now = platform::performanceCounter().now();
+    const uint64_t now = turnCounter();
     uint64_t n = now > f.lastTickCounter ? (now - f.lastTickCounter) / tick : 0;
     if (n >= 1) f.lastTickCounter += n * tick;
     // A skip runs even when no tick has passed since the last frame.

@@ -1,5 +1,21 @@
 #include "game/state/frame_values.h"
 
+#include "engine/platform/performance_counter.h"
+
+namespace {
+
+uint64_t gTurnCounter = 0;
+
+}  // namespace
+
+uint64_t turnCounter() {
+    return gTurnCounter;
+}
+
+void latchTurnCounter() {
+    gTurnCounter = platform::performanceCounter().now();
+}
+
 FrameValues& frameValues() {
     static FrameValues values;
     return values;

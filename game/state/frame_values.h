@@ -21,6 +21,13 @@ struct FrameValues {
 
 FrameValues& frameValues();
 
+// The performance counter as it stood at the start of the running turn (of the main loop, a
+// box or a movie). Every reading the game takes within one turn is this one value, so a run
+// whose turns are replayed with the same times takes the same readings.
+uint64_t turnCounter();
+// Reads the counter for the turn that starts now.
+void latchTurnCounter();
+
 // Milliseconds between two counter readings, truncated; any span without overflow. 0 when the
 // frequency is 0 or the counter went backwards.
 int32_t elapsedMs(uint64_t from, uint64_t to, uint64_t frequency);

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "engine/platform/performance_counter.h"
 #include "game/state/frame_values.h"
 
 namespace {
@@ -35,7 +34,7 @@ void startNewGame() {
     s.year = 2000;
     s.gameSpeed = 1;
     s.tickLength = static_cast<uint32_t>(f.perfFrequency / 300);
-    f.lastTickCounter = platform::performanceCounter().now();
+    f.lastTickCounter = turnCounter();
 
     std::memset(s.camera, 0, sizeof s.camera);
     std::memset(s.lens, 0, sizeof s.lens);

@@ -5,7 +5,6 @@
 #include "engine/display/svgahi.h"
 #include "engine/display/text.h"
 #include "engine/input/input.h"
-#include "engine/platform/performance_counter.h"
 #include "game/asset_table.h"
 #include "game/state/frame_values.h"
 #include "game/ui/hotspots.h"
@@ -118,7 +117,7 @@ int runBox(const BoxKind& kind, int x, int y, const char* const (&lines)[kLines]
     }
     gGrey.reset();
     f.clicked = 0;
-    f.frameEndCounter = platform::performanceCounter().now();
+    f.frameEndCounter = turnCounter();
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "engine/input/pointer.h"
 #include "engine/platform/headless_audio.h"
 #include "engine/platform/performance_counter.h"
+#include "game/state/frame_values.h"
 #include "game/ui/hotspots.h"
 
 namespace {
@@ -40,6 +41,7 @@ bool pumpTurn() {
     Runtime& rt = runtime();
     advanceHeadlessAudio(rt);
     if (rt.script) rt.script->feed();
+    latchTurnCounter();
     if (!rt.display) return false;
     rt.display->PumpMessages();
     return rt.display->Backend().hasWindow() && !rt.display->QuitRequested();

@@ -10,9 +10,9 @@
 #include "game/state/clock.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
+#include "game/state/random.h"
 #include "game/ui/modal_box.h"
 #include "game/ui/panels.h"
-#include "game/state/random.h"
 #include "tests/support/test_env.h"
 #include "texts/texts.h"
 
@@ -73,17 +73,21 @@ TEST(FrameTimeTest, TruncatesAndNeverOverflows) {
 
 TEST_F(ClockTest, CountsGameSecondsAtTheChosenSpeed) {
     counter.advanceMs(1000);
+    latchTurnCounter();
     advanceClock(0);
     EXPECT_EQ(gameState().minute * 60 + gameState().second, 300);
     gameState().gameSpeed = 2;
     counter.advanceMs(1000);
+    latchTurnCounter();
     advanceClock(0);
     EXPECT_EQ(gameState().tickLength, 2000u);
     EXPECT_EQ(gameState().minute * 60 + gameState().second, 800);
     // Part of a tick stays on the counter for the next call.
     counter.advance(1999);
+    latchTurnCounter();
     advanceClock(0);
     counter.advance(1);
+    latchTurnCounter();
     advanceClock(0);
     EXPECT_EQ(gameState().minute * 60 + gameState().second, 801);
 }

@@ -8,10 +8,10 @@
 
 #include "engine/platform/performance_counter.h"
 #include "engine/resources/pool/pool.h"
+#include "game/app/main_loop.h"
 #include "game/state/clock.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
-#include "game/app/main_loop.h"
 #include "game/ui/runtime.h"
 #include "tests/support/test_env.h"
 
@@ -51,8 +51,10 @@ TEST_F(MainLoopStartTest, AMissingSoundPoolIsReportedAsNoTapFile) {
 // count only the time since the loop began, not days of game time in one go.
 TEST_F(MainLoopStartTest, TheClockCountsFromTheStartOfTheLoop) {
     counter.advance(10ull * 24 * 3600 * platform::VirtualPerformanceCounter::kFrequency);
+    latchTurnCounter();
     startMainLoop();
     counter.advanceMs(1000);
+    latchTurnCounter();
     advanceClock(0);
     const GameState& s = gameState();
     EXPECT_EQ(s.day, 0);
