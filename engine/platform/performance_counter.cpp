@@ -19,6 +19,12 @@ uint64_t RealPerformanceCounter::now() const {
         std::chrono::duration_cast<std::chrono::nanoseconds>(since).count());
 }
 
+uint64_t MicrosecondPerformanceCounter::now() const {
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<uint64_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(since).count());
+}
+
 PerformanceCounter& performanceCounter() {
     return installed ? *installed : realCounter;
 }

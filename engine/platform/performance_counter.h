@@ -20,6 +20,14 @@ class RealPerformanceCounter final : public PerformanceCounter {
     uint64_t now() const override;
 };
 
+// The real clock in microseconds: the unit of the virtual face, so that a recorded run and its
+// headless replay see the same frequency.
+class MicrosecondPerformanceCounter final : public PerformanceCounter {
+  public:
+    uint64_t frequency() const override { return 1000000; }
+    uint64_t now() const override;
+};
+
 // Counts in microseconds from 0.
 class VirtualPerformanceCounter final : public PerformanceCounter {
   public:

@@ -29,8 +29,8 @@ std::string padRecord(const std::string& text) {
 
 const char* usageText() {
     return "usage: game [--data DIR] [--workdir DIR] [--windowed] [--headless] [--script FILE]\n"
-           "            [--frame-ms N] [--skip-movies] [--no-sound] [--dump-state FILE] [--help]\n"
-           "            [--version]\n"
+           "            [--frame-ms N] [--skip-movies] [--no-sound] [--dump-state FILE]\n"
+           "            [--record FILE] [--bot DAYS [--seed N]] [--help] [--version]\n"
            "\n"
            "  --data DIR         read the data set from DIR (default: $RAVEZ_DATA, else the\n"
            "                     installed ../share/ravez-lensquest, else the build's set)\n"
@@ -42,6 +42,9 @@ const char* usageText() {
            "  --skip-movies      every movie returns at once\n"
            "  --no-sound         play without sound\n"
            "  --dump-state FILE  write the game state record to FILE at exit\n"
+           "  --record FILE      write everything the player does as a recording that\n"
+           "                     --script FILE replays to the same state record\n"
+           "  --bot DAYS         a bot plays DAYS game days headless (--seed N: its choices)\n"
            "  --version          the version and the data set in use\n"
            "File names on the command line and in scripts are relative to the current\n"
            "directory; saves, photos and config.cfg live in the working directory.\n";
@@ -68,6 +71,29 @@ bool parseOptions(int argc, char** argv, Options* o, std::string* error) {
             o->headless = true;
         } else if (std::strcmp(arg, "--dump-state") == 0) {
             if (!value(&o->dumpState)) return false;
+        } else if (std::strcmp(arg, "--record") == 0) {
+            if (!value(&o->record)) return false;
+        } else if (std::strcmp(arg, "--bot") == 0) {
+            std::string text;
+            if (!value(&text)) return false;
+            char* end = nullptr;
+            const long days = std::strtol(text.c_str(), &end, 10);
+            if (*end != '\0' || days < 1 || days > 100000) {
+                *error = "--bot needs a number of days from 1 to 100000";
+                return false;
+            }
+            o->botDays = static_cast<int>(days);
+            o->headless = true;
+        } else if (std::strcmp(arg, "--seed") == 0) {
+            std::string text;
+            if (!value(&text)) return false;
+            char* end = nullptr;
+            const unsigned long long seed = std::strtoull(text.c_str(), &end, 10);
+            if (text.empty() || *end != '\0' || text[0] == '-') {
+                *error = "--seed needs a number";
+                return false;
+            }
+            o->botSeed = seed;
         } else if (std::strcmp(arg, "--frame-ms") == 0) {
             std::string text;
             if (!value(&text)) return false;

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of the game and where its files live.
 
+#include <cstdint>
 #include <string>
 
 struct Options {
@@ -8,6 +9,9 @@ struct Options {
     std::string workDir;  // --workdir; empty: chosen as described at chooseWorkDir
     std::string script;
     std::string dumpState;
+    std::string record;  // --record: the session written as a recording
+    int botDays = 0;     // --bot: game days the bot plays (0: no bot)
+    uint64_t botSeed = 1;
     bool windowed = false;
     bool headless = false;
     bool skipMovies = false;

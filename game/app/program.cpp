@@ -26,8 +26,10 @@
 #include "engine/resources/messages.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/video/movie_player.h"
+#include "game/app/bot.h"
 #include "game/app/main_loop.h"
 #include "game/app/options.h"
+#include "game/app/recording.h"
 #include "game/app/resolution.h"
 #include "game/app/script.h"
 #include "game/state/frame_values.h"
@@ -124,14 +126,29 @@ int gameMain(int argc, char** argv) {
         return 0;
     }
     ScriptDriver script;
-    if (!options.script.empty() && !script.load(options.script)) {
+    SessionReplay replay;
+    const bool replaying = !options.script.empty() && isRecording(options.script);
+    if (replaying) {
+        if (!replay.load(options.script)) {
+            std::fprintf(stderr, "%s\n", replay.error().c_str());
+            return 2;
+        }
+        // A recording plays as it was made.
+        options.skipMovies = options.skipMovies || replay.skipMovies();
+    } else if (!options.script.empty() && !script.load(options.script)) {
         std::fprintf(stderr, "%s\n", script.error().c_str());
         return 2;
     }
+    if (options.botDays > 0 && !options.script.empty()) {
+        std::fprintf(stderr, "%s: --bot and --script do not go together\n%s", kTitle, usageText());
+        return 2;
+    }
+    Bot bot(options.botDays, options.botSeed);
     // Paths on the command line are taken from where the program was started.
     std::error_code ec;
     if (!options.dumpState.empty())
         options.dumpState = fs::absolute(options.dumpState, ec).string();
+    if (!options.record.empty()) options.record = fs::absolute(options.record, ec).string();
     const DataSetSearch data = FindDataSet(options.dataDir, kDataSetMarker);
     const std::string workDir = chooseWorkDir(options);
     if (workDir.empty() || chdir(workDir.c_str()) != 0) {
@@ -155,12 +172,40 @@ int gameMain(int argc, char** argv) {
     if (std::strcmp(txt::kLanguage, "de") != 0) Files().SetLanguageFolder(txt::kLanguage);
     Faces faces;
     installFaces(faces, options);
+    // A recorded run counts in microseconds, the unit of the headless replay.
+    platform::MicrosecondPerformanceCounter microseconds;
+    if (!options.record.empty() && !options.headless)
+        platform::setPerformanceCounter(&microseconds);
+    // A replay sets the clock to each recorded turn itself.
+    if (replaying) faces.headless->frameStep = 0;
     latchTurnCounter();
     Runtime& rt = runtime();
     rt.skipMovies = options.skipMovies;
     if (options.headless) {
-        script.setInput(faces.headless.get());
-        rt.script = &script;  // without a script file: nothing to play, the game ends at once
+        if (replaying) {
+            replay.attach(faces.headless.get(), &faces.clock, turnCounter());
+            rt.script = &replay;
+        } else if (options.botDays > 0) {
+            bot.setInput(faces.headless.get());
+            rt.script = &bot;
+        } else {
+            script.setInput(faces.headless.get());
+            rt.script = &script;  // without a script file: nothing to play, the game ends at once
+        }
+    }
+    SessionRecorder recorder;
+    if (!options.record.empty()) {
+        if (!recorder.open(options.record, options.skipMovies, turnCounter())) {
+            std::fprintf(stderr, "%s: cannot write %s\n", kTitle, options.record.c_str());
+            removeFaces();
+            Files().Shutdown();
+            return 1;
+        }
+        if (replaying) recorder.setSource(&replay);
+        rt.recorder = &recorder;
+        setPollTap(&recorder);
+    } else if (replaying) {
+        setPollTap(&replay);
     }
 
     // The services, in their order.
@@ -205,7 +250,14 @@ int gameMain(int argc, char** argv) {
             std::fprintf(stderr, "%s: cannot write %s\n", kTitle, options.dumpState.c_str());
             result = 1;
         }
-        if (script.failed()) result = 3;
+        if (script.failed() || replay.failed() || bot.failed()) result = 3;
+    }
+    setPollTap(nullptr);
+    rt.recorder = nullptr;
+    if (!options.record.empty() && !recorder.close()) {
+        std::fprintf(stderr, "%s: the recording %s is incomplete\n", kTitle,
+                     options.record.c_str());
+        if (result == 0) result = 1;
     }
 
     // The release, in reverse order.
@@ -214,6 +266,11 @@ int gameMain(int argc, char** argv) {
     movies.reset();
     display->ReleaseDirectDraw();
     ClosePools();
+    if (options.botDays > 0) {
+        // What the run leaves behind must be nothing.
+        std::printf("bot: %s, memory held %u bytes, files open %d\n", bot.summary().c_str(),
+                    MemAllocatedBytes(), Files().OpenCount());
+    }
     MemShutdown();
     rt.display = nullptr;
     display.reset();

@@ -1,5 +1,7 @@
 #include "game/scenes/scenes.h"
 
+#include <iterator>
+
 namespace {
 
 struct SceneEntry {
@@ -49,6 +51,10 @@ SceneFrame sceneFrame(int sceneId) {
         if (entry.id == sceneId) return entry.frame;
     }
     return nullptr;
+}
+
+int sceneCount() {
+    return static_cast<int>(std::size(kScenes));
 }
 
 bool sceneAvailable(int sceneId) {

@@ -6,6 +6,8 @@ using SceneFrame = void (*)();
 
 SceneFrame sceneFrame(int sceneId);
 bool sceneAvailable(int sceneId);
+// How many scenes the table holds.
+int sceneCount();
 
 // Frame functions, one file each.
 void runMenuScene();  // 0

@@ -42,9 +42,12 @@ bool pumpTurn() {
     advanceHeadlessAudio(rt);
     if (rt.script) rt.script->feed();
     latchTurnCounter();
+    if (rt.recorder) rt.recorder->turnStarted(turnCounter());
     if (!rt.display) return false;
     rt.display->PumpMessages();
-    return rt.display->Backend().hasWindow() && !rt.display->QuitRequested();
+    const bool goesOn = rt.display->Backend().hasWindow() && !rt.display->QuitRequested();
+    if (!goesOn && rt.recorder) rt.recorder->windowGone();
+    return goesOn;
 }
 
 void presentFrame() {

@@ -19,6 +19,15 @@ class TurnInput {
     virtual void feed() = 0;
 };
 
+// Told of every turn once its counter reading is taken (a recorder).
+class TurnListener {
+  public:
+    virtual ~TurnListener() = default;
+    virtual void turnStarted(uint64_t counter) = 0;
+    // The window went away: no further turn follows.
+    virtual void windowGone() = 0;
+};
+
 struct Runtime {
     NormalWin* display = nullptr;
     MoviePlayer* movies = nullptr;
@@ -27,6 +36,7 @@ struct Runtime {
     platform::HeadlessDisplay* headless = nullptr;
     platform::HeadlessAudioDevice* headlessAudio = nullptr;
     TurnInput* script = nullptr;
+    TurnListener* recorder = nullptr;
     bool skipMovies = false;
     uint64_t framesPresented = 0;  // main loop, boxes and movies
     uint64_t audioMsDone = 0;      // how far the headless sound device was advanced

@@ -1,0 +1,222 @@
+#include "game/app/bot.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "engine/platform/headless_display.h"
+#include "engine/platform/window_messages.h"
+#include "game/scenes/scenes.h"
+#include "game/state/game_state.h"
+#include "game/ui/hotspots.h"
+#include "texts/texts.h"
+
+namespace {
+
+bool isBeach(int scene) {
+    return scene >= 201 && scene <= 210;
+}
+
+// Scenes whose frame may change the money: buying, renting, tips, bills, fees, donations,
+// sending photos, secrets, the beach's incidents, a new or a loaded game.
+bool changesMoney(int scene) {
+    switch (scene) {
+        case 0:
+        case 3:
+        case 4:
+        case 5:
+        case 6:
+        case 8:
+        case 12:
+        case 14:
+        case 16:
+        case 17:
+        case 18:
+        case 19:
+        case 21:
+        case 22:
+        case 23:
+        case 24:
+        case 25:
+        case 26:
+        case 27:
+        case 28:
+        case 29:
+        case 30:
+        case 31:
+        case 32:
+        case 33:
+        case 34:
+        case 35:
+            return true;
+        default:
+            return isBeach(scene);
+    }
+}
+
+// Captions the bot leaves alone: they end the game or leave it for the title screen, and a
+// bot that is to play whole days would stop there.
+bool avoided(const std::string& caption) {
+    return caption == txt::kQuitGame || caption == txt::kToStartScreen;
+}
+
+}  // namespace
+
+Bot::Bot(int days, uint64_t seed) : daysWanted_(days), rng_(seed * 0x9E3779B97F4A7C15ull + 1) {}
+
+uint64_t Bot::next() {
+    // splitmix64: the bot's own numbers, apart from the game's generator.
+    uint64_t z = (rng_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+int Bot::below(int n) {
+    return n <= 0 ? 0 : static_cast<int>(next() % static_cast<uint64_t>(n));
+}
+
+std::string Bot::brokenRule() {
+    const GameState& s = gameState();
+    if (s.sceneId != -1 && !sceneAvailable(s.sceneId))
+        return "scene " + std::to_string(s.sceneId) + " does not exist";
+    if (s.money == 0 && s.day == 0) return {};  // no game yet: the menu of a fresh start
+    if (s.month < 0 || s.month > 11 || s.day < 1 || s.day > 30)
+        return "date out of range: day " + std::to_string(s.day) + " month " +
+               std::to_string(s.month);
+    if (s.hour < 0 || s.hour > 23 || s.minute < 0 || s.minute > 59 || s.second < 0 || s.second > 59)
+        return "clock out of range: " + std::to_string(s.hour) + ":" + std::to_string(s.minute) +
+               ":" + std::to_string(s.second);
+    for (int camera = 0; camera < 3; ++camera) {
+        const int shots = s.shotsTaken[camera];
+        if (shots < 0 || shots > 10)
+            return "camera " + std::to_string(camera) + " has taken " + std::to_string(shots) +
+                   " shots";
+        for (int i = 0; i < 10; ++i) {
+            const int used = s.photoUsed[camera * 10 + i];
+            if (used != (i < shots ? 1 : 0))
+                return "photo slot " + std::to_string(camera * 10 + i) + " is " +
+                       (used ? "used" : "free") + " with " + std::to_string(shots) +
+                       " shots on its camera";
+        }
+    }
+    const bool dayChanged = s.day != prevDay_ || s.month != prevMonth_;
+    if (havePrevious_ && s.money != prevMoney_ && !changesMoney(prevScene_) && !dayChanged)
+        return "money changed from " + std::to_string(prevMoney_) + " to " +
+               std::to_string(s.money) + " in scene " + std::to_string(prevScene_);
+    return {};
+}
+
+void Bot::clickAt(int x, int y) {
+    input_->moveMouse(x, y);
+    input_->pressButton(0);
+    input_->releaseButton(0);
+    idleTurn_ = true;  // the next turn leaves the button up
+}
+
+void Bot::stop() {
+    stopping_ = true;
+    input_->pressKey(platform::kVkEscape);
+    input_->releaseKey(platform::kVkEscape);
+}
+
+void Bot::act() {
+    const GameState& s = gameState();
+    const std::vector<DrawnHotspot>& spots = lastFrameHotspots();
+    if (waitTurns_ > 0) {
+        --waitTurns_;
+        if (holdX_ >= 0) input_->moveMouse(holdX_, 100 + below(200));
+        return;
+    }
+    holdX_ = -1;
+    // Now and then nothing for a while: the clock runs, visitors come and go.
+    if (chance(3)) {
+        waitTurns_ = 1 + below(200);
+        input_->moveMouse(below(640), below(480));
+        return;
+    }
+    if (spots.empty()) {
+        // A movie (or a frame without anything to click): watch, or skip it.
+        if (chance(10)) {
+            input_->pressKey(chance(50) ? platform::kVkSpace : platform::kVkReturn);
+            input_->releaseKey(chance(50) ? platform::kVkSpace : platform::kVkReturn);
+        }
+        return;
+    }
+    if (isBeach(s.sceneId) && chance(70)) {
+        const int what = below(10);
+        if (what < 3) {
+            // Scroll: hold the pointer at an edge for a while.
+            holdX_ = chance(50) ? 0 : 639;
+            waitTurns_ = 5 + below(60);
+            input_->moveMouse(holdX_, 100 + below(200));
+        } else if (what < 8) {
+            // A photo of the panorama under the viewfinder.
+            clickAt(20 + below(600), 20 + below(330));
+        } else {
+            input_->moveMouse(below(640), below(360));
+            waitTurns_ = below(30);
+        }
+        return;
+    }
+    std::vector<const DrawnHotspot*> choices;
+    for (const DrawnHotspot& h : spots)
+        if (!avoided(h.caption)) choices.push_back(&h);
+    if (choices.empty()) return;
+    const DrawnHotspot* h =
+        choices[static_cast<std::size_t>(below(static_cast<int>(choices.size())))];
+    // Look first (the caption shows), then click.
+    if (chance(30)) {
+        input_->moveMouse(h->x + h->width / 2, h->y + h->height / 2);
+        return;
+    }
+    clickAt(h->x + below(h->width > 0 ? h->width : 1), h->y + below(h->height > 0 ? h->height : 1));
+}
+
+void Bot::feed() {
+    if (!input_) return;
+    if (stopping_) {
+        stop();
+        return;
+    }
+    ++turns_;
+    GameState& s = gameState();
+    const std::string broken = brokenRule();
+    if (!broken.empty()) {
+        std::fprintf(stderr, "bot: frame %llu: %s\n", static_cast<unsigned long long>(turns_),
+                     broken.c_str());
+        failed_ = true;
+        stop();
+        return;
+    }
+    if (s.sceneId >= 0) scenesSeen_.insert(s.sceneId);
+    if (havePrevious_ && (s.day != prevDay_ || s.month != prevMonth_) && s.day != 0 &&
+        prevDay_ != 0) {
+        // A day end moves the calendar on by one; a loaded or new game jumps anywhere.
+        if (prevScene_ != 0 && prevScene_ != 21) ++daysPassed_;
+    }
+    const int shots = s.shotsTaken[0] + s.shotsTaken[1] + s.shotsTaken[2];
+    if (havePrevious_ && shots > prevShots_) photos_ += shots - prevShots_;
+    prevShots_ = shots;
+    havePrevious_ = true;
+    prevDay_ = s.day;
+    prevMonth_ = s.month;
+    prevMoney_ = s.money;
+    prevScene_ = s.sceneId;
+    if (daysPassed_ >= daysWanted_) {
+        stop();
+        return;
+    }
+    if (idleTurn_) {
+        idleTurn_ = false;
+        return;
+    }
+    act();
+}
+
+std::string Bot::summary() const {
+    char line[256];
+    std::snprintf(line, sizeof line, "days %d, frames %llu, scenes %zu of %d, photos %ld, money %d",
+                  daysPassed_, static_cast<unsigned long long>(turns_), scenesSeen_.size(),
+                  sceneCount(), photos_, gameState().money);
+    return line;
+}
