@@ -10,3 +10,5 @@ bool sceneAvailable(int sceneId);
 // Frame functions, one file each.
 void runMenuScene();  // 0
 void runMapScene();   // 1
+// 201..210: the beach is loaded first when it is not.
+void runBeachScene();
