@@ -12,7 +12,8 @@ int beachNightWeight(int hour, int minute, int second) {
 }
 
 int scrollDirection(int mouseX, int pageWidth, bool leftKey, bool rightKey) {
-    const int rightEdge = std::min(kViewWidth - 1, std::max(pageWidth, 1) - 1);
+    // Without a page (nothing shown yet) the game's own width counts.
+    const int rightEdge = pageWidth > 0 ? std::min(kViewWidth - 1, pageWidth - 1) : kViewWidth - 1;
     const bool left = mouseX <= 0 || leftKey;
     const bool right = mouseX >= rightEdge || rightKey;
     if (left == right) return 0;
