@@ -25,49 +25,127 @@ ROW_LOOP void rowPack(uint16_t* __restrict d, const uint32_t* __restrict s, int 
     for (int i = 0; i < n; ++i) d[i] = packed(s[i]);
 }
 
-// Everything of a row's sums that does not depend on the left neighbour: the pixel itself
-// times selfWeight, its right neighbour, the three above (already done) and the three below
-// (not yet). In the first row "above" is the row itself, in the last row "below" is: there the
-// left neighbour counts once more for each (the k of the scan).
-ROW_LOOP void rowPartial(uint32_t* __restrict p, const uint32_t* __restrict row,
-                         const uint32_t* __restrict above, const uint32_t* __restrict below, int n,
-                         uint32_t selfWeight) {
-    // Interior columns without clamping; the two ends afterwards.
-    for (int x = 1; x < n - 1; ++x) {
-        const uint32_t u = above ? above[x - 1] + above[x] + above[x + 1] : row[x] + row[x + 1];
-        const uint32_t d = below ? below[x - 1] + below[x] + below[x + 1] : row[x] + row[x + 1];
-        p[x] = selfWeight * row[x] + row[x + 1] + u + d;
-    }
+// Sums over the three pixels left, at and right of each column (clamped at the ends).
+ROW_LOOP void rowTriple(uint32_t* __restrict out, const uint32_t* __restrict row, int n) {
+    for (int x = 1; x < n - 1; ++x) out[x] = row[x - 1] + row[x] + row[x + 1];
+    out[0] = row[0] + row[0] + row[n > 1 ? 1 : 0];
+    if (n > 1) out[n - 1] = row[n - 2] + row[n - 1] + row[n - 1];
 }
 
-uint32_t edgePartial(const uint32_t* row, const uint32_t* above, const uint32_t* below, int n,
-                     int x, uint32_t selfWeight) {
-    const int l = std::max(x - 1, 0);
-    const int r = std::min(x + 1, n - 1);
-    const uint32_t u = above ? above[l] + above[x] + above[r] : row[x] + row[r];
-    const uint32_t d = below ? below[l] + below[x] + below[r] : row[x] + row[r];
-    return selfWeight * row[x] + row[r] + u + d;
+// The part of a row's sums that is known before its scan: the pixel itself times selfWeight,
+// its right neighbour and the three below (not yet done). In the last row "below" is the row
+// itself: its right pair here, its left neighbour once more in the scan (k).
+ROW_LOOP void rowOldPart(uint32_t* __restrict q, const uint32_t* __restrict row,
+                         const uint32_t* __restrict belowTriple, int n, uint32_t selfWeight) {
+    for (int x = 0; x < n - 1; ++x) q[x] = selfWeight * row[x] + row[x + 1] + belowTriple[x];
+    q[n - 1] = selfWeight * row[n - 1] + row[n - 1] + belowTriple[n - 1];
 }
+ROW_LOOP void rowOldPartLast(uint32_t* __restrict q, const uint32_t* __restrict row, int n,
+                             uint32_t selfWeight) {
+    for (int x = 0; x < n - 1; ++x) q[x] = selfWeight * row[x] + 2 * row[x + 1] + row[x];
+    q[n - 1] = selfWeight * row[n - 1] + 3 * row[n - 1];
+}
+// The first row's "above" is the row itself as well.
+ROW_LOOP void rowAddSelfPair(uint32_t* __restrict q, const uint32_t* __restrict row, int n) {
+    for (int x = 0; x < n - 1; ++x) q[x] += row[x] + row[x + 1];
+    q[n - 1] += 2 * row[n - 1];
+}
+ROW_LOOP void rowAdd(uint32_t* __restrict q, const uint32_t* __restrict t, int n) {
+    for (int x = 0; x < n; ++x) q[x] += t[x];
+}
+
+constexpr int kGroup = 4;  // rows scanned together, each two columns behind the one above
 
 // One in-place pass over a spread image: the sums of 16 (soften, shift 4) or 8 (blur, shift 3)
-// pixels. Only the left neighbour chains the pixels of a row, so the rest is summed for the
-// whole row first.
-void filterPass(uint32_t* img, int w, int h, uint32_t selfWeight, int shift) {
-    thread_local std::vector<uint32_t> partial;
-    partial.resize(static_cast<std::size_t>(w));
-    uint32_t* p = partial.data();
-    for (int y = 0; y < h; ++y) {
-        uint32_t* row = img + static_cast<std::ptrdiff_t>(y) * w;
-        const uint32_t* above = y > 0 ? row - w : nullptr;
-        const uint32_t* below = y < h - 1 ? row + w : nullptr;
-        rowPartial(p, row, above, below, w, selfWeight);
-        p[0] = edgePartial(row, above, below, w, 0, selfWeight);
-        if (w > 1) p[w - 1] = edgePartial(row, above, below, w, w - 1, selfWeight);
-        const uint32_t k = 1u + (above ? 0u : 1u) + (below ? 0u : 1u);
-        uint32_t left = row[0];  // the left neighbour of column 0 is the pixel itself
-        for (int x = 0; x < w; ++x) {
-            left = ((p[x] + k * left) >> shift) & kSpreadMask;
-            row[x] = left;
+// pixels. Only the left neighbour and the row above chain the pixels, so each row's other
+// terms are summed beforehand, and four rows are scanned at once, each two columns behind the
+// row above it (whose new pixels it needs up to one column to its right).
+template <int Shift>
+void filterPass(uint32_t* img, int w, int h, uint32_t selfWeight) {
+    thread_local std::vector<uint32_t> work;
+    work.resize(static_cast<std::size_t>(w) * (kGroup + 1));
+    uint32_t* triple = work.data() + static_cast<std::size_t>(w) * kGroup;
+    for (int y0 = 0; y0 < h; y0 += kGroup) {
+        const int rows = std::min(kGroup, h - y0);
+        uint32_t* q[kGroup];
+        uint32_t* row[kGroup];
+        uint32_t k[kGroup];
+        for (int r = 0; r < rows; ++r) {
+            const int y = y0 + r;
+            row[r] = img + static_cast<std::ptrdiff_t>(y) * w;
+            q[r] = work.data() + static_cast<std::size_t>(r) * w;
+            if (y < h - 1) {
+                rowTriple(triple, row[r] + w, w);
+                rowOldPart(q[r], row[r], triple, w, selfWeight);
+            } else {
+                rowOldPartLast(q[r], row[r], w, selfWeight);
+            }
+            if (y == 0) rowAddSelfPair(q[r], row[r], w);
+            k[r] = 1u + (y == 0 ? 1u : 0u) + (y == h - 1 ? 1u : 0u);
+        }
+        // The first row of the group: the row above is done already.
+        if (y0 > 0) {
+            rowTriple(triple, row[0] - w, w);
+            rowAdd(q[0], triple, w);
+        }
+        uint32_t left[kGroup];
+        for (int r = 0; r < rows; ++r) left[r] = row[r][0];
+        // One step of row r at column x (the clamped neighbours of the row above).
+        auto step = [&](int r, int x, uint32_t l) {
+            uint32_t sum = q[r][x] + k[r] * l;
+            if (r > 0) {
+                const uint32_t* above = row[r - 1];
+                sum += above[x > 0 ? x - 1 : 0] + above[x] + above[x + 1 < w ? x + 1 : w - 1];
+            }
+            const uint32_t v = (sum >> Shift) & kSpreadMask;
+            row[r][x] = v;
+            return v;
+        };
+        const int steps = w + 2 * (rows - 1);
+        int t = 0;
+        if (rows == kGroup && w > 2 * kGroup) {
+            // Until every row has begun, then all four side by side with their left neighbours
+            // in registers, then until every row has ended.
+            for (; t < 2 * (kGroup - 1); ++t) {
+                for (int r = 0; r < rows; ++r) {
+                    const int x = t - 2 * r;
+                    if (x >= 0) left[r] = step(r, x, left[r]);
+                }
+            }
+            uint32_t l0 = left[0], l1 = left[1], l2 = left[2], l3 = left[3];
+            const uint32_t k0 = k[0], k1 = k[1], k2 = k[2], k3 = k[3];
+            uint32_t* r0 = row[0];
+            uint32_t* r1 = row[1];
+            uint32_t* r2 = row[2];
+            uint32_t* r3 = row[3];
+            const uint32_t* q0 = q[0];
+            const uint32_t* q1 = q[1];
+            const uint32_t* q2 = q[2];
+            const uint32_t* q3 = q[3];
+            for (; t < w; ++t) {
+                l0 = ((q0[t] + k0 * l0) >> Shift) & kSpreadMask;
+                r0[t] = l0;
+                const int x1 = t - 2;
+                l1 = ((q1[x1] + r0[x1 - 1] + r0[x1] + r0[x1 + 1] + k1 * l1) >> Shift) & kSpreadMask;
+                r1[x1] = l1;
+                const int x2 = t - 4;
+                l2 = ((q2[x2] + r1[x2 - 1] + r1[x2] + r1[x2 + 1] + k2 * l2) >> Shift) & kSpreadMask;
+                r2[x2] = l2;
+                const int x3 = t - 6;
+                l3 = ((q3[x3] + r2[x3 > 0 ? x3 - 1 : 0] + r2[x3] + r2[x3 + 1] + k3 * l3) >> Shift) &
+                     kSpreadMask;
+                r3[x3] = l3;
+            }
+            left[0] = l0;
+            left[1] = l1;
+            left[2] = l2;
+            left[3] = l3;
+        }
+        for (; t < steps; ++t) {
+            for (int r = 0; r < rows; ++r) {
+                const int x = t - 2 * r;
+                if (x >= 0 && x < w) left[r] = step(r, x, left[r]);
+            }
         }
     }
 }
@@ -78,12 +156,25 @@ void filterInPlace(uint16_t* pixels, int w, int h, int stride, uint32_t selfWeig
     thread_local std::vector<uint32_t> image;
     image.resize(static_cast<std::size_t>(w) * h);
     for (int y = 0; y < h; ++y) rowSpread(image.data() + y * w, pixels + y * stride, w);
-    for (int pass = 0; pass < passes; ++pass) filterPass(image.data(), w, h, selfWeight, shift);
+    for (int pass = 0; pass < passes; ++pass) {
+        if (shift == 4) {
+            filterPass<4>(image.data(), w, h, selfWeight);
+        } else {
+            filterPass<3>(image.data(), w, h, selfWeight);
+        }
+    }
     for (int y = 0; y < h; ++y) rowPack(pixels + y * stride, image.data() + y * w, w);
 }
 
+inline uint16_t raise(uint16_t c) {
+    const uint32_t r = std::min<uint32_t>((c & 0xF800u) + ((c & 0xF000u) >> 1), 0xF800u);
+    const uint32_t g = std::min<uint32_t>((c & 0x07E0u) + ((c & 0x07C0u) >> 1), 0x07E0u);
+    const uint32_t b = std::min<uint32_t>((c & 0x001Fu) + ((c & 0x001Eu) >> 1), 0x001Fu);
+    return static_cast<uint16_t>(r | g | b);
+}
+
 ROW_LOOP void rowFlash(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
-    for (int i = 0; i < n; ++i) d[i] = flashRaised(s[i]);
+    for (int i = 0; i < n; ++i) d[i] = raise(s[i]);
 }
 
 ROW_LOOP void rowNight(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
@@ -151,10 +242,7 @@ void drawVisitorSprite(const PageView& view, PicView sprite, int x, int y, Visit
 }
 
 uint16_t flashRaised(uint16_t c) {
-    const uint32_t r = std::min<uint32_t>((c & 0xF800u) + ((c & 0xF000u) >> 1), 0xF800u);
-    const uint32_t g = std::min<uint32_t>((c & 0x07E0u) + ((c & 0x07C0u) >> 1), 0x07E0u);
-    const uint32_t b = std::min<uint32_t>((c & 0x001Fu) + ((c & 0x001Eu) >> 1), 0x001Fu);
-    return static_cast<uint16_t>(r | g | b);
+    return raise(c);
 }
 
 void copyFromView(const PageView& view, int x, int y, int width, int height, uint16_t* out,
