@@ -23,6 +23,14 @@ bool AsyncDown(int virtualKey) {
     return display && display->Backend().asyncKeyDown(virtualKey);
 }
 
+}  // namespace
+
+bool keyHeld(int virtualKey) {
+    return AsyncDown(virtualKey);
+}
+
+namespace {
+
 intptr_t OnMouseMove(WindowHandle, uintptr_t wParam, intptr_t lParam) {
     if (inMouseMove) return 0;
     inMouseMove = true;

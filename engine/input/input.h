@@ -37,6 +37,9 @@ void pollKeys(KeyRecord* out);
 // the double-click.
 void pollMouse(MouseRecord* out);
 
+// Whether a key (virtual-key code) is held down right now.
+bool keyHeld(int virtualKey);
+
 // The live mouse record (the pointer code moves it).
 MouseRecord& mouseRecord();
 

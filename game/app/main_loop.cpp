@@ -1,7 +1,5 @@
 #include "game/app/main_loop.h"
 
-#include <initializer_list>
-
 #include "engine/audio/sound_manager.h"
 #include "engine/display/builtin_font.h"
 #include "engine/display/normhi.h"
@@ -17,12 +15,15 @@
 #include "engine/resources/pool/pool.h"
 #include "game/app/resolution.h"
 #include "game/asset_table.h"
+#include "game/scenes/beach/beach.h"
+#include "game/scenes/beach/visitor_types.h"
 #include "game/scenes/scenes.h"
 #include "game/state/clock.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/ui/movie.h"
 #include "game/ui/panels.h"
+#include "game/ui/picture_ownership.h"
 #include "game/ui/runtime.h"
 #include "game/ui/scene.h"
 #include "game/ui/scene_draw.h"
@@ -33,47 +34,6 @@ constexpr int kSampleTable = 1000;
 constexpr const char* kNoSoundPool = "NO TAP-FILE !";
 int gSamples[kSampleTable];
 uint8_t* gFont = nullptr;
-
-// Pictures freed while none of their owning scenes is current.
-struct Ownership {
-    std::initializer_list<int> owners;
-    std::initializer_list<int> pictures;
-};
-const Ownership kOwnership[] = {
-    {{0}, {1}},
-    {{1}, {2}},
-    {{2}, {66}},
-    {{25}, {109}},
-    {{26}, {110}},
-    {{3}, {3, 4}},
-    {{4}, {5, 6}},
-    {{5}, {7, 8}},
-    {{16}, {61, 62}},
-    {{17}, {63, 64}},
-    {{6}, {74}},
-    {{34}, {174}},
-    {{35}, {175}},
-    {{6, 7}, {32, 33, 54}},
-    {{9, 34}, {176, 177, 178}},
-    {{10, 35}, {179, 180, 181}},
-    {{19}, {25, 27, 67}},
-    {{20}, {188}},
-    {{21}, {187}},
-    {{14}, {55, 56}},
-    {{32}, {160, 161}},
-    {{33}, {162, 163}},
-    {{11}, {189}},
-    {{15}, {57, 58, 182, 183, 184, 185}},
-};
-
-bool ownedPicture(int picture) {
-    for (const Ownership& o : kOwnership) {
-        for (int p : o.pictures) {
-            if (p == picture) return true;
-        }
-    }
-    return false;
-}
 
 void loadFont() {
     if (gFont) {
@@ -176,15 +136,6 @@ int locationAfterScene(int sceneId, int location) {
     }
 }
 
-void releaseForeignPictures(int sceneId) {
-    for (const Ownership& o : kOwnership) {
-        bool current = false;
-        for (int owner : o.owners) current = current || owner == sceneId;
-        if (current) continue;
-        for (int picture : o.pictures) Pictures().Release(picture);
-    }
-}
-
 int checkGameEnd() {
     GameState& s = gameState();
     const bool room = s.roomRented[0] || s.roomRented[1] || s.roomRented[2];
@@ -205,6 +156,7 @@ void startMainLoop() {
     FrameValues& f = frameValues();
     Runtime& rt = runtime();
     fillBlendTable();
+    rebuildVisitorTypes();
     installDayEndNotices();
     const Resolution size = resolutionFor(f.resolutionMode);
     if (rt.display &&
@@ -222,9 +174,7 @@ void startMainLoop() {
     SetErrorCode(kErrNone);
     OpenPicturePool(kLocationPoolSlot, assets::kLocationPool);
     Pictures().Attach(kLocationPoolSlot);
-    for (int n = 0; n < Pictures().Entries(); ++n) {
-        if (!ownedPicture(n)) Pictures().Get(n);
-    }
+    preloadCommonPictures();
     SetErrorCode(kErrNone);
     hideSystemPointer();
 
@@ -269,6 +219,7 @@ bool runFrame() {
 void endMainLoop() {
     setPointerPicture(nullptr, 0);
     Pictures().ReleaseAll();
+    releaseBeach();
     for (int& sample : gSamples) {
         if (sample != -1) Sound().FreeSample(sample);
         sample = -1;

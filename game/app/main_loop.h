@@ -15,7 +15,5 @@ void runMainLoop();
 // game-over movie, won (money ≥ 150000) the winner's movie; either leads to the main menu.
 // 1 lost, 2 won, 0 neither.
 int checkGameEnd();
-// Pictures cached for scenes that are not current are freed.
-void releaseForeignPictures(int sceneId);
 // Where the player stands after a scene's frame (unchanged for scenes not listed).
 int locationAfterScene(int sceneId, int location);

@@ -79,9 +79,11 @@ void installFaces(Faces& faces, const Options& options) {
     Runtime& rt = runtime();
     if (options.headless) {
         faces.headless = std::make_unique<platform::HeadlessDisplay>();
-        faces.headless->frameClock = &faces.clock;
-        faces.headless->frameStep = static_cast<uint64_t>(options.frameMs) *
-                                    (platform::VirtualPerformanceCounter::kFrequency / 1000);
+        // The virtual clock moves at the start of every turn, so that the frame the main loop
+        // measures (from the end of one present to the next) lasts --frame-ms.
+        rt.virtualClock = &faces.clock;
+        rt.virtualStep = static_cast<uint64_t>(options.frameMs) *
+                         (platform::VirtualPerformanceCounter::kFrequency / 1000);
         platform::setPerformanceCounter(&faces.clock);
         faces.headlessAudio = std::make_unique<platform::HeadlessAudioDevice>();
         if (!options.noSound) platform::setAudioDevice(faces.headlessAudio.get());
@@ -103,6 +105,7 @@ void removeFaces() {
     Runtime& rt = runtime();
     rt.headless = nullptr;
     rt.headlessAudio = nullptr;
+    rt.virtualClock = nullptr;
     rt.script = nullptr;
 }
 
@@ -176,10 +179,10 @@ int gameMain(int argc, char** argv) {
     platform::MicrosecondPerformanceCounter microseconds;
     if (!options.record.empty() && !options.headless)
         platform::setPerformanceCounter(&microseconds);
-    // A replay sets the clock to each recorded turn itself.
-    if (replaying) faces.headless->frameStep = 0;
-    latchTurnCounter();
     Runtime& rt = runtime();
+    // A replay sets the clock to each recorded turn itself.
+    if (replaying) rt.virtualStep = 0;
+    latchTurnCounter();
     rt.skipMovies = options.skipMovies;
     if (options.headless) {
         if (replaying) {

@@ -11,6 +11,7 @@ struct SceneEntry {
 
 // One line per scene; the beaches 201..210 share one frame function.
 constexpr SceneEntry kScenes[] = {
+    // clang-format off
     {0, &runMenuScene},
     {1, &runMapScene},
     {2, &runShopScene},
@@ -42,6 +43,17 @@ constexpr SceneEntry kScenes[] = {
     {33, [] { runHotelOutsideScene(2); }},
     {34, [] { runReceptionScene(1); }},
     {35, [] { runReceptionScene(2); }},
+    {201, &runBeachScene},
+    {202, &runBeachScene},
+    {203, &runBeachScene},
+    {204, &runBeachScene},
+    {205, &runBeachScene},
+    {206, &runBeachScene},
+    {207, &runBeachScene},
+    {208, &runBeachScene},
+    {209, &runBeachScene},
+    {210, &runBeachScene},
+    // clang-format on
 };
 
 }  // namespace

@@ -32,3 +32,5 @@ void runPoliceOfficerScene();          // 23
 void runApartmentScene();              // 24
 void runHospitalCashierScene();        // 27
 void runGateScene(int gate);           // 28..31
+// 201..210: the beach is loaded first when it is not.
+void runBeachScene();

@@ -39,6 +39,7 @@ Runtime& runtime() {
 
 bool pumpTurn() {
     Runtime& rt = runtime();
+    if (rt.virtualClock) rt.virtualClock->advance(rt.virtualStep);
     advanceHeadlessAudio(rt);
     if (rt.script) rt.script->feed();
     latchTurnCounter();

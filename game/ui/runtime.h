@@ -8,6 +8,7 @@
 class NormalWin;
 class MoviePlayer;
 namespace platform {
+class VirtualPerformanceCounter;
 class HeadlessDisplay;
 class HeadlessAudioDevice;
 }  // namespace platform
@@ -37,6 +38,9 @@ struct Runtime {
     platform::HeadlessAudioDevice* headlessAudio = nullptr;
     TurnInput* script = nullptr;
     TurnListener* recorder = nullptr;
+    // Headless runs: the virtual counter, advanced by virtualStep at the start of every turn.
+    platform::VirtualPerformanceCounter* virtualClock = nullptr;
+    uint64_t virtualStep = 0;
     bool skipMovies = false;
     uint64_t framesPresented = 0;  // main loop, boxes and movies
     uint64_t audioMsDone = 0;      // how far the headless sound device was advanced

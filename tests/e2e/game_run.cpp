@@ -1,5 +1,6 @@
 #include "tests/e2e/game_run.h"
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -9,8 +10,8 @@
 #include "engine/resources/image_writer.h"
 #include "engine/resources/messages.h"
 #include "engine/resources/pool/pool_class.h"
-#include "game/asset_table.h"
 #include "game/app/program.h"
+#include "game/asset_table.h"
 
 namespace fs = std::filesystem;
 
@@ -85,6 +86,42 @@ void writeSmallDataSet(const std::string& dir) {
     std::vector<std::vector<uint8_t>> pictures;
     for (int n = 0; n < assets::kLocationPictureCount; ++n) pictures.push_back(plainPicture(n));
     makePool(pools, assets::kPicturePoolKind, pictures);
+    // Beach pools: every entry a plain picture of its part's size (panoramas, panel, buttons,
+    // viewfinders), and visitor sprites of one colour each.
+    std::vector<std::vector<uint8_t>> beach;
+    for (int e = 0; e < assets::kBeachEntries; ++e) {
+        int w = 60, h = 50;
+        if (e == assets::kBeachDay || e == assets::kBeachNight) {
+            w = assets::kPanoramaWidth;
+            h = assets::kPanoramaHeight;
+        } else if (e == assets::kBeachPanel) {
+            w = assets::kBeachPanelWidth;
+            h = assets::kBeachPanelHeight;
+        } else if (e >= assets::kBeachViewfinder[0] && e <= assets::kBeachViewfinder[2]) {
+            w = assets::kViewfinderWidth;
+            h = assets::kViewfinderHeight;
+        }
+        std::vector<uint16_t> pixels(static_cast<std::size_t>(w) * h,
+                                     static_cast<uint16_t>(0x2104u + e * 0x1863u) | 1u);
+        if (e >= assets::kBeachViewfinder[0] && e <= assets::kBeachViewfinder[2]) {
+            // A frame around a see-through window.
+            for (int y = 10; y < h - 10; ++y)
+                for (int x = 10; x < w - 10; ++x) pixels[static_cast<std::size_t>(y) * w + x] = 0;
+        }
+        beach.push_back(
+            EncodeTbf(pixels.data(), static_cast<uint16_t>(w), static_cast<uint16_t>(h), 2));
+    }
+    for (int b = 1; b <= assets::kBeachCount; ++b) {
+        char name[32];
+        std::snprintf(name, sizeof name, "beach%02d.tgp", b);
+        makePool((fs::path(dir) / "tgp" / name).string(), assets::kPicturePoolKind, beach);
+    }
+    std::vector<std::vector<uint8_t>> sprites;
+    for (int k = 0; k < assets::kVisitorEntries; ++k) {
+        std::vector<uint16_t> pixels(40 * 80, static_cast<uint16_t>(0x8000u + k * 0x0111u) | 1u);
+        sprites.push_back(EncodeTbf(pixels.data(), 40, 80, 2));
+    }
+    makePool((fs::path(dir) / "tgp" / "sets.tgp").string(), assets::kPicturePoolKind, sprites);
     const std::vector<uint8_t> wav = tinyWav();
     makePool((fs::path(dir) / "tap" / "sound.tap").string(), assets::kSoundPoolKind,
              {wav, wav, wav});

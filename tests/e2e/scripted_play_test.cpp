@@ -119,14 +119,15 @@ TEST_F(GameRun, QuitAnsweredNoStaysAndYesEnds) {
     EXPECT_EQ(dumped().sceneId, -1);
 }
 
-TEST_F(GameRun, MapMarkersOfMissingScenesDoNothingAndTheMenuButtonReturns) {
+TEST_F(GameRun, ABeachMarkerLeadsThereAndTheMenuButtonReturns) {
     EXPECT_EQ(play("frames 1\n"
                    "click \"start new game\"\n"
                    "until-scene 1 5\n"
                    "frames 1\n"
                    "click \"Chili Beach\"\n"
-                   "frames 1\n"
-                   "expect-scene 1\n"
+                   "until-scene 201 3\n"
+                   "click \"leave beach\"\n"
+                   "until-scene 1 3\n"
                    "click \"to startscreen\"\n"
                    "frames 1\n"
                    "expect-scene 0\n"),

@@ -307,6 +307,19 @@ bool SdlDisplay::translate(const SDL_Event& event, WindowEvent* out) {
                 *out = {kWmActivateApp, 0, 0};
                 return true;
             }
+            if (event.window.event == SDL_WINDOWEVENT_LEAVE && window_) {
+                // A pointer that leaves the window stays at its edge, where it was pushed:
+                // scrolling at the edge goes on in a window as it does on a full screen.
+                int gx = 0;
+                int gy = 0;
+                int wx = 0;
+                int wy = 0;
+                const Uint32 buttons = SDL_GetGlobalMouseState(&gx, &gy);
+                SDL_GetWindowPosition(window_, &wx, &wy);
+                pagePosition(gx - wx, gy - wy, &x, &y);
+                *out = {kWmMouseMove, ButtonFlags(buttons), MakePointParam(x, y)};
+                return true;
+            }
             return false;
         default:
             return false;

@@ -1,0 +1,209 @@
+// The beach's hot paths, each reported in page copies: one page copy is a memcpy of a whole
+// 640 × 480 × 2 page, timed in the same run. One whole beach frame (detailed backgrounds,
+// 20 visitors, zoom and glow on; goal ≤ 8) and the capture of one photo (copy with flash,
+// softening and two blur passes; goal ≤ 2).
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+#include "engine/display/builtin_font.h"
+#include "engine/display/normhi.h"
+#include "engine/display/svgahi.h"
+#include "engine/display/text.h"
+#include "engine/input/input.h"
+#include "engine/platform/headless_display.h"
+#include "engine/platform/performance_counter.h"
+#include "engine/resources/file_manager.h"
+#include "engine/resources/image_writer.h"
+#include "engine/resources/messages.h"
+#include "engine/resources/pool/pool.h"
+#include "engine/resources/pool/pool_class.h"
+#include "game/asset_table.h"
+#include "game/scenes/beach/beach.h"
+#include "game/scenes/beach/beach_pictures.h"
+#include "game/scenes/beach/beach_pixels.h"
+#include "game/scenes/beach/visitor_types.h"
+#include "game/state/frame_values.h"
+#include "game/state/game_state.h"
+#include "game/ui/runtime.h"
+#include "game/ui/scene_draw.h"
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr std::size_t kPageBytes = static_cast<std::size_t>(kWidth) * kHeight * 2;
+
+// Nanoseconds of one page memcpy, the best of a few rounds (the unit of this program).
+double pageCopyNs() {
+    static double ns = [] {
+        std::vector<uint8_t> a(kPageBytes, 1);
+        std::vector<uint8_t> b(kPageBytes, 2);
+        double best = 1e18;
+        for (int round = 0; round < 20; ++round) {
+            const auto t0 = std::chrono::steady_clock::now();
+            for (int i = 0; i < 50; ++i) {
+                std::memcpy(b.data(), a.data(), kPageBytes);
+                benchmark::DoNotOptimize(b.data());
+                benchmark::ClobberMemory();
+            }
+            const auto t1 = std::chrono::steady_clock::now();
+            best = std::min(best, std::chrono::duration<double, std::nano>(t1 - t0).count() / 50);
+        }
+        return best;
+    }();
+    return ns;
+}
+
+void reportPageCopies(benchmark::State& state, double seconds) {
+    const double perIteration = seconds * 1e9 / static_cast<double>(state.iterations());
+    state.counters["page_copies"] = perIteration / pageCopyNs();
+}
+
+void BM_PageCopy(benchmark::State& state) {
+    std::vector<uint8_t> a(kPageBytes, 1);
+    std::vector<uint8_t> b(kPageBytes, 2);
+    for (auto _ : state) {
+        std::memcpy(b.data(), a.data(), kPageBytes);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kPageBytes);
+    state.counters["page_copies"] = 1.0;
+}
+BENCHMARK(BM_PageCopy);
+
+std::vector<uint16_t> Pattern(int w, int h, uint16_t seed, bool keyed) {
+    std::vector<uint16_t> p(static_cast<std::size_t>(w) * h);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const bool hole = keyed && ((x * 7 + y * 3) % 11 == 0 || x < 4 || x >= w - 4);
+            p[static_cast<std::size_t>(y) * w + x] =
+                hole ? 0 : static_cast<uint16_t>((x * 37 + y * 11 + seed) | 1);
+        }
+    }
+    return p;
+}
+
+void AddPicture(const char* pool, int w, int h, uint16_t seed, bool keyed) {
+    const std::vector<uint16_t> pixels = Pattern(w, h, seed, keyed);
+    const std::vector<uint8_t> tbf =
+        EncodeTbf(pixels.data(), static_cast<uint16_t>(w), static_cast<uint16_t>(h), 2);
+    PoolEditor().AppendChunks(pool, static_cast<uint32_t>(tbf.size()), tbf.data(), 1,
+                              assets::kPicturePoolKind);
+}
+
+void WriteBeachPools() {
+    std::filesystem::create_directories("tgp");
+    const char* beach = "tgp/beach01.tgp";
+    PoolEditor().Create(beach, assets::kPicturePoolKind, 0);
+    for (int e = 0; e < assets::kBeachEntries; ++e) {
+        if (e == assets::kBeachDay || e == assets::kBeachNight) {
+            AddPicture(beach, assets::kPanoramaWidth, assets::kPanoramaHeight,
+                       static_cast<uint16_t>(e * 999), false);
+        } else if (e == assets::kBeachPanel) {
+            AddPicture(beach, 640, 120, 5, false);
+        } else if (e >= assets::kBeachViewfinder[0] && e <= assets::kBeachViewfinder[2]) {
+            AddPicture(beach, 320, 180, 7, true);
+        } else {
+            AddPicture(beach, 56, 50, static_cast<uint16_t>(e), true);
+        }
+    }
+    const char* sets = "tgp/sets.tgp";
+    PoolEditor().Create(sets, assets::kPicturePoolKind, 0);
+    for (int k = 0; k < assets::kVisitorEntries; ++k)
+        AddPicture(sets, 80, 150, static_cast<uint16_t>(k * 31), true);
+}
+
+// One whole beach frame at detail mode 1 with 20 visitors in view, zoom and glow on: the
+// frame loop's own steps around the scene (pump, present) are left out.
+void BM_BeachFrame(benchmark::State& state) {
+    namespace fs = std::filesystem;
+    const fs::path scratch = fs::temp_directory_path() / "ravez-bench-beach";
+    fs::create_directories(scratch);
+    const fs::path here = fs::current_path();
+    fs::current_path(scratch);
+    platform::VirtualPerformanceCounter clock;
+    platform::setPerformanceCounter(&clock);
+    {
+        platform::HeadlessDisplay backend;
+        NormalWin win(backend);
+        win.CreateGameWindow("bench", "bench", kWidth, kHeight, 16, kBufferingQuad);
+        SetFont(BuiltinFontRecord());
+        installInputHandlers();
+        Files().Startup();
+        WriteBeachPools();
+        runtime().display = &win;
+        fillBlendTable();
+        rebuildVisitorTypes();
+        GameState& s = gameState();
+        std::memset(static_cast<void*>(&s), 0, sizeof s);
+        s.sceneId = 201;
+        s.hour = 19;  // dusk: both panoramas blended
+        s.minute = 30;
+        s.lastBeachHour = 19;
+        s.beachRate[0] = 100;
+        s.crowdedBeach = 5;
+        s.camera[0] = 1;
+        s.lens[0] = 1;
+        s.zoomOn = 1;
+        s.clockShown = 1;
+        s.balanceShown = 1;
+        loadBeach(1);
+        s.scrollX = 960;
+        for (int i = 0; i < 20; ++i) {
+            s.visitors.typeId[i] = i + 1;
+            s.visitors.x[i] = 960 + 20 + 30 * i;
+            s.visitors.y[i] = 200 + (i % 5) * 30;
+            s.visitors.pose[i] = i % 8;
+            s.visitors.life[i] = 1 << 30;
+        }
+        FrameValues& f = frameValues();
+        f.detailMode = 1;
+        f.frameMs = 0;  // the same frame every time: no arrivals, no one leaves
+        f.mouseX = 320;
+        f.mouseY = 180;
+        double seconds = 0;
+        for (auto _ : state) {
+            s.flashGlow = 200;
+            const auto t0 = std::chrono::steady_clock::now();
+            runBeachFrame();
+            seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        }
+        reportPageCopies(state, seconds);
+        releaseBeach();
+        runtime().display = nullptr;
+        ClosePools();
+        Files().Shutdown();
+    }
+    platform::setPerformanceCounter(nullptr);
+    fs::current_path(here);
+    fs::remove_all(scratch);
+    SetErrorCode(kErrNone);
+}
+BENCHMARK(BM_BeachFrame)->Unit(benchmark::kMicrosecond);
+
+// The capture of one photo: the 320 × 180 under the viewfinder copied with the flash raise,
+// softened, and blurred twice.
+void BM_PhotoCapture(benchmark::State& state) {
+    std::vector<uint16_t> page = Pattern(kWidth, kHeight, 3, false);
+    const PageView view{page.data(), kWidth, 360, kWidth};
+    std::vector<uint16_t> photo(static_cast<std::size_t>(kPhotoWidth) * kPhotoHeight);
+    double seconds = 0;
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        copyFromView(view, 160, 90, kPhotoWidth, kPhotoHeight, photo.data(), kPhotoWidth, true);
+        softenInPlace(photo.data(), kPhotoWidth, kPhotoHeight, kPhotoWidth);
+        blurInPlace(photo.data(), kPhotoWidth, kPhotoHeight, kPhotoWidth, 2);
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        benchmark::DoNotOptimize(photo.data());
+    }
+    reportPageCopies(state, seconds);
+}
+BENCHMARK(BM_PhotoCapture)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

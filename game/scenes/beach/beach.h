@@ -1,0 +1,14 @@
+#pragma once
+// The beach scenes 201..210 (beach n = scene 200 + n): entering, one frame, leaving.
+
+// Loads beach 1..10: its pictures and the visitors', the beach loop, a fresh visit (view in the
+// middle, no visitors, no hours seen). When a pool is missing the pool's error is shown and the
+// map comes back; false then.
+bool loadBeach(int beachNumber);
+// One frame of the beach being shown.
+void runBeachFrame();
+// Leaves for a scene: every beach and visitor picture freed, the common location pictures
+// fetched again and the scene's loop started.
+void leaveBeach(int scene, const char* music);
+// The end of the loop: the pictures of a loaded beach are freed and no beach is loaded.
+void releaseBeach();
