@@ -5,6 +5,7 @@
 
 #include "engine/platform/headless_display.h"
 #include "engine/platform/window_messages.h"
+#include "game/scenes/beach/spawn_zones.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
 #include "game/ui/hotspots.h"
@@ -99,6 +100,15 @@ std::string Bot::brokenRule() {
                        " shots on its camera";
         }
     }
+    if (isBeach(s.sceneId) && s.beachLoaded) {
+        for (int i = 0; i < kVisitorSlots; ++i) {
+            if (s.visitors.typeId[i] == 0) continue;
+            if (!insideSpawnZone(s.currentBeach, s.visitors.x[i], s.visitors.y[i]))
+                return "visitor " + std::to_string(i) + " stands at " +
+                       std::to_string(s.visitors.x[i]) + "," + std::to_string(s.visitors.y[i]) +
+                       " outside the zones of beach " + std::to_string(s.currentBeach + 1);
+        }
+    }
     const bool dayChanged = s.day != prevDay_ || s.month != prevMonth_;
     if (havePrevious_ && s.money != prevMoney_ && !changesMoney(prevScene_) && !dayChanged)
         return "money changed from " + std::to_string(prevMoney_) + " to " +
@@ -159,8 +169,12 @@ void Bot::act() {
         return;
     }
     std::vector<const DrawnHotspot*> choices;
-    for (const DrawnHotspot& h : spots)
-        if (!avoided(h.caption)) choices.push_back(&h);
+    for (const DrawnHotspot& h : spots) {
+        if (avoided(h.caption)) continue;
+        // Ending the day at once would leave little of the day to play.
+        if (h.caption == txt::kEndDay && !chance(25)) continue;
+        choices.push_back(&h);
+    }
     if (choices.empty()) return;
     const DrawnHotspot* h =
         choices[static_cast<std::size_t>(below(static_cast<int>(choices.size())))];
@@ -180,7 +194,11 @@ void Bot::feed() {
     }
     ++turns_;
     GameState& s = gameState();
-    const std::string broken = brokenRule();
+    // A box or movie inside a frame sees the record half way through that frame's rules
+    // (the day end's eviction box comes before the clock is set back): the rules are checked
+    // between the main loop's frames only.
+    const bool betweenFrames = runtime().nestedLoops == 0;
+    const std::string broken = betweenFrames ? brokenRule() : std::string();
     if (!broken.empty()) {
         std::fprintf(stderr, "bot: frame %llu: %s\n", static_cast<unsigned long long>(turns_),
                      broken.c_str());
@@ -189,6 +207,14 @@ void Bot::feed() {
         return;
     }
     if (s.sceneId >= 0) scenesSeen_.insert(s.sceneId);
+    if (!betweenFrames) {
+        if (idleTurn_) {
+            idleTurn_ = false;
+            return;
+        }
+        act();
+        return;
+    }
     if (havePrevious_ && (s.day != prevDay_ || s.month != prevMonth_) && s.day != 0 &&
         prevDay_ != 0) {
         // A day end moves the calendar on by one; a loaded or new game jumps anywhere.
@@ -218,5 +244,10 @@ std::string Bot::summary() const {
     std::snprintf(line, sizeof line, "days %d, frames %llu, scenes %zu of %d, photos %ld, money %d",
                   daysPassed_, static_cast<unsigned long long>(turns_), scenesSeen_.size(),
                   sceneCount(), photos_, gameState().money);
-    return line;
+    std::string text = line;
+    std::string missing;
+    for (int id : sceneNumbers())
+        if (!scenesSeen_.count(id)) missing += (missing.empty() ? "" : " ") + std::to_string(id);
+    if (!missing.empty()) text += " (not seen: " + missing + ")";
+    return text;
 }

@@ -69,6 +69,12 @@ int sceneCount() {
     return static_cast<int>(std::size(kScenes));
 }
 
+std::vector<int> sceneNumbers() {
+    std::vector<int> numbers;
+    for (const SceneEntry& entry : kScenes) numbers.push_back(entry.id);
+    return numbers;
+}
+
 bool sceneAvailable(int sceneId) {
     return sceneFrame(sceneId) != nullptr;
 }

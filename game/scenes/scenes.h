@@ -2,12 +2,15 @@
 // The scene dispatch: scene number → frame function. A scene that is not in the table has no
 // frame yet; nothing leads there.
 
+#include <vector>
+
 using SceneFrame = void (*)();
 
 SceneFrame sceneFrame(int sceneId);
 bool sceneAvailable(int sceneId);
-// How many scenes the table holds.
+// How many scenes the table holds, and their numbers in order.
 int sceneCount();
+std::vector<int> sceneNumbers();
 
 // Frame functions, one file each.
 void runMenuScene();  // 0

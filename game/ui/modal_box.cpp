@@ -54,6 +54,7 @@ std::vector<std::string> gOpened;
 std::unique_ptr<uint16_t[]> gGrey;  // the grey copy; present while a box is open
 
 int runBox(const BoxKind& kind, int x, int y, const char* const (&lines)[kLines]) {
+    const NestedLoop nested;
     gOpened.emplace_back(lines[0] ? lines[0] : "");
     FrameValues& f = frameValues();
     Runtime& rt = runtime();

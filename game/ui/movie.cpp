@@ -20,6 +20,7 @@ bool stopsMovie(int key) {
 }  // namespace
 
 void playMovie(const char* movie, const char* music) {
+    const NestedLoop nested;
     Runtime& rt = runtime();
     FrameValues& f = frameValues();
     startMusic(nullptr);

@@ -43,10 +43,20 @@ struct Runtime {
     uint64_t virtualStep = 0;
     bool skipMovies = false;
     uint64_t framesPresented = 0;  // main loop, boxes and movies
+    int nestedLoops = 0;           // boxes and movies running inside a frame of the main loop
     uint64_t audioMsDone = 0;      // how far the headless sound device was advanced
 };
 
 Runtime& runtime();
+
+// Marks a loop that runs inside a frame of the main loop (a box, a movie) while it lives.
+class NestedLoop {
+  public:
+    NestedLoop() { ++runtime().nestedLoops; }
+    ~NestedLoop() { --runtime().nestedLoops; }
+    NestedLoop(const NestedLoop&) = delete;
+    NestedLoop& operator=(const NestedLoop&) = delete;
+};
 
 // One turn of any loop: script input for this turn, then the message pump. False when the
 // window is gone or the program was asked to quit (loops must then end).
