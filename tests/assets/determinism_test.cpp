@@ -85,9 +85,9 @@ TEST_F(AssetgenTest, HelpPrintsUsageAndWritesNothing) {
 }
 
 TEST_F(AssetgenTest, WrongArgumentsExitWithTwoAndUsageOnStderr) {
-    for (const char* arguments : {"", "out --bogus", "--bogus", "-out", "out --only",
-                                  "out --only location,nonsense", "out extra",
-                                  "--contact-sheet", "--contact-sheet sheet.bmp --bogus"}) {
+    for (const char* arguments :
+         {"", "out --bogus", "--bogus", "-out", "out --only", "out --only location,nonsense",
+          "out extra", "--contact-sheet", "--contact-sheet sheet.bmp --bogus"}) {
         const ToolRun run = RunTool(dir, arguments);
         EXPECT_EQ(run.status, 2) << "'" << arguments << "'";
         EXPECT_NE(run.err.find("usage: assetgen OUTDIR"), std::string::npos) << arguments;

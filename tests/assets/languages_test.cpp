@@ -101,10 +101,10 @@ TEST_F(EnglishPoolTest, LocationPicturesDifferExactlyWhereTheyCarryWords) {
                   assets::kPicPreviewVipBeach[0], assets::kPicNewsOrder[0]})
         EXPECT_FALSE(Same(n)) << "picture " << n << " keeps its German words";
     // No words, or names that stay.
-    for (int n : {assets::kPicMenuIntro, assets::kPicMap, assets::kPicMapBeach,
-                  assets::kPicMapSave, assets::kPicMapLoad, assets::kPicMapMenu,
-                  assets::kPicMessageOk, assets::kPicCursor, assets::kPicTownDay,
-                  assets::kPicHotelDay[1], assets::kPicPreviewHotel[1], assets::kPicApartment})
+    for (int n : {assets::kPicMenuIntro, assets::kPicMap, assets::kPicMapBeach, assets::kPicMapSave,
+                  assets::kPicMapLoad, assets::kPicMapMenu, assets::kPicMessageOk,
+                  assets::kPicCursor, assets::kPicTownDay, assets::kPicHotelDay[1],
+                  assets::kPicPreviewHotel[1], assets::kPicApartment})
         EXPECT_TRUE(Same(n)) << "picture " << n << " has no words to translate";
 }
 
@@ -117,10 +117,9 @@ TEST_F(EnglishPoolTest, BeachPanelsDifferOnlyInTheLabelledButtons) {
         EXPECT_TRUE(Same(assets::kBeachNight));
         EXPECT_TRUE(Same(assets::kBeachPanel));
         for (const assets::BeachButton& b : assets::kBeachButtons) {
-            const bool labelled = std::string(b.what) == "flash" ||
-                                  std::string(b.what) == "camouflage" ||
-                                  std::string(b.what) == "balance" ||
-                                  std::string(b.what) == "clock";
+            const bool labelled =
+                std::string(b.what) == "flash" || std::string(b.what) == "camouflage" ||
+                std::string(b.what) == "balance" || std::string(b.what) == "clock";
             EXPECT_EQ(Same(b.entry), !labelled) << b.what;
             if (b.activeEntry >= 0) {
                 EXPECT_EQ(Same(b.activeEntry), !labelled) << b.what;

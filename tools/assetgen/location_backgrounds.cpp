@@ -369,8 +369,8 @@ Canvas SaveLoad(bool save) {
     for (int k = 0; k < 10; ++k)
         c.RoundRect(40, 71.0f + static_cast<float>(30 * k), 550, 24, 6, Hex(0x1E4F80), 200);
     c.TextOutlined(30, 14,
-                   save ? Say("SPIEL SPEICHERN", "SAVE GAME") : Say("SPIEL LADEN", "LOAD GAME"), 3, Hex(0xFFE0A0),
-                   Hex(0x06203A));
+                   save ? Say("SPIEL SPEICHERN", "SAVE GAME") : Say("SPIEL LADEN", "LOAD GAME"), 3,
+                   Hex(0xFFE0A0), Hex(0x06203A));
     // The English title says it already.
     c.Text(440, 390, save ? Say("save game", "") : Say("load game", ""), 2, Hex(0x9FC9EE));
     return c;
@@ -385,8 +385,11 @@ Canvas ComputerScreen() {
     c.Text(48, 46, "PAPARAZZI PRESS AGENCY - Online", 1, Hex(0xFFFFFF));
     c.RoundRect(60, 90, 520, 110, 8, Hex(0xFFFFFF), 230);
     c.Text(80, 106, Say("Postausgang / Outbox", "Outbox"), 2, Hex(0x0B3E6E));
-    c.Text(80, 140, Say("Verbindung: 56k Modem ...  OK", "Connection: 56k modem ...  OK"), 1, Hex(0x30404F));
-    c.Text(80, 158, Say("Agentur: Ravez Press, Neuigkeiten abrufbar", "Agency: Ravez Press, news to fetch"), 1, Hex(0x30404F));
+    c.Text(80, 140, Say("Verbindung: 56k Modem ...  OK", "Connection: 56k modem ...  OK"), 1,
+           Hex(0x30404F));
+    c.Text(80, 158,
+           Say("Agentur: Ravez Press, Neuigkeiten abrufbar", "Agency: Ravez Press, news to fetch"),
+           1, Hex(0x30404F));
     c.RoundRect(196, 220, 248, 118, 8, Hex(0x0A2A4A), 200);
     return c;
 }
@@ -420,7 +423,8 @@ Canvas Shop() {
         }
     }
     Sign(c, 220, 20, 240, 46, "RAVEZ SHOP", 3, Hex(0x1FA37A), Hex(0xFFFFFF));
-    c.Text(250, 74, Say("Kameras - Tarnung - Blitze", "Cameras - Camouflage - Flashes"), 1, Hex(0x1F5A4A));
+    c.Text(250, 74, Say("Kameras - Tarnung - Blitze", "Cameras - Camouflage - Flashes"), 1,
+           Hex(0x1F5A4A));
     Desk(c, 180, 330, 280, 110, Hex(0x1FA37A), Hex(0x46C097));
     c.RoundRect(470, 110, 150, 170, 10, Hex(0xFFFFFF));
     Palm(c, 545, 260, 120, 0.05f, 4);
@@ -722,7 +726,8 @@ Canvas LocationBackground(int number) {
         case assets::kPicPoliceInside:
             return Inside(Hex(0xC8D4E8), Hex(0xB8B8B8), Say("POLIZEI", "POLICE"), 15000, true);
         case assets::kPicPoliceOffice: {
-            Canvas c = Inside(Hex(0xC8D4E8), Hex(0xB8B8B8), Say("KOMMISSARIAT", "INSPECTOR"), 15001, true);
+            Canvas c =
+                Inside(Hex(0xC8D4E8), Hex(0xB8B8B8), Say("KOMMISSARIAT", "INSPECTOR"), 15001, true);
             Desk(c, 120, 330, 400, 150, Hex(0x5A3A1A), Hex(0x7A4E27));
             return c;
         }

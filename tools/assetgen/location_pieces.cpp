@@ -30,6 +30,11 @@ Canvas Fit(const Canvas& src, int w, int h, bool bottom = true) {
     return out;
 }
 
+// The short English tip buttons take the large letters the long German ones cannot.
+int TipScale() {
+    return CurrentLanguage() == Language::English ? 2 : 1;
+}
+
 Canvas MapMarker(int w, int h, Rgb colour, int kind) {
     Canvas c(w, h);
     const float cx = static_cast<float>(w) / 2;
@@ -155,7 +160,7 @@ Canvas PoliceCar(int hotel) {
     c.Polygon({{50, 44}, {66, 24}, {88, 24}, {88, 44}}, Hex(0x9ED9F5));
     c.Polygon({{94, 44}, {94, 24}, {118, 24}, {136, 44}}, Hex(0x9ED9F5));
     c.FillRect(8, 60, 164, 10, hotel == 1 ? Hex(0x1FA37A) : Hex(0x2F5FA8));
-    c.Text(60, 61, Say("POLIZEI", "POLICE"), 1, Hex(0xFFFFFF));
+    c.TextCentered(88, 61, Say("POLIZEI", "POLICE"), 1, Hex(0xFFFFFF));  // German at x 60
     c.RoundRect(78, 8, 28, 10, 3, Hex(0x2F5FFF));
     c.Ellipse(84, 12, 5, 4, Hex(0xFF3030));
     c.Ellipse(42, 84, 14, 14, Hex(0x222222)), c.Ellipse(42, 84, 6, 6, Hex(0xAAAAAA));
@@ -254,8 +259,7 @@ Canvas NewsPicture(int order) {
     c.TextOutlined(94, 10, Say("GESUCHT!", "WANTED!"), 2, Hex(0xE8302C), Hex(0x5A0A0A));
     c.Text(94, 36, Say("WANTED", "REWARD"), 1, Hex(0x5A0A0A));
     c.Text(94, 54, Say("Fotos von", "Photos of"), 1, pal::kInk);
-    c.Text(94, 68, Say("Typ Nr. ", "Type no. ") + std::to_string(kSubjects[order]), 1,
-           pal::kInk);
+    c.Text(94, 68, Say("Typ Nr. ", "Type no. ") + std::to_string(kSubjects[order]), 1, pal::kInk);
     return c;
 }
 
@@ -465,13 +469,13 @@ Canvas LocationPicture(int number) {
         case assets::kPicRoomToLaptop:
             return LaptopOnDesk();
         case assets::kPicLaptopToCamera:
-            return ButtonFace(w, h, Say("FOTOALBUM", "PHOTO ALBUM"), kButtonOrange, 2);
+            return ButtonFace(w, h, Say("FOTOALBUM", "PHOTOS"), kButtonOrange, 2);
         case assets::kPicLaptopToComputer:
             return ButtonFace(w, h, "COMPUTER", kButtonBlue, 2);
         case assets::kPicTipMore:
-            return ButtonFace(w, h, Say("+ TRINKGELD", "+ TIP"), kButtonGreen, 1);
+            return ButtonFace(w, h, Say("+ TRINKGELD", "+ TIP"), kButtonGreen, TipScale());
         case assets::kPicTipLess:
-            return ButtonFace(w, h, Say("- TRINKGELD", "- TIP"), kButtonRed, 1);
+            return ButtonFace(w, h, Say("- TRINKGELD", "- TIP"), kButtonRed, TipScale());
         case assets::kPicAsk:
             return ButtonFace(w, h, Say("FRAGEN ?", "ASK ?"), kButtonBlue, 2);
         case assets::kPicRentRoom:

@@ -56,12 +56,10 @@ int main(int argc, char** argv) {
                 return Usage((std::string("unknown argument ") + argv[k]).c_str());
             english = true;
         }
-        const gen::LanguagePass language(english ? gen::Language::English
-                                                 : gen::Language::German);
+        const gen::LanguagePass language(english ? gen::Language::English : gen::Language::German);
         return gen::WriteContactSheets(argv[2]) ? 0 : 1;
     }
-    if (argv[1][0] == '-')
-        return Usage((std::string("unknown option ") + argv[1]).c_str());
+    if (argv[1][0] == '-') return Usage((std::string("unknown option ") + argv[1]).c_str());
     if (argv[1][0] == '\0') return Usage("empty output folder name");
     std::set<std::string> only;
     for (int k = 2; k < argc; ++k) {
