@@ -1,7 +1,9 @@
 // The movies: short animated title cards with a jingle, MPEG-4 pictures and PCM sound in AVI.
 
 #include <cmath>
+#include <future>
 #include <string>
+#include <vector>
 
 #include "engine/video/movie_writer.h"
 #include "game/asset_table.h"
@@ -194,10 +196,51 @@ Samples Jingle(const Card& card, uint32_t seed) {
     return s;
 }
 
+using Frames = std::vector<std::vector<uint16_t>>;
+
+// Every frame of a card, as RGB565 pictures.
+Frames DrawFrames(const Card& card, int secret, const Canvas& backdrop) {
+    const int count = static_cast<int>(card.seconds * kFps);
+    Frames frames;
+    frames.reserve(static_cast<size_t>(count));
+    for (int f = 0; f < count; ++f) {
+        Canvas frame = backdrop;
+        DrawCard(frame, card, static_cast<double>(f) / kFps, card.seconds, secret);
+        frames.push_back(frame.To565());
+    }
+    return frames;
+}
+
+// A movie's frames in German and, when they asked for words that differ, in English (empty
+// otherwise).
+struct DrawnMovie {
+    Frames german, english;
+};
+
+DrawnMovie DrawMovie(const Card& card, int secret) {
+    DrawnMovie movie;
+    bool translated = false, backdropTranslated = false;
+    Canvas backdrop;
+    {
+        const LanguagePass german(Language::German);
+        const WordWatch watch;
+        backdrop = Backdrop(card);
+        backdropTranslated = watch.SawTranslatedWords();
+        movie.german = DrawFrames(card, secret, backdrop);
+        translated = watch.SawTranslatedWords();
+    }
+    if (translated) {
+        const LanguagePass english(Language::English);
+        if (backdropTranslated) backdrop = Backdrop(card);
+        movie.english = DrawFrames(card, secret, backdrop);
+    }
+    return movie;
+}
+
 // The movie `file` written to `target` (the file itself or its English counterpart); the
 // jingle depends on the movie's name only.
-bool WriteMovie(const Output& out, const std::string& file, const std::string& target,
-                const Card& card, int secret, const Canvas& backdrop) {
+bool EncodeMovie(const Output& out, const std::string& file, const std::string& target,
+                 const Card& card, int secret, const Frames& frames) {
     std::string path = out.Path(target).string();
     MovieWriter writer;
     MovieLayout layout;
@@ -207,18 +250,13 @@ bool WriteMovie(const Output& out, const std::string& file, const std::string& t
     layout.audioRate = kSampleRate;
     layout.audioChannels = 2;
     if (!writer.Open(path.c_str(), layout)) return false;
-    const int frames = static_cast<int>(card.seconds * kFps);
     const std::vector<int16_t> pcm = ToPcm(
         Jingle(card, static_cast<uint32_t>(file.size() * 31 + static_cast<size_t>(secret))), 2);
     const int perFrame = kSampleRate / kFps;
     bool ok = true;
-    for (int f = 0; f < frames && ok; ++f) {
-        Canvas frame = backdrop;
-        DrawCard(frame, card, static_cast<double>(f) / kFps, card.seconds, secret);
-        const std::vector<uint16_t> pixels = frame.To565();
-        ok = writer.AddFrame565(pixels.data(), kWidth) == 1;
-        ok = ok &&
-             writer.AddAudio(pcm.data() + static_cast<size_t>(f) * perFrame * 2, perFrame) == 1;
+    for (size_t f = 0; f < frames.size() && ok; ++f) {
+        ok = writer.AddFrame565(frames[f].data(), kWidth) == 1;
+        ok = ok && writer.AddAudio(pcm.data() + f * perFrame * 2, perFrame) == 1;
     }
     return writer.Close() == 1 && ok;
 }
@@ -268,46 +306,40 @@ Canvas MovieStill(int k, double t) {
     return frame;
 }
 
-namespace {
-
-// The German movie, and the English one only when a frame asked for translated words.
-bool WriteMovieInBothLanguages(const Output& out, const std::string& file, const Card& card,
-                               int secret) {
-    bool ok = false, translated = false, backdropTranslated = false;
-    Canvas backdrop;
-    {
-        const LanguagePass german(Language::German);
-        const WordWatch watch;
-        backdrop = Backdrop(card);
-        backdropTranslated = watch.SawTranslatedWords();
-        ok = WriteMovie(out, file, file, card, secret, backdrop);
-        translated = watch.SawTranslatedWords();
-    }
-    if (!translated) {
-        out.DropEnglish(file);
-        return ok;
-    }
-    const LanguagePass english(Language::English);
-    if (backdropTranslated) backdrop = Backdrop(card);
-    return WriteMovie(out, file, EnglishPath(file), card, secret, backdrop) &&
-           out.KeepEnglishIfDifferent(file) && ok;
-}
-
-}  // namespace
-
 bool WriteMovies(const Output& out) {
     out.MakeFolder("movies");
     out.MakeFolder(EnglishPath("movies"));
-    bool ok = true;
-    for (const Card& card : kCards)
-        ok = WriteMovieInBothLanguages(out, PathOf(card.file), card, 0) && ok;
+    struct Job {
+        std::string file;
+        Card card;
+        int secret;
+    };
+    std::vector<Job> jobs;
+    for (const Card& card : kCards) jobs.push_back({PathOf(card.file), card, 0});
     for (int k = 0; k < 7; ++k) {
-        ok = WriteMovieInBothLanguages(out, PathOf(assets::kMovieSecret[k]), SecretCard(k, false),
-                                       k + 1) &&
-             ok;
-        ok = WriteMovieInBothLanguages(out, PathOf(assets::kMovieSecretRedeem[k]),
-                                       SecretCard(k, true), k + 1) &&
-             ok;
+        jobs.push_back({PathOf(assets::kMovieSecret[k]), SecretCard(k, false), k + 1});
+        jobs.push_back({PathOf(assets::kMovieSecretRedeem[k]), SecretCard(k, true), k + 1});
+    }
+    // The frames of the next movie are drawn on a thread of their own while this one (which
+    // owns the file manager the movie writer uses) encodes the last.
+    auto draw = [&jobs](size_t k) {
+        return std::async(std::launch::async,
+                          [&jobs, k] { return DrawMovie(jobs[k].card, jobs[k].secret); });
+    };
+    bool ok = true;
+    std::future<DrawnMovie> next = draw(0);
+    for (size_t k = 0; k < jobs.size(); ++k) {
+        const DrawnMovie movie = next.get();
+        if (k + 1 < jobs.size()) next = draw(k + 1);
+        const Job& job = jobs[k];
+        ok = EncodeMovie(out, job.file, job.file, job.card, job.secret, movie.german) && ok;
+        if (movie.english.empty()) {
+            out.DropEnglish(job.file);
+        } else {
+            ok = EncodeMovie(out, job.file, EnglishPath(job.file), job.card, job.secret,
+                             movie.english) &&
+                 out.KeepEnglishIfDifferent(job.file) && ok;
+        }
     }
     return ok;
 }
