@@ -111,6 +111,40 @@ TEST_F(DataSetTest, LauncherFilesDecode) {
     EXPECT_GT(tune.Seconds(), 2.0);
 }
 
+int Brightness(uint16_t v) {
+    return ((v >> 11) & 31) * 2 + ((v >> 5) & 63) + (v & 31) * 2;
+}
+
+TEST_F(DataSetTest, LauncherWordsStayOnTheirPanelAndOffTheEdge) {
+    std::vector<uint8_t> bytes(std::filesystem::file_size(RAVEZ_DATA_DIR "/IMAGES/BACK.BMP"));
+    FILE* f = std::fopen(RAVEZ_DATA_DIR "/IMAGES/BACK.BMP", "rb");
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(std::fread(bytes.data(), 1, bytes.size(), f), bytes.size());
+    std::fclose(f);
+    int w = 0, h = 0;
+    std::vector<uint16_t> pixels;
+    ASSERT_TRUE(DecodeBmp24(bytes, w, h, pixels));
+    auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * w + x]; };
+    // The labels (pure yellow) end on the dark panel: a little to the right of the last
+    // letter the sky is still darkened.
+    const uint16_t label = 0xFFE0;
+    int right = -1, rightRow = 0;
+    for (int y = 0; y < 150; ++y)
+        for (int x = 0; x < w; ++x)
+            if (at(x, y) == label && x > right) right = x, rightRow = y;
+    ASSERT_GT(right, 200) << "no label found";
+    EXPECT_LT(Brightness(at(right + 8, rightRow)) * 10, Brightness(at(w - 20, rightRow)) * 7)
+        << "the longest label runs past its panel";
+    // The title's gold keeps a margin from the right edge.
+    const uint16_t gold = static_cast<uint16_t>((0xFF >> 3) << 11 | (0xD2 >> 2) << 5 | 0x3A >> 3);
+    int titleRight = -1;
+    for (int y = 240; y < 300; ++y)
+        for (int x = 0; x < w; ++x)
+            if (at(x, y) == gold) titleRight = std::max(titleRight, x);
+    ASSERT_GT(titleRight, 0) << "no title found";
+    EXPECT_LT(titleRight, w - 24);
+}
+
 TEST_F(DataSetTest, DefaultConfigurationAndEmptyFolders) {
     int mode = -1, detail = 0;
     ReadConfiguration(mode, detail, (std::string(RAVEZ_DATA_DIR) + "/config.cfg").c_str());

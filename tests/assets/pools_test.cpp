@@ -170,3 +170,29 @@ TEST_F(DataSetTest, SoundPoolHoldsClickAndShutter) {
 }
 
 }  // namespace
+
+namespace {
+
+// The map's lettering (cream) shows: none of it lies under the buttons and panels drawn on the
+// map.
+TEST_F(DataSetTest, MapLetteringStaysClearOfTheMapButtons) {
+    ASSERT_EQ(OpenPicturePool(kLocationPoolSlot, assets::kLocationPool), 1);
+    Picture map;
+    ASSERT_TRUE(LoadPicture(locationPool(), assets::kPicMap, &map));
+    const uint16_t cream = 0xFFBA;  // 0xFFF4D6 in RGB565
+    int letters = 0;
+    for (uint16_t v : map.pixels) letters += v == cream;
+    EXPECT_GT(letters, 150) << "no lettering found";
+    for (int n : {assets::kPicMapSave, assets::kPicMapLoad, assets::kPicMapMenu,
+                  assets::kPicMapEndDay, assets::kPicMapSpeed[0], assets::kPicMapSpeed[1],
+                  assets::kPicMapSpeed[2], assets::kPicDatePanel, assets::kPicMoneyPanel}) {
+        const assets::Picture* p = assets::FindLocationPicture(n);
+        ASSERT_NE(p, nullptr);
+        int covered = 0;
+        for (int y = p->y; y < p->y + p->height; ++y)
+            for (int x = p->x; x < p->x + p->width; ++x) covered += map.At(x, y) == cream;
+        EXPECT_EQ(covered, 0) << p->what << " covers the lettering";
+    }
+}
+
+}  // namespace

@@ -1,5 +1,9 @@
 // The sound pool and the background loops.
 
+#include <strings.h>
+
+#include <cctype>
+#include <filesystem>
 #include <string>
 
 #include "game/asset_table.h"
@@ -10,12 +14,47 @@ namespace gen {
 
 namespace {
 
-// The game's spelling "TAP\x.wav" as a path under the data directory.
-std::string PathOf(const char* gameName) {
+std::string WithSlashes(const char* gameName) {
     std::string s = gameName;
     for (char& c : s)
         if (c == '\\') c = '/';
     return s;
+}
+
+// The folder of the sound pool ("tap/"): the loops live there too.
+std::string SoundFolder() {
+    const std::string pool = WithSlashes(assets::kSoundPool);
+    return pool.substr(0, pool.find('/') + 1);
+}
+
+// A game name as a path under the data directory. The game spells the loops' folder "TAP" and
+// the sound pool's "tap" and finds both either way; written as two folders they would be one on
+// a file system that ignores case, so the loops go into the pool's spelling.
+std::string PathOf(const char* gameName) {
+    std::string s = WithSlashes(gameName);
+    const std::string folder = SoundFolder();
+    if (s.size() > folder.size() && strncasecmp(s.c_str(), folder.c_str(), folder.size()) == 0)
+        s.replace(0, folder.size(), folder);
+    return s;
+}
+
+// Sets written before the loops moved hold a second folder "TAP" beside "tap" (on a file system
+// that tells them apart); the loops in it are written again, so it goes.
+void RemoveOldLoopFolder(const Output& out) {
+    std::string upper = SoundFolder();
+    upper.pop_back();
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::filesystem::path old = out.Path(upper), current = out.Path(SoundFolder());
+    std::error_code error;
+    std::filesystem::directory_iterator it(out.Root(), error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        if (it->path().filename() != upper || !it->is_directory()) continue;
+        if (std::filesystem::exists(current, error) &&
+            std::filesystem::equivalent(old, current, error))
+            return;
+        std::filesystem::remove_all(old, error);
+        return;
+    }
 }
 
 struct Loop {
@@ -60,10 +99,11 @@ bool WriteSoundPool(const Output& out) {
     chunks[0] = Wav(Samples(kSampleRate / 10));
     chunks[assets::kSoundClick] = Wav(Click());
     chunks[assets::kSoundShutter] = Wav(Shutter());
-    return out.Write("tap/sound.tap", BuildPool(assets::kSoundPoolKind, chunks));
+    return out.Write(PathOf(assets::kSoundPool), BuildPool(assets::kSoundPoolKind, chunks));
 }
 
 bool WriteMusic(const Output& out) {
+    RemoveOldLoopFolder(out);
     bool ok = true;
     for (const Loop& loop : kLoops)
         ok = out.Write(PathOf(loop.file), Wav(RenderSong(loop.song))) && ok;

@@ -10,6 +10,7 @@
 #include "tools/assetgen/location.h"
 #include "tools/assetgen/noise.h"
 #include "tools/assetgen/scene.h"
+#include "tools/assetgen/words.h"
 
 namespace gen {
 
@@ -428,8 +429,13 @@ void Icon(Canvas& c, int kind, float cx, float cy, Rgb ink, int camera) {
 }
 
 Canvas PanelButton(const assets::BeachButton& b, bool active) {
-    static const char* const kLabels[] = {"CAM",  "CAM",   "CAM", "ZOOM", "BLITZ",
-                                          "TARN", "KONTO", "UHR", "EXIT"};
+    struct Label {
+        const char* german;
+        const char* english;
+    };
+    static const Label kLabels[] = {{"CAM", "CAM"},     {"CAM", "CAM"},     {"CAM", "CAM"},
+                                    {"ZOOM", "ZOOM"},   {"BLITZ", "FLASH"}, {"TARN", "CAMO"},
+                                    {"KONTO", "MONEY"}, {"UHR", "CLOCK"},   {"EXIT", "EXIT"}};
     static const int kIcons[] = {0, 0, 0, 1, 2, 3, 4, 5, 6};
     int index = 0;
     while (assets::kBeachButtons[index].entry != b.entry) ++index;
@@ -442,7 +448,8 @@ Canvas PanelButton(const assets::BeachButton& b, bool active) {
     c.RoundRect(5, 4, w - 10, 16, 5, Lighter(face, 0.25f));
     const Rgb ink = active ? Hex(0x3A1A00) : Hex(0xF2F2F2);
     Icon(c, kIcons[index], w / 2, 20, ink, index);
-    if (index > 2) c.TextCentered(b.width / 2, 38, kLabels[index], 1, ink);
+    if (index > 2)
+        c.TextCentered(b.width / 2, 38, Say(kLabels[index].german, kLabels[index].english), 1, ink);
     if (active) {
         c.Ellipse(w - 8, 8, 4, 4, Hex(0x40FF40));
         c.Ring(w / 2, h / 2, w / 2 - 2, 2, Hex(0xFFF2A0), 120);

@@ -8,6 +8,7 @@
 #include "tools/assetgen/noise.h"
 #include "tools/assetgen/scene.h"
 #include "tools/assetgen/visitors.h"
+#include "tools/assetgen/words.h"
 
 namespace gen {
 
@@ -140,7 +141,7 @@ Canvas Lobby(int hotel, bool night) {
     // Reception desk behind the receptionist (she stands at 300..380, 170..280).
     Desk(c, 240, 250, 200, 90, st.accent, Lighter(st.accent, 0.2f));
     c.FillRect(250, 130, 180, 24, st.trim);
-    c.TextCentered(340, 138, "REZEPTION", 1, pal::kInk);
+    c.TextCentered(340, 138, Say("REZEPTION", "RECEPTION"), 1, pal::kInk);
     for (int k = 0; k < 8; ++k)
         c.Ellipse(265.0f + static_cast<float>(k * 22), 175, 3, 3, pal::kGold);  // key hooks
     // The way out on the right.
@@ -236,7 +237,7 @@ Canvas Reception(int hotel) {
                 c.RoundRect(x - 7, y + 16, 14, 18, 3, st.accent);
             }
         }
-    c.Text(120, 60, "ZIMMER / ROOMS", 1, Hex(0xFFFFFF));
+    c.Text(120, 60, Say("ZIMMER / ROOMS", "ROOMS"), 1, Hex(0xFFFFFF));
     Desk(c, 0, 330, 640, 150, st.accent, Lighter(st.accent, 0.15f));
     // Bell and a guest book; the right side stays calm for the desk texts.
     c.Ellipse(120, 322, 22, 14, pal::kGold);
@@ -307,7 +308,9 @@ Canvas Island() {
     c.Ring(600, 40, 22, 3, Hex(0xFFFFFF));
     c.Polygon({{600, 12}, {606, 40}, {600, 68}, {594, 40}}, Hex(0xFFFFFF));
     c.Text(597, 4, "N", 1, Hex(0xFFFFFF));
-    c.TextOutlined(440, 448, "ISLA RAVEZ", 2, Hex(0xFFF4D6), Hex(0x0B4F80));
+    // Bottom middle: clear of the date and money panels (left), the menu, save and load buttons
+    // (right) and the places on the island.
+    c.TextOutlinedCentered(330, 452, "ISLA RAVEZ", 2, Hex(0xFFF4D6), Hex(0x0B4F80));
     return c;
 }
 
@@ -324,7 +327,8 @@ Canvas Menu() {
     // Title in the game font, scaled up.
     out.TextOutlinedCentered(240, 40, "RAVEZ", 8, Hex(0xFFD23A), Hex(0x5A1A08));
     out.TextOutlinedCentered(240, 120, "LENSQUEST", 5, Hex(0xFFFFFF), Hex(0x5A1A08));
-    out.TextOutlinedCentered(240, 172, "Paparazzi auf der Insel", 2, Hex(0xFFF4D6), Hex(0x3A1A08));
+    out.TextOutlinedCentered(240, 172, Say("Paparazzi auf der Insel", "Paparazzi on the Island"), 2,
+                             Hex(0xFFF4D6), Hex(0x3A1A08));
     // A big camera on the sand.
     out.RoundRect(170, 300, 190, 120, 18, Hex(0x2B2B2B));
     out.RoundRect(190, 280, 60, 30, 6, Hex(0x2B2B2B));
@@ -351,7 +355,7 @@ Canvas Album() {
                         : "DerozIri",
                1, Hex(0x8A6A3A));
     c.RoundRect(130, 300, 330, 110, 10, Hex(0xF4EBD8), 235);
-    c.TextOutlined(20, 12, "FOTOALBUM", 3, Hex(0xFFD23A), Hex(0x2A0E04));
+    c.TextOutlined(20, 12, Say("FOTOALBUM", "PHOTO ALBUM"), 3, Hex(0xFFD23A), Hex(0x2A0E04));
     return c;
 }
 
@@ -364,9 +368,11 @@ Canvas SaveLoad(bool save) {
     c.RoundRect(30, 62, 580, 312, 14, Hex(0x0A2A4A), 200);
     for (int k = 0; k < 10; ++k)
         c.RoundRect(40, 71.0f + static_cast<float>(30 * k), 550, 24, 6, Hex(0x1E4F80), 200);
-    c.TextOutlined(30, 14, save ? "SPIEL SPEICHERN" : "SPIEL LADEN", 3, Hex(0xFFE0A0),
-                   Hex(0x06203A));
-    c.Text(440, 390, save ? "save game" : "load game", 2, Hex(0x9FC9EE));
+    c.TextOutlined(30, 14,
+                   save ? Say("SPIEL SPEICHERN", "SAVE GAME") : Say("SPIEL LADEN", "LOAD GAME"), 3,
+                   Hex(0xFFE0A0), Hex(0x06203A));
+    // The English title says it already.
+    c.Text(440, 390, save ? Say("save game", "") : Say("load game", ""), 2, Hex(0x9FC9EE));
     return c;
 }
 
@@ -378,9 +384,12 @@ Canvas ComputerScreen() {
     c.FillRect(36, 36, 568, 28, Hex(0x083A66));
     c.Text(48, 46, "PAPARAZZI PRESS AGENCY - Online", 1, Hex(0xFFFFFF));
     c.RoundRect(60, 90, 520, 110, 8, Hex(0xFFFFFF), 230);
-    c.Text(80, 106, "Postausgang / Outbox", 2, Hex(0x0B3E6E));
-    c.Text(80, 140, "Verbindung: 56k Modem ...  OK", 1, Hex(0x30404F));
-    c.Text(80, 158, "Agentur: Ravez Press, Neuigkeiten abrufbar", 1, Hex(0x30404F));
+    c.Text(80, 106, Say("Postausgang / Outbox", "Outbox"), 2, Hex(0x0B3E6E));
+    c.Text(80, 140, Say("Verbindung: 56k Modem ...  OK", "Connection: 56k modem ...  OK"), 1,
+           Hex(0x30404F));
+    c.Text(80, 158,
+           Say("Agentur: Ravez Press, Neuigkeiten abrufbar", "Agency: Ravez Press, news to fetch"),
+           1, Hex(0x30404F));
     c.RoundRect(196, 220, 248, 118, 8, Hex(0x0A2A4A), 200);
     return c;
 }
@@ -391,8 +400,8 @@ Canvas Enquiry() {
     Wall(c, 0, 300, Hex(0xE9DCC0), true);
     Desk(c, 0, 300, 640, 180, pal::kWoodDark, pal::kWood);
     c.RoundRect(120, 30, 400, 100, 12, Hex(0x2A1A12), 230);
-    c.TextOutlinedCentered(320, 48, "PORTIER", 3, Hex(0xFFD23A), Hex(0x000000));
-    c.TextCentered(320, 90, "Tipps gegen Trinkgeld", 2, Hex(0xFFF4D6));
+    c.TextOutlinedCentered(320, 48, Say("PORTIER", "PORTER"), 3, Hex(0xFFD23A), Hex(0x000000));
+    c.TextCentered(320, 90, Say("Tipps gegen Trinkgeld", "Hints for a tip"), 2, Hex(0xFFF4D6));
     c.Ellipse(80, 290, 30, 10, pal::kGold);
     c.RoundRect(470, 250, 90, 50, 4, Hex(0xFFFFFF));
     c.Text(480, 266, "INFO", 2, Hex(0x2F6DB5));
@@ -414,7 +423,8 @@ Canvas Shop() {
         }
     }
     Sign(c, 220, 20, 240, 46, "RAVEZ SHOP", 3, Hex(0x1FA37A), Hex(0xFFFFFF));
-    c.Text(250, 74, "Kameras - Tarnung - Blitze", 1, Hex(0x1F5A4A));
+    c.Text(250, 74, Say("Kameras - Tarnung - Blitze", "Cameras - Camouflage - Flashes"), 1,
+           Hex(0x1F5A4A));
     Desk(c, 180, 330, 280, 110, Hex(0x1FA37A), Hex(0x46C097));
     c.RoundRect(470, 110, 150, 170, 10, Hex(0xFFFFFF));
     Palm(c, 545, 260, 120, 0.05f, 4);
@@ -451,7 +461,8 @@ Canvas CameraCounter() {
     c.VGradient(0, 0, 640, 480, Hex(0xDFF3EA), Hex(0xA8D5C2));
     c.RoundRect(214, 86, 400, 300, 14, Hex(0x1F5A4A));
     c.RoundRect(220, 92, 388, 288, 10, Hex(0xE8F6FF));
-    const char* heads[] = {"KAMERAS", "OBJEKTIVE", "BLITZE"};
+    const char* heads[] = {Say("KAMERAS", "CAMERAS"), Say("OBJEKTIVE", "LENSES"),
+                           Say("BLITZE", "FLASHES")};
     const int xs[] = {234, 360, 485}, ys[] = {122, 216, 308};
     for (int col = 0; col < 3; ++col) {
         c.TextCentered(xs[col] + 50, 100, heads[col], 1, Hex(0x1F5A4A));
@@ -461,7 +472,7 @@ Canvas CameraCounter() {
             CellItem(c, col * 3 + row, xs[col], ys[row], 101, 57);
         }
     }
-    c.TextOutlined(20, 20, "KAMERA-THEKE", 3, Hex(0xFFFFFF), Hex(0x1F5A4A));
+    c.TextOutlined(20, 20, Say("KAMERA-THEKE", "CAMERA COUNTER"), 3, Hex(0xFFFFFF), Hex(0x1F5A4A));
     Palm(c, 90, 470, 250, 0.1f, 8);
     return c;
 }
@@ -522,8 +533,8 @@ Canvas CamouflageCounter() {
         c.RoundRect(static_cast<float>(x), static_cast<float>(y), 165, 101, 6, Hex(0xD8F1FF));
         CamouflageItem(c, k, x, y);
     }
-    c.TextOutlined(20, 20, "TARNUNG", 3, Hex(0xFFFFFF), Hex(0x8A5A2B));
-    c.Text(20, 56, "zu mieten / to rent", 1, Hex(0x8A5A2B));
+    c.TextOutlined(20, 20, Say("TARNUNG", "DISGUISE"), 3, Hex(0xFFFFFF), Hex(0x8A5A2B));
+    c.Text(20, 56, Say("zu mieten / to rent", "to rent"), 1, Hex(0x8A5A2B));
     Palm(c, 110, 470, 260, 0.1f, 9);
     return c;
 }
@@ -553,7 +564,7 @@ Canvas HospitalOutside(bool night) {
     c.FillRect(300, 20, 40, 110, Hex(0xE8302C));
     c.FillRect(265, 55, 110, 40, Hex(0xE8302C));
     Door(c, 265, 290, 110, 140, Hex(0x7FB2D9), true);
-    Sign(c, 170, 240, 300, 34, "KRANKENHAUS", 2, Hex(0xFFFFFF), Hex(0xC0302C));
+    Sign(c, 170, 240, 300, 34, Say("KRANKENHAUS", "HOSPITAL"), 2, Hex(0xFFFFFF), Hex(0xC0302C));
     Palms(c, 70, 450);
     StreetLamp(s, 240, 440, 110);
     s.Lamp(320, 75, 60, Hex(0xFF6060));
@@ -567,7 +578,7 @@ Canvas PoliceOutside(bool night) {
     Facade(s, 130, 110, 380, 320, Hex(0xE6EEF8), Hex(0x1F3F8F), 1, 5, 265, 110, true,
            Hex(0x1F3F8F));
     Door(c, 265, 290, 110, 140, Hex(0x1F3F8F), false);
-    Sign(c, 180, 236, 280, 40, "POLIZEI", 3, Hex(0x1F3F8F), Hex(0xFFFFFF));
+    Sign(c, 180, 236, 280, 40, Say("POLIZEI", "POLICE"), 3, Hex(0x1F3F8F), Hex(0xFFFFFF));
     c.FillRect(500, 60, 4, 60, Hex(0x888888));
     c.FillRect(504, 60, 40, 26, Hex(0x1F3F8F));
     Palms(c, 80, 450);
@@ -638,7 +649,8 @@ Canvas Gate(int gate) {
     // Ticket window (450..570, 240..340).
     c.RoundRect(440, 230, 140, 120, 8, Darker(col, 0.3f));
     c.FillRect(450, 240, 120, 80, Hex(0x9ED9F5));
-    c.Text(470, 326, "KASSE", 2, Hex(0xFFFFFF));
+    // Centred on the window (the German word starts at x 470).
+    c.TextCentered(510, 326, Say("KASSE", "TICKETS"), 2, Hex(0xFFFFFF));
     // Velvet rope.
     for (int k = 0; k < 2; ++k) {
         c.FillRect(200 + k * 230, 350, 8, 60, pal::kGold);
@@ -707,14 +719,15 @@ Canvas LocationBackground(int number) {
         case assets::kPicHospitalInside:
             return Inside(Hex(0xDDEFF7), Hex(0xE6E6E6), "HOSPITAL", 14000, false);
         case assets::kPicHospitalCashier: {
-            Canvas c = Inside(Hex(0xDDEFF7), Hex(0xE6E6E6), "KASSE", 14001, false);
+            Canvas c = Inside(Hex(0xDDEFF7), Hex(0xE6E6E6), Say("KASSE", "CASHIER"), 14001, false);
             c.RoundRect(296, 50, 330, 170, 10, Hex(0x0A2A4A), 190);
             return c;
         }
         case assets::kPicPoliceInside:
-            return Inside(Hex(0xC8D4E8), Hex(0xB8B8B8), "POLIZEI", 15000, true);
+            return Inside(Hex(0xC8D4E8), Hex(0xB8B8B8), Say("POLIZEI", "POLICE"), 15000, true);
         case assets::kPicPoliceOffice: {
-            Canvas c = Inside(Hex(0xC8D4E8), Hex(0xB8B8B8), "KOMMISSARIAT", 15001, true);
+            Canvas c =
+                Inside(Hex(0xC8D4E8), Hex(0xB8B8B8), Say("KOMMISSARIAT", "INSPECTOR"), 15001, true);
             Desk(c, 120, 330, 400, 150, Hex(0x5A3A1A), Hex(0x7A4E27));
             return c;
         }

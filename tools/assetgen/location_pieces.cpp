@@ -9,6 +9,7 @@
 #include "tools/assetgen/people.h"
 #include "tools/assetgen/scene.h"
 #include "tools/assetgen/visitors.h"
+#include "tools/assetgen/words.h"
 
 namespace gen {
 
@@ -27,6 +28,11 @@ Canvas Fit(const Canvas& src, int w, int h, bool bottom = true) {
     const int sh = std::max(1, static_cast<int>(static_cast<float>(src.Height()) * s));
     out.DrawScaled(src, (w - sw) / 2, bottom ? h - sh : (h - sh) / 2, sw, sh);
     return out;
+}
+
+// The short English tip buttons take the large letters the long German ones cannot.
+int TipScale() {
+    return CurrentLanguage() == Language::English ? 2 : 1;
 }
 
 Canvas MapMarker(int w, int h, Rgb colour, int kind) {
@@ -154,7 +160,7 @@ Canvas PoliceCar(int hotel) {
     c.Polygon({{50, 44}, {66, 24}, {88, 24}, {88, 44}}, Hex(0x9ED9F5));
     c.Polygon({{94, 44}, {94, 24}, {118, 24}, {136, 44}}, Hex(0x9ED9F5));
     c.FillRect(8, 60, 164, 10, hotel == 1 ? Hex(0x1FA37A) : Hex(0x2F5FA8));
-    c.Text(60, 61, "POLIZEI", 1, Hex(0xFFFFFF));
+    c.TextCentered(88, 61, Say("POLIZEI", "POLICE"), 1, Hex(0xFFFFFF));  // German at x 60
     c.RoundRect(78, 8, 28, 10, 3, Hex(0x2F5FFF));
     c.Ellipse(84, 12, 5, 4, Hex(0xFF3030));
     c.Ellipse(42, 84, 14, 14, Hex(0x222222)), c.Ellipse(42, 84, 6, 6, Hex(0xAAAAAA));
@@ -250,10 +256,10 @@ Canvas NewsPicture(int order) {
     c.VGradient(6, 6, 80, 84, pal::kSkyLow, pal::kSand);
     const Canvas person = DrawPerson(VisitorLook(kSubjects[order]), 0);
     c.Draw(Fit(person, 76, 82), 8, 8);
-    c.TextOutlined(94, 10, "GESUCHT!", 2, Hex(0xE8302C), Hex(0x5A0A0A));
-    c.Text(94, 36, "WANTED", 1, Hex(0x5A0A0A));
-    c.Text(94, 54, "Fotos von", 1, pal::kInk);
-    c.Text(94, 68, "Typ Nr. " + std::to_string(kSubjects[order]), 1, pal::kInk);
+    c.TextOutlined(94, 10, Say("GESUCHT!", "WANTED!"), 2, Hex(0xE8302C), Hex(0x5A0A0A));
+    c.Text(94, 36, Say("WANTED", "REWARD"), 1, Hex(0x5A0A0A));
+    c.Text(94, 54, Say("Fotos von", "Photos of"), 1, pal::kInk);
+    c.Text(94, 68, Say("Typ Nr. ", "Type no. ") + std::to_string(kSubjects[order]), 1, pal::kInk);
     return c;
 }
 
@@ -388,13 +394,13 @@ Canvas LocationPicture(int number) {
     if (p->art == assets::Art::Preview) return Preview(number);
     switch (number) {
         case assets::kPicMenuNewGame:
-            return ButtonFace(w, h, "NEUES SPIEL", kButtonGreen, 2);
+            return ButtonFace(w, h, Say("NEUES SPIEL", "NEW GAME"), kButtonGreen, 2);
         case assets::kPicMenuLoad:
-            return ButtonFace(w, h, "LADEN", kButtonBlue, 2);
+            return ButtonFace(w, h, Say("LADEN", "LOAD"), kButtonBlue, 2);
         case assets::kPicMenuIntro:
             return ButtonFace(w, h, "INTRO", kButtonPurple, 2);
         case assets::kPicMenuQuit:
-            return ButtonFace(w, h, "ENDE", kButtonRed, 2);
+            return ButtonFace(w, h, Say("ENDE", "QUIT"), kButtonRed, 2);
         case assets::kPicMapBeach:
             return MapMarker(w, h, Hex(0xF29A1D), 0);
         case assets::kPicMapHotel:
@@ -421,7 +427,7 @@ Canvas LocationPicture(int number) {
         case assets::kPicMapMenu:
             return ButtonFace(w, h, "MENU", kButtonPurple, 2);
         case assets::kPicMapEndDay:
-            return ButtonFace(w, h, "TAG ENDE", kButtonOrange, 1);
+            return ButtonFace(w, h, Say("TAG ENDE", "END DAY"), kButtonOrange, 1);
         case 22:
             return ButtonFace(w, h, ">", kButtonGreen, 2);
         case 23:
@@ -447,15 +453,15 @@ Canvas LocationPicture(int number) {
         case assets::kPicConfirmBox:
             return Box(w, h, Hex(0x5A2A80), "?");
         case assets::kPicConfirmYes:
-            return ButtonFace(w, h, "JA", kButtonGreen, 2);
+            return ButtonFace(w, h, Say("JA", "YES"), kButtonGreen, 2);
         case assets::kPicConfirmNo:
-            return ButtonFace(w, h, "NEIN", kButtonRed, 2);
+            return ButtonFace(w, h, Say("NEIN", "NO"), kButtonRed, 2);
         case assets::kPicEnquiryBox:
-            return Box(w, h, Hex(0x7A4E27), "PORTIER");
+            return Box(w, h, Hex(0x7A4E27), Say("PORTIER", "PORTER"));
         case assets::kPicPorterEating:
             return Porter(0, true);
         case assets::kPicToRoom:
-            return ButtonFace(w, h, "ZIMMER", kButtonBlue, 2);
+            return ButtonFace(w, h, Say("ZIMMER", "ROOM"), kButtonBlue, 2);
         case assets::kPicRoomTv:
             return Television(false);
         case assets::kPicHospitalTv:
@@ -463,29 +469,29 @@ Canvas LocationPicture(int number) {
         case assets::kPicRoomToLaptop:
             return LaptopOnDesk();
         case assets::kPicLaptopToCamera:
-            return ButtonFace(w, h, "FOTOALBUM", kButtonOrange, 2);
+            return ButtonFace(w, h, Say("FOTOALBUM", "PHOTOS"), kButtonOrange, 2);
         case assets::kPicLaptopToComputer:
             return ButtonFace(w, h, "COMPUTER", kButtonBlue, 2);
         case assets::kPicTipMore:
-            return ButtonFace(w, h, "+ TRINKGELD", kButtonGreen, 1);
+            return ButtonFace(w, h, Say("+ TRINKGELD", "+ TIP"), kButtonGreen, TipScale());
         case assets::kPicTipLess:
-            return ButtonFace(w, h, "- TRINKGELD", kButtonRed, 1);
+            return ButtonFace(w, h, Say("- TRINKGELD", "- TIP"), kButtonRed, TipScale());
         case assets::kPicAsk:
-            return ButtonFace(w, h, "FRAGEN ?", kButtonBlue, 2);
+            return ButtonFace(w, h, Say("FRAGEN ?", "ASK ?"), kButtonBlue, 2);
         case assets::kPicRentRoom:
-            return ButtonFace(w, h, "ZIMMER MIETEN", kButtonGreen, 1);
+            return ButtonFace(w, h, Say("ZIMMER MIETEN", "RENT A ROOM"), kButtonGreen, 1);
         case assets::kPicTransfer:
             return ButtonFace(w, h, "TRANSFER", kButtonOrange, 2);
         case assets::kPicSend:
-            return ButtonFace(w, h, "SENDEN", kButtonGreen, 2);
+            return ButtonFace(w, h, Say("SENDEN", "SEND"), kButtonGreen, 2);
         case assets::kPicNews:
             return ButtonFace(w, h, "NEWS", kButtonOrange, 2);
         case assets::kPicComputerBack:
-            return ButtonFace(w, h, "ZURUECK", kButtonRed, 2);
+            return ButtonFace(w, h, Say("ZURUECK", "BACK"), kButtonRed, 2);
         case assets::kPicShopBuyCameras:
-            return ButtonFace(w, h, "KAMERAS", kButtonBlue, 2);
+            return ButtonFace(w, h, Say("KAMERAS", "CAMERAS"), kButtonBlue, 2);
         case assets::kPicShopBuyCamouflage:
-            return ButtonFace(w, h, "TARNUNG", kButtonGreen, 2);
+            return ButtonFace(w, h, Say("TARNUNG", "CAMOUFLAGE"), kButtonGreen, 2);
         case assets::kPicTownShopDoor:
             return DoorSprite(w, h, Hex(0x1FA37A), true, "SHOP");
         case assets::kPicTownHomeDoor:
@@ -499,13 +505,13 @@ Canvas LocationPicture(int number) {
         case assets::kPicSecretView:
             return ButtonFace(w, h, "PLAY", kButtonBlue, 1);
         case assets::kPicPayBill:
-            return ButtonFace(w, h, "BEZAHLEN", kButtonGreen, 2);
+            return ButtonFace(w, h, Say("BEZAHLEN", "PAY"), kButtonGreen, 2);
         case assets::kPicGateCounter:
             return Box(w, h, Hex(0x8A1F4B), "VIP");
         case assets::kPicGatePay:
-            return ButtonFace(w, h, "BEZAHLEN", kButtonGreen, 2);
+            return ButtonFace(w, h, Say("BEZAHLEN", "PAY"), kButtonGreen, 2);
         case assets::kPicGateBack:
-            return ButtonFace(w, h, "ZURUECK", kButtonRed, 1);
+            return ButtonFace(w, h, Say("ZURUECK", "BACK"), kButtonRed, 1);
         case assets::kPicGateEntrance:
             return GateEntrance();
         case assets::kPicGateToCounter:

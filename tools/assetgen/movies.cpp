@@ -1,7 +1,9 @@
 // The movies: short animated title cards with a jingle, MPEG-4 pictures and PCM sound in AVI.
 
 #include <cmath>
+#include <future>
 #include <string>
+#include <vector>
 
 #include "engine/video/movie_writer.h"
 #include "game/asset_table.h"
@@ -11,6 +13,7 @@
 #include "tools/assetgen/parts.h"
 #include "tools/assetgen/scene.h"
 #include "tools/assetgen/synth.h"
+#include "tools/assetgen/words.h"
 
 namespace gen {
 
@@ -20,11 +23,18 @@ constexpr int kWidth = 320, kHeight = 240, kFps = 10;
 
 enum class Effect { Zoom, Slide, Flash, Progress, Siren, Hearts, Confetti, Sparkle };
 
+// A text of a card in both languages.
+struct Words {
+    const char* german;
+    const char* english;
+    const char* Said() const { return Say(german, english); }
+};
+
 struct Card {
     const char* file;
     int background;  // location picture, 0 for a plain gradient
-    const char* title;
-    const char* line;
+    Words title;
+    Words line;
     Rgb colour;
     Effect effect;
     double seconds;
@@ -32,37 +42,44 @@ struct Card {
     bool minor;
 };
 
+// One card a line: movie, background, title, line (German, English), colour, effect, length,
+// key of the jingle, minor key.
+// clang-format off
 const Card kCards[] = {
-    {assets::kMovieIntro, 0, "RAVEZ", "LENSQUEST", Hex(0xFFD23A), Effect::Zoom, 5, 60, false},
-    {assets::kMovieNewGame, assets::kPicMap, "SOMMER 2000", "Auf nach Ravez!", Hex(0xFFFFFF),
-     Effect::Slide, 4, 62, false},
-    {assets::kMovieGameOver, 0, "GAME OVER", "Pleite / Broke", Hex(0xE8302C), Effect::Slide, 4, 57,
-     true},
-    {assets::kMovieWon, assets::kPicGate[2], "GEWONNEN!", "150000 Euro", Hex(0xFFD23A),
-     Effect::Confetti, 5, 64, false},
-    {assets::kMovieShopLaura, assets::kPicShop, "LAURA", "Hallo!", Hex(0xF25C9A), Effect::Hearts, 3,
-     65, false},
-    {assets::kMovieHomeLaura, assets::kPicApartment, "LAURA", "zu Hause", Hex(0xF25C9A),
-     Effect::Hearts, 3, 63, false},
-    {assets::kMovieTvLogo, 0, "RAVEZ TV", "", Hex(0x9ED9F5), Effect::Zoom, 2, 67, false},
-    {assets::kMovieTv, 0, "NEWS", "Hitze auf Ravez", Hex(0xFFFFFF), Effect::Slide, 3, 62, false},
-    {assets::kMovieScan, assets::kPicAlbum, "SCANNE...", "", Hex(0x40FF80), Effect::Progress, 3, 69,
-     false},
-    {assets::kMovieSend, assets::kPicComputer, "SENDE...", "", Hex(0x40FF80), Effect::Progress, 3,
-     72, false},
-    {assets::kMovieLifeguard, 0, "BADEMEISTER!", "Pfiff!", Hex(0xE8302C), Effect::Siren, 3, 60,
-     true},
-    {assets::kMovieHospitalBed, assets::kPicHospitalInside, "KRANKENHAUS", "Gute Besserung",
-     Hex(0xFFFFFF), Effect::Slide, 3, 55, true},
-    {assets::kMovieBodyguard, 0, "BODYGUARD!", "Keine Fotos!", Hex(0xFFD23A), Effect::Flash, 3, 52,
-     true},
-    {assets::kMovieBeachPolice, 0, "POLIZEI!", "Mitkommen!", Hex(0x6AA0FF), Effect::Siren, 3, 53,
-     true},
-    {assets::kMovieHotelArrest, assets::kPicHotelNight[0], "VERHAFTET!", "Zu lange im Hotel",
-     Hex(0x6AA0FF), Effect::Siren, 3, 54, true},
-    {assets::kMovieDonation, assets::kPicPoliceOffice, "SPENDE", "Danke sehr", Hex(0xFFD23A),
-     Effect::Confetti, 3, 62, false},
+    {assets::kMovieIntro, 0, {"RAVEZ", "RAVEZ"}, {"LENSQUEST", "LENSQUEST"},
+     Hex(0xFFD23A), Effect::Zoom, 5, 60, false},
+    {assets::kMovieNewGame, assets::kPicMap, {"SOMMER 2000", "SUMMER 2000"},
+     {"Auf nach Ravez!", "Off to Ravez!"}, Hex(0xFFFFFF), Effect::Slide, 4, 62, false},
+    {assets::kMovieGameOver, 0, {"GAME OVER", "GAME OVER"}, {"Pleite / Broke", "You are broke"},
+     Hex(0xE8302C), Effect::Slide, 4, 57, true},
+    {assets::kMovieWon, assets::kPicGate[2], {"GEWONNEN!", "YOU WON!"},
+     {"150000 Euro", "150000 Euro"}, Hex(0xFFD23A), Effect::Confetti, 5, 64, false},
+    {assets::kMovieShopLaura, assets::kPicShop, {"LAURA", "LAURA"}, {"Hallo!", "Hello!"},
+     Hex(0xF25C9A), Effect::Hearts, 3, 65, false},
+    {assets::kMovieHomeLaura, assets::kPicApartment, {"LAURA", "LAURA"}, {"zu Hause", "at home"},
+     Hex(0xF25C9A), Effect::Hearts, 3, 63, false},
+    {assets::kMovieTvLogo, 0, {"RAVEZ TV", "RAVEZ TV"}, {"", ""},
+     Hex(0x9ED9F5), Effect::Zoom, 2, 67, false},
+    {assets::kMovieTv, 0, {"NEWS", "NEWS"}, {"Hitze auf Ravez", "Heatwave on Ravez"},
+     Hex(0xFFFFFF), Effect::Slide, 3, 62, false},
+    {assets::kMovieScan, assets::kPicAlbum, {"SCANNE...", "SCANNING..."}, {"", ""},
+     Hex(0x40FF80), Effect::Progress, 3, 69, false},
+    {assets::kMovieSend, assets::kPicComputer, {"SENDE...", "SENDING..."}, {"", ""},
+     Hex(0x40FF80), Effect::Progress, 3, 72, false},
+    {assets::kMovieLifeguard, 0, {"BADEMEISTER!", "LIFEGUARD!"}, {"Pfiff!", "Whistle!"},
+     Hex(0xE8302C), Effect::Siren, 3, 60, true},
+    {assets::kMovieHospitalBed, assets::kPicHospitalInside, {"KRANKENHAUS", "HOSPITAL"},
+     {"Gute Besserung", "Get well soon"}, Hex(0xFFFFFF), Effect::Slide, 3, 55, true},
+    {assets::kMovieBodyguard, 0, {"BODYGUARD!", "BODYGUARD!"}, {"Keine Fotos!", "No photos!"},
+     Hex(0xFFD23A), Effect::Flash, 3, 52, true},
+    {assets::kMovieBeachPolice, 0, {"POLIZEI!", "POLICE!"}, {"Mitkommen!", "Come with us!"},
+     Hex(0x6AA0FF), Effect::Siren, 3, 53, true},
+    {assets::kMovieHotelArrest, assets::kPicHotelNight[0], {"VERHAFTET!", "ARRESTED!"},
+     {"Zu lange im Hotel", "Stayed too long"}, Hex(0x6AA0FF), Effect::Siren, 3, 54, true},
+    {assets::kMovieDonation, assets::kPicPoliceOffice, {"SPENDE", "DONATION"},
+     {"Danke sehr", "Thank you"}, Hex(0xFFD23A), Effect::Confetti, 3, 62, false},
 };
+// clang-format on
 
 std::string PathOf(const char* gameName) {
     std::string s = gameName;
@@ -71,12 +88,19 @@ std::string PathOf(const char* gameName) {
     return s;
 }
 
-void DrawCard(Canvas& frame, const Card& card, const Canvas& background, double t, double seconds,
-              int secret) {
+// What every frame of a card starts from: its background scaled to the movie once (a card
+// without one starts black and draws its rays per frame).
+Canvas Backdrop(const Card& card) {
+    Canvas base(kWidth, kHeight, Hex(0), 255);
+    if (card.background)
+        base.DrawScaled(LocationBackground(card.background), 0, 0, kWidth, kHeight);
+    return base;
+}
+
+// Frame at t seconds; `frame` holds the card's backdrop.
+void DrawCard(Canvas& frame, const Card& card, double t, double seconds, int secret) {
     const double p = t / seconds;
-    if (background.Width() > 1) {
-        frame.DrawScaled(background, 0, 0, kWidth, kHeight);
-    } else {
+    if (!card.background) {
         frame.VGradient(0, 0, kWidth, kHeight, Darker(card.colour, 0.75f),
                         Darker(card.colour, 0.9f));
         for (int k = 0; k < 12; ++k) {
@@ -134,7 +158,7 @@ void DrawCard(Canvas& frame, const Card& card, const Canvas& background, double 
     }
     // Title: zooms or slides in, in the game font scaled up.
     int scale = 4;
-    std::string title = card.title;
+    std::string title = card.title.Said();
     if (secret) title = "SECRET #" + std::to_string(secret);
     while (Canvas::TextWidth(title, scale) > 300 && scale > 2) --scale;
     int y = 70;
@@ -146,7 +170,7 @@ void DrawCard(Canvas& frame, const Card& card, const Canvas& background, double 
     if (card.effect == Effect::Flash && static_cast<int>(t * 8) % 4 == 0)
         frame.FillRect(0, 0, kWidth, kHeight, Hex(0xFFFFFF), 200);
     frame.TextOutlinedCentered(x, y, title, scale, card.colour, Hex(0x000000));
-    std::string line = card.line;
+    std::string line = card.line.Said();
     if (!line.empty() && p > 0.3)
         frame.TextOutlinedCentered(160, 130, line, 2, Hex(0xFFFFFF), Hex(0x000000));
     if (card.effect == Effect::Zoom && p > 0.85)
@@ -172,8 +196,52 @@ Samples Jingle(const Card& card, uint32_t seed) {
     return s;
 }
 
-bool WriteMovie(const Output& out, const std::string& file, const Card& card, int secret) {
-    std::string path = out.Path(file).string();
+using Frames = std::vector<std::vector<uint16_t>>;
+
+// Every frame of a card, as RGB565 pictures.
+Frames DrawFrames(const Card& card, int secret, const Canvas& backdrop) {
+    const int count = static_cast<int>(card.seconds * kFps);
+    Frames frames;
+    frames.reserve(static_cast<size_t>(count));
+    for (int f = 0; f < count; ++f) {
+        Canvas frame = backdrop;
+        DrawCard(frame, card, static_cast<double>(f) / kFps, card.seconds, secret);
+        frames.push_back(frame.To565());
+    }
+    return frames;
+}
+
+// A movie's frames in German and, when they asked for words that differ, in English (empty
+// otherwise).
+struct DrawnMovie {
+    Frames german, english;
+};
+
+DrawnMovie DrawMovie(const Card& card, int secret) {
+    DrawnMovie movie;
+    bool translated = false, backdropTranslated = false;
+    Canvas backdrop;
+    {
+        const LanguagePass german(Language::German);
+        const WordWatch watch;
+        backdrop = Backdrop(card);
+        backdropTranslated = watch.SawTranslatedWords();
+        movie.german = DrawFrames(card, secret, backdrop);
+        translated = watch.SawTranslatedWords();
+    }
+    if (translated) {
+        const LanguagePass english(Language::English);
+        if (backdropTranslated) backdrop = Backdrop(card);
+        movie.english = DrawFrames(card, secret, backdrop);
+    }
+    return movie;
+}
+
+// The movie `file` written to `target` (the file itself or its English counterpart); the
+// jingle depends on the movie's name only.
+bool EncodeMovie(const Output& out, const std::string& file, const std::string& target,
+                 const Card& card, int secret, const Frames& frames) {
+    std::string path = out.Path(target).string();
     MovieWriter writer;
     MovieLayout layout;
     layout.width = kWidth;
@@ -182,19 +250,13 @@ bool WriteMovie(const Output& out, const std::string& file, const Card& card, in
     layout.audioRate = kSampleRate;
     layout.audioChannels = 2;
     if (!writer.Open(path.c_str(), layout)) return false;
-    const Canvas background = card.background ? LocationBackground(card.background) : Canvas(1, 1);
-    const int frames = static_cast<int>(card.seconds * kFps);
     const std::vector<int16_t> pcm = ToPcm(
         Jingle(card, static_cast<uint32_t>(file.size() * 31 + static_cast<size_t>(secret))), 2);
     const int perFrame = kSampleRate / kFps;
     bool ok = true;
-    for (int f = 0; f < frames && ok; ++f) {
-        Canvas frame(kWidth, kHeight, Hex(0), 255);
-        DrawCard(frame, card, background, static_cast<double>(f) / kFps, card.seconds, secret);
-        const std::vector<uint16_t> pixels = frame.To565();
-        ok = writer.AddFrame565(pixels.data(), kWidth) == 1;
-        ok = ok &&
-             writer.AddAudio(pcm.data() + static_cast<size_t>(f) * perFrame * 2, perFrame) == 1;
+    for (size_t f = 0; f < frames.size() && ok; ++f) {
+        ok = writer.AddFrame565(frames[f].data(), kWidth) == 1;
+        ok = ok && writer.AddAudio(pcm.data() + f * perFrame * 2, perFrame) == 1;
     }
     return writer.Close() == 1 && ok;
 }
@@ -207,8 +269,8 @@ Card SecretCard(int k, bool redeem) {
     if (redeem)
         return Card{assets::kMovieSecretRedeem[k],
                     0,
-                    "",
-                    "Eingeloest!",
+                    {"", ""},
+                    {"Eingeloest!", "Redeemed!"},
                     Hex(0xFFD23A),
                     Effect::Confetti,
                     2,
@@ -216,8 +278,8 @@ Card SecretCard(int k, bool redeem) {
                     false};
     return Card{assets::kMovieSecret[k],
                 kSecretScenes[k],
-                "",
-                "Gefunden!",
+                {"", ""},
+                {"Gefunden!", "Found!"},
                 Hex(0xFFF2A0),
                 Effect::Sparkle,
                 3,
@@ -239,20 +301,45 @@ std::string MovieName(int k) {
 Canvas MovieStill(int k, double t) {
     const int n = static_cast<int>(std::size(kCards));
     const Card card = k < n ? kCards[k] : SecretCard((k - n) / 2, (k - n) % 2);
-    const Canvas background = card.background ? LocationBackground(card.background) : Canvas(1, 1);
-    Canvas frame(kWidth, kHeight, Hex(0), 255);
-    DrawCard(frame, card, background, t, card.seconds, k < n ? 0 : (k - n) / 2 + 1);
+    Canvas frame = Backdrop(card);
+    DrawCard(frame, card, t, card.seconds, k < n ? 0 : (k - n) / 2 + 1);
     return frame;
 }
 
 bool WriteMovies(const Output& out) {
     out.MakeFolder("movies");
-    bool ok = true;
-    for (const Card& card : kCards) ok = WriteMovie(out, PathOf(card.file), card, 0) && ok;
+    out.MakeFolder(EnglishPath("movies"));
+    struct Job {
+        std::string file;
+        Card card;
+        int secret;
+    };
+    std::vector<Job> jobs;
+    for (const Card& card : kCards) jobs.push_back({PathOf(card.file), card, 0});
     for (int k = 0; k < 7; ++k) {
-        ok = WriteMovie(out, PathOf(assets::kMovieSecret[k]), SecretCard(k, false), k + 1) && ok;
-        ok = WriteMovie(out, PathOf(assets::kMovieSecretRedeem[k]), SecretCard(k, true), k + 1) &&
-             ok;
+        jobs.push_back({PathOf(assets::kMovieSecret[k]), SecretCard(k, false), k + 1});
+        jobs.push_back({PathOf(assets::kMovieSecretRedeem[k]), SecretCard(k, true), k + 1});
+    }
+    // The frames of the next movie are drawn on a thread of their own while this one (which
+    // owns the file manager the movie writer uses) encodes the last.
+    auto draw = [&jobs](size_t k) {
+        return std::async(std::launch::async,
+                          [&jobs, k] { return DrawMovie(jobs[k].card, jobs[k].secret); });
+    };
+    bool ok = true;
+    std::future<DrawnMovie> next = draw(0);
+    for (size_t k = 0; k < jobs.size(); ++k) {
+        const DrawnMovie movie = next.get();
+        if (k + 1 < jobs.size()) next = draw(k + 1);
+        const Job& job = jobs[k];
+        ok = EncodeMovie(out, job.file, job.file, job.card, job.secret, movie.german) && ok;
+        if (movie.english.empty()) {
+            out.DropEnglish(job.file);
+        } else {
+            ok = EncodeMovie(out, job.file, EnglishPath(job.file), job.card, job.secret,
+                             movie.english) &&
+                 out.KeepEnglishIfDifferent(job.file) && ok;
+        }
     }
     return ok;
 }

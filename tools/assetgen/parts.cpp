@@ -18,11 +18,24 @@
 
 namespace gen {
 
-bool WriteLocation(const Output& out) {
-    return out.Write("tgp/location.tgp", BuildPool(assets::kPicturePoolKind, LocationPoolChunks()));
+namespace {
+
+// A picture pool in both languages: the shared file and, where words differ, the English one.
+bool WritePicturePool(const Output& out, const std::string& relative, int count,
+                      const std::function<Canvas(int)>& draw) {
+    const ChunksInTwoLanguages chunks = PicturesInBothLanguages(count, draw);
+    return out.WriteBoth(relative, BuildPool(assets::kPicturePoolKind, chunks.german),
+                         BuildPool(assets::kPicturePoolKind, chunks.english));
 }
 
-bool WriteSets(const Output& out) {
+}  // namespace
+
+bool WriteLocation(const Output& out) {
+    return WritePicturePool(out, "tgp/location.tgp", assets::kLocationPictureCount,
+                            LocationPicture);
+}
+
+bool WriteSets(const Output& out) {  // figures only: no words on them
     return out.Write("tgp/sets.tgp", BuildPool(assets::kPicturePoolKind, VisitorPoolChunks()));
 }
 
@@ -31,7 +44,9 @@ bool WriteBeaches(const Output& out) {
     for (int beach = 1; beach <= assets::kBeachCount; ++beach) {
         char name[32];
         std::snprintf(name, sizeof name, "tgp/beach%02d.tgp", beach);
-        ok = out.Write(name, BuildPool(assets::kPicturePoolKind, BeachPoolChunks(beach))) && ok;
+        ok = WritePicturePool(out, name, assets::kBeachEntries,
+                              [beach](int entry) { return BeachPicture(beach, entry); }) &&
+             ok;
     }
     return ok;
 }

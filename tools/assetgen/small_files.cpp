@@ -1,5 +1,6 @@
 // The font, the launcher's pictures and the default configuration.
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -30,20 +31,23 @@ Bytes Bmp(const Canvas& c) {
 
 bool WriteLauncher(const Output& out) {
     // Title artwork: the three buttons sit at x 42, y 0 / 49 / 98 in a 640-wide window, their
-    // labels (part of the artwork) 50 pixels to the right of each.
+    // labels (part of the artwork) 50 pixels to the right of each, on a panel wide enough for
+    // the longest; the title keeps clear of the edge and of the palm.
     Scene s(640, 400, Time::Evening, Mood::Outside, 77);
     Canvas& c = s.C();
     s.Sky(0, 0, 640, 230);
     Hills(c, 0, 640, 230, 40, Hex(0x6E8FA0), 4);
     Sea(c, 0, 230, 640, 80, 70);
     SandGround(c, 0, 310, 640, 90, 71);
-    Palm(c, 590, 400, 280, -0.2f, 3);
+    Palm(c, 620, 400, 280, -0.2f, 3);
     Canvas art = s.Finish();
-    art.RoundRect(30, -10, 250, 160, 12, Hex(0x1A0E08), 170);
     const char* labels[] = {"Deutsch", "English", "Beenden / Quit"};
+    int widest = 0;
+    for (const char* label : labels) widest = std::max(widest, Canvas::TextWidth(label, 2));
+    art.RoundRect(30, -10, static_cast<float>(92 + widest + 18 - 30), 160, 12, Hex(0x1A0E08), 170);
     for (int k = 0; k < 3; ++k)
         art.TextOutlined(92, 49 * k + 13, labels[k], 2, Hex(0xFFFF00), Hex(0x2A1A08));
-    art.TextOutlinedCentered(400, 250, "RAVEZ LENSQUEST", 4, Hex(0xFFD23A), Hex(0x5A1A08));
+    art.TextOutlinedCentered(296, 250, "RAVEZ LENSQUEST", 4, Hex(0xFFD23A), Hex(0x5A1A08));
     Canvas button(40, 46);
     button.Clear(Hex(0x2A1A08), 255);
     button.RoundRect(3, 3, 34, 40, 6, Hex(0xE8852B));
