@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/resources/bmp.h"
 #include "tests/support/test_env.h"
@@ -79,6 +80,39 @@ TEST_F(ProgramRun, TheGameFindsItsDataFromAnyDirectoryAndWritesScriptFilesThere)
         EXPECT_TRUE(fs::is_directory(dir / "xdg" / "ravez-lensquest" / "sav"));
         EXPECT_FALSE(fs::exists(elsewhere / "sav"));
     }
+}
+
+// The English build reads the English pictures of the language folder: its menu buttons carry
+// other words than the German ones, and a picture without words is the same in both.
+TEST_F(ProgramRun, TheTwoBuildsShowTheirOwnWordsOnTheMenuButtons) {
+    const fs::path here = dir / "menus";
+    fs::create_directories(here);
+    std::ofstream(here / "menu.script") << "frames 3\nscreenshot menu.bmp\n";
+    std::vector<uint16_t> menus[2];
+    const char* games[2] = {RAVEZ_GAME_DE, RAVEZ_GAME_UK};
+    for (int k = 0; k < 2; ++k) {
+        ASSERT_EQ(run(here, std::string(games[k]) + " --script menu.script --skip-movies"), 0)
+            << output;
+        std::ifstream in(here / "menu.bmp", std::ios::binary);
+        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                   std::istreambuf_iterator<char>());
+        int width = 0;
+        int height = 0;
+        ASSERT_TRUE(DecodeBmp24(bytes, width, height, menus[k]));
+    }
+    auto differences = [&](int x0, int y0, int x1, int y1) {
+        int count = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                count += menus[0][static_cast<std::size_t>(y * 640 + x)] !=
+                         menus[1][static_cast<std::size_t>(y * 640 + x)];
+        return count;
+    };
+    EXPECT_GT(differences(480, 160, 630, 215), 100);  // "NEUES SPIEL" / "NEW GAME"
+    EXPECT_GT(differences(480, 240, 630, 295), 100);  // "LADEN" / "LOAD"
+    EXPECT_GT(differences(470, 410, 620, 465), 100);  // "ENDE" / "QUIT"
+    EXPECT_EQ(differences(480, 320, 630, 375), 0);    // "INTRO" in both
+    EXPECT_EQ(differences(170, 280, 360, 420), 0);    // the camera
 }
 
 TEST_F(ProgramRun, NoDataSetIsOneLineNamingTheFoldersTriedAndExitCodeOne) {
