@@ -180,3 +180,64 @@ TEST_F(ProgramRun, AnInstalledGameRunsFromAnotherDirectoryOnItsInstalledData) {
 }
 
 }  // namespace
+
+namespace {
+
+class BotRun : public ProgramRun {
+  protected:
+    std::vector<uint8_t> readBytes(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+};
+
+// A short bot run in each build: it plays, checks the record every frame, reports one line and
+// leaves nothing held; the same seed gives the same run.
+TEST_F(BotRun, PlaysADayInEachBuildAndLeavesNothingHeld) {
+    for (const char* game : {RAVEZ_GAME_UK, RAVEZ_GAME_DE}) {
+        ASSERT_EQ(run(dir, std::string(game) + " --bot 1 --seed 5 --skip-movies --frame-ms 100 "
+                                               "--workdir work --dump-state a.bin"),
+                  0)
+            << game << "\n"
+            << output;
+        EXPECT_NE(output.find("bot: days 1, frames "), std::string::npos) << output;
+        EXPECT_NE(output.find("memory held 0 bytes, files open 0"), std::string::npos) << output;
+        const std::string first = output;
+        fs::remove_all(dir / "work");
+        ASSERT_EQ(run(dir, std::string(game) + " --bot 1 --seed 5 --skip-movies --frame-ms 100 "
+                                               "--workdir work --dump-state b.bin"),
+                  0);
+        EXPECT_EQ(output, first);
+        EXPECT_EQ(readBytes(dir / "a.bin"), readBytes(dir / "b.bin"));
+        fs::remove_all(dir / "work");
+    }
+}
+
+// A recorded bot run is a script: its replay gives the same record byte for byte, and a
+// recording of the replay is the recording itself.
+TEST_F(BotRun, ARecordedRunReplaysToTheSameRecord) {
+    ASSERT_EQ(
+        run(dir, std::string(RAVEZ_GAME_UK) + " --bot 1 --seed 5 --skip-movies --frame-ms 100 "
+                                              "--workdir work --record run.rec --dump-state a.bin"),
+        0)
+        << output;
+    fs::remove_all(dir / "work");
+    ASSERT_EQ(
+        run(dir, std::string(RAVEZ_GAME_UK) +
+                     " --script run.rec --workdir work --record again.rec --dump-state b.bin"),
+        0)
+        << output;
+    const std::vector<uint8_t> recorded = readBytes(dir / "a.bin");
+    ASSERT_EQ(recorded.size(), 3460408u);
+    EXPECT_TRUE(recorded == readBytes(dir / "b.bin"));
+    EXPECT_TRUE(readBytes(dir / "run.rec") == readBytes(dir / "again.rec"));
+
+    // A recording that does not match the game stops the replay with code 3.
+    std::ofstream(dir / "broken.rec")
+        << "# ravez-lensquest recording 1\noptions\nm 1 2 0 0 0 0 0 -1 -1\n";
+    fs::remove_all(dir / "work");
+    EXPECT_EQ(run(dir, std::string(RAVEZ_GAME_UK) + " --script broken.rec --workdir work"), 3);
+    EXPECT_NE(output.find("out of step"), std::string::npos) << output;
+}
+
+}  // namespace
