@@ -11,6 +11,11 @@ struct SceneEntry {
 constexpr SceneEntry kScenes[] = {
     {0, &runMenuScene},
     {1, &runMapScene},
+    {11, &runAlbumFrame},
+    {12, &runComputerFrame},
+    {13, &runNewsFrame},
+    {20, &runLoadScreenFrame},
+    {21, &runSaveScreenFrame},
 };
 
 }  // namespace

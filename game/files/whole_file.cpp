@@ -1,0 +1,65 @@
+#include "game/files/whole_file.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "engine/resources/dos_path.h"
+#include "engine/resources/file_manager.h"
+
+void temporaryNameFor(const char* name, char* out, std::size_t outSize) {
+    std::snprintf(out, outSize, "%s.tmp", name);
+}
+
+bool writeWholeFile(const char* name, const void* data, std::size_t size) {
+    char temporary[FileManager::kPathBytes + 8];
+    temporaryNameFor(name, temporary, sizeof temporary);
+    FileManager& files = Files();
+    FileHandle file = files.Open(temporary, "wb");
+    if (!file) return false;
+    bool whole = size == 0 || files.Write(data, 1, size, file) == size;
+    // Every byte must have reached the disk before the old file is given up: a full disk shows
+    // in the flush at the latest.
+    whole = std::fflush(file) == 0 && whole;
+    whole = ::fsync(::fileno(file)) == 0 && whole;
+    whole = !std::ferror(file) && whole;
+    files.Close(file);
+    if (whole && files.Rename(temporary, name) == 0) return true;
+    files.Remove(temporary);
+    return false;
+}
+
+ReadResult readWholeFile(const char* name, std::size_t limit, std::vector<uint8_t>* out) {
+    out->clear();
+    FileManager& files = Files();
+    FileHandle file = files.Open(name, "rb");
+    if (!file) return ReadResult::Missing;
+    // Read in pieces up to one byte past the limit, so a file that grows meanwhile or whose
+    // length cannot be told is still judged by what was really read.
+    std::size_t got = 0;
+    out->resize(limit + 1);
+    for (;;) {
+        const std::size_t n = files.Read(out->data() + got, 1, out->size() - got, file);
+        got += n;
+        if (n == 0 || got == out->size()) break;
+    }
+    files.Close(file);
+    if (got > limit) {
+        out->resize(limit);
+        return ReadResult::TooLarge;
+    }
+    out->resize(got);
+    return ReadResult::Read;
+}
+
+bool ensureFolder(const char* name) {
+    const std::string path = ResolveDosPath(name);
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return true;
+    std::filesystem::create_directories(path, error);
+    return std::filesystem::is_directory(path, error);
+}
