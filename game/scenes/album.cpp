@@ -33,7 +33,8 @@ constexpr int kTransferX = 480;
 constexpr int kTransferY = 350;
 constexpr int kLaptopScene = 15;
 constexpr int kKeyS = 0x53;
-constexpr uint16_t kTextColour = 0xFFFF;
+constexpr uint16_t kTextColour = 0xFFFF;     // on the detail panel
+constexpr uint16_t kSummaryColour = 0xB280;  // on the album's light summary card
 constexpr uint16_t kEmptySlotColour = 0x2104;
 constexpr uint16_t kEmptySlotFrame = 0x8410;
 constexpr uint16_t kPanelColour = 0x0000;
@@ -75,17 +76,17 @@ void drawThumbnails(const GameState& s, const SeriesWalk& series) {
 void drawSummary(const FilmWorth& worth, bool fulfilled, const GameState& s) {
     char line[96];
     if (worth.count < 1) {
-        drawShadowText(kSummaryX, 320, kTextColour, txt::kNoPhotos);
+        drawShadowText(kSummaryX, 320, kSummaryColour, txt::kNoPhotos);
         return;
     }
     std::snprintf(line, sizeof line, txt::kPhotoCount, worth.count);
-    drawShadowText(kSummaryX, 320, kTextColour, line);
+    drawShadowText(kSummaryX, 320, kSummaryColour, line);
     std::snprintf(line, sizeof line, txt::kTotalValue, worth.total);
-    drawShadowText(kSummaryX, 340, kTextColour, line);
-    if (worth.anySeries) drawShadowText(kSummaryX, 360, kTextColour, txt::kSeriesBonus);
+    drawShadowText(kSummaryX, 340, kSummaryColour, line);
+    if (worth.anySeries) drawShadowText(kSummaryX, 360, kSummaryColour, txt::kSeriesBonus);
     if (fulfilled) {
         std::snprintf(line, sizeof line, txt::kOrderBonus, s.orderBonus[s.currentOrder]);
-        drawShadowText(kSummaryX, 380, kTextColour, line);
+        drawShadowText(kSummaryX, 380, kSummaryColour, line);
     }
 }
 
