@@ -33,6 +33,7 @@
 #include "game/app/resolution.h"
 #include "game/ui/runtime.h"
 #include "game/app/script.h"
+#include "game/scenes/scenes.h"
 #include "texts/texts.h"
 
 #ifndef RAVEZ_VERSION
@@ -154,6 +155,8 @@ int gameMain(int argc, char** argv) {
     // The record is zero and the generator fresh when a program starts.
     std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
     setRandomState(1);
+    resetAlbumMemory();
+    resetSavegameMemory();
 
     Files().Startup();
     if (!dataDir.empty()) Files().SetSearchPath((dataDir + "/").c_str());

@@ -145,6 +145,10 @@ void drawDetail(const GameState& s, int slot) {
 
 }  // namespace
 
+void resetAlbumMemory() {
+    gPhotoFileNumber = 0;
+}
+
 void exportPhoto(int slot) {
     if (slot < 0 || slot >= kPhotoSlots) return;
     showExportBox(exportPhotoFile(gameState().photos[slot].pixels, &gPhotoFileNumber));

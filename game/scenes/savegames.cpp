@@ -106,6 +106,10 @@ void saveSlot(int slot) {
 
 }  // namespace
 
+void resetSavegameMemory() {
+    gDirectory = SlotDirectory{};
+}
+
 void runLoadScreenFrame() {
     GameState& s = gameState();
     int slot = 0;

@@ -8,13 +8,17 @@ SceneFrame sceneFrame(int sceneId);
 bool sceneAvailable(int sceneId);
 
 // Frame functions, one file each.
-void runMenuScene();  // 0
-void runMapScene();   // 1
+void runMenuScene();        // 0
+void runMapScene();         // 1
 void runAlbumFrame();       // 11
 void runComputerFrame();    // 12
 void runNewsFrame();        // 13
 void runLoadScreenFrame();  // 20
 void runSaveScreenFrame();  // 21
 
-// Writes the photo of slot 0..29 as the next "fotosoto%04d.bmp" and says so in a box.
+// Writes the photo of slot 0..29 as the next "fotos\foto%04d.bmp" and says so in a box.
 void exportPhoto(int slot);
+// What the album and the savegame screens keep between frames (the export counter, the list
+// of slots) back to its program-start value.
+void resetAlbumMemory();
+void resetSavegameMemory();
