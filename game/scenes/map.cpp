@@ -2,10 +2,10 @@
 // the load, save and title-screen buttons.
 
 #include "game/asset_table.h"
-#include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
 #include "game/ui/hotspots.h"
 #include "game/ui/scene.h"
+#include "game/scenes/scenes.h"
 #include "texts/texts.h"
 
 namespace {

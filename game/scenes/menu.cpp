@@ -1,12 +1,12 @@
 // The main menu (scene 0): new game, load, the intro again, and quit.
 
 #include "game/asset_table.h"
-#include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
 #include "game/ui/hotspots.h"
 #include "game/ui/modal_box.h"
 #include "game/ui/movie.h"
 #include "game/ui/scene.h"
+#include "game/scenes/scenes.h"
 #include "texts/texts.h"
 
 namespace {

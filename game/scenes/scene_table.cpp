@@ -9,8 +9,12 @@ struct SceneEntry {
 
 // One line per scene; the beaches 201..210 share one frame function.
 constexpr SceneEntry kScenes[] = {
-    {0, &runMenuScene},        {1, &runMapScene},   {11, &runAlbumFrame},
-    {12, &runComputerFrame},   {13, &runNewsFrame}, {20, &runLoadScreenFrame},
+    {0, &runMenuScene},
+    {1, &runMapScene},
+    {11, &runAlbumFrame},
+    {12, &runComputerFrame},
+    {13, &runNewsFrame},
+    {20, &runLoadScreenFrame},
     {21, &runSaveScreenFrame},
 };
 

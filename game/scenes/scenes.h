@@ -8,8 +8,10 @@ SceneFrame sceneFrame(int sceneId);
 bool sceneAvailable(int sceneId);
 
 // Frame functions, one file each.
-void runMenuScene();        // 0
-void runMapScene();         // 1
+void runMenuScene();  // 0
+void runMapScene();   // 1
+
+// The film: album, computer and news, savegames.
 void runAlbumFrame();       // 11
 void runComputerFrame();    // 12
 void runNewsFrame();        // 13
