@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -38,14 +39,16 @@ ReadResult readWholeFile(const char* name, std::size_t limit, std::vector<uint8_
     FileManager& files = Files();
     FileHandle file = files.Open(name, "rb");
     if (!file) return ReadResult::Missing;
-    // Read in pieces up to one byte past the limit, so a file that grows meanwhile or whose
-    // length cannot be told is still judged by what was really read.
+    // Read in pieces up to one byte past the limit: what was really read decides, not a
+    // length the file claims, and a small file never costs a large buffer.
+    constexpr std::size_t kPiece = 64 * 1024;
     std::size_t got = 0;
-    out->resize(limit + 1);
     for (;;) {
-        const std::size_t n = files.Read(out->data() + got, 1, out->size() - got, file);
+        const std::size_t want = std::min(kPiece, limit + 1 - got);
+        out->resize(got + want);
+        const std::size_t n = files.Read(out->data() + got, 1, want, file);
         got += n;
-        if (n == 0 || got == out->size()) break;
+        if (n < want || got > limit) break;
     }
     files.Close(file);
     if (got > limit) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/resources/little_endian.h"
+#include "game/ui/modal_box.h"
 #include "tests/e2e/game_run.h"
 
 namespace fs = std::filesystem;
@@ -121,6 +122,30 @@ TEST_F(FilmPlay, TransferredPhotosAreSentFromTheComputerForMoney) {
                    "\nframes 2\nclick \"send pictures\"\nframes 2\nclick \"ok\"\nframes 1\n"
                    "click \"send pictures\"\n"),
               3);
+}
+
+// A loaded game is read within its fields: report lines without their NUL end at their 80
+// bytes, an order number outside the table is no order.
+TEST_F(FilmPlay, SpoiltFieldsOfALoadedGameAreReadWithinTheirBounds) {
+    Record s = newGame();
+    s->sceneId = 12;
+    s->reportPending = 1;
+    std::memset(s->reportLines, 'A', sizeof s->reportLines);
+    s->currentOrder = 1000;
+    const std::string spoilt = recordFile("spoilt.bin", *s);
+    s->sceneId = 13;
+    s->reportPending = 0;
+    s->currentOrder = 40;  // in the table, but never drawn: no picture
+    s->orderDaysLeft = 1;
+    const std::string unknownOrder = recordFile("order40.bin", *s);
+    ASSERT_EQ(play("frames 1\nload-state " + spoilt +
+                   "\nframes 2\nclick \"ok\"\nframes 1\nclick \"read news\"\nframes 2\n"
+                   "expect-scene 13\nload-state " +
+                   unknownOrder + "\nframes 2\nexpect-scene 13\n"),
+              0);
+    ASSERT_FALSE(openedBoxes().empty());
+    EXPECT_EQ(openedBoxes().back(), std::string(80, 'A'));
+    EXPECT_EQ(dumped().reportPending, 0);
 }
 
 TEST_F(FilmPlay, SIsTheKeyThatExportsThePhotoUnderTheCursor) {
