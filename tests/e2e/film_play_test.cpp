@@ -276,6 +276,49 @@ TEST_F(FilmPlay, ADamagedSlotIsRefusedAndAGermanSaveLoads) {
     EXPECT_EQ(dumped().tickLength, 1000000u / 100);
 }
 
+// Files that cannot be written are said so in a box; what was on disk stays as it was.
+TEST_F(FilmPlay, FailedWritesAreReportedAndKeepTheOldFiles) {
+    Record s = newGame();
+    s->money = 3333;
+    const std::string start = recordFile("start.bin", *s);
+    // The slot's temporary name is taken by a folder: the slot cannot be written.
+    fs::create_directories(workFile("sav/game01.tmp"));
+    ASSERT_EQ(play("frames 1\nload-state " + start +
+                   "\nframes 2\nclick \"save game\"\nuntil-scene 21 5\n" + rowClick(1) +
+                   "frames 1\nclick \"ok\"\nuntil-scene 1 5\n"),
+              0);
+    ASSERT_FALSE(openedBoxes().empty());
+    EXPECT_EQ(openedBoxes().back(), "The game could not");
+    EXPECT_FALSE(fs::exists(workFile("sav/game01")));
+    EXPECT_FALSE(fs::exists(workFile("sav/gamestr.dat")));  // the row stays empty
+    fs::remove(workFile("sav/game01.tmp"));
+
+    // The list cannot be written: the slot is saved all the same, and the box says both.
+    fs::create_directories(workFile("sav/gamestr.dat.tmp"));
+    ASSERT_EQ(play("frames 1\nload-state " + start +
+                   "\nframes 2\nclick \"save game\"\nuntil-scene 21 5\n" + rowClick(1) +
+                   "frames 1\nclick \"ok\"\nuntil-scene 1 5\n"),
+              0);
+    EXPECT_EQ(openedBoxes().back(), "game saved");
+    EXPECT_EQ(readFile(workFile("sav/game01")).size(), sizeof(GameState));
+    EXPECT_FALSE(fs::exists(workFile("sav/gamestr.dat")));
+
+    // The photo cannot be written (its temporary name is taken): the export fails, the
+    // counter stays.
+    Record film = preparedFilm();
+    film->sceneId = 11;
+    const std::string album = recordFile("album.bin", *film);
+    writeFile(workFile("fotos/scrshot.bin"), Bytes().u32(6).data);
+    fs::create_directories(workFile("fotos/foto0007.bmp.tmp"));
+    ASSERT_EQ(play("frames 1\nload-state " + album +
+                   "\nframes 2\nmove 30 80\nframes 1\nkey s\nframes 2\nclick \"ok\"\n"
+                   "frames 1\n"),
+              0);
+    EXPECT_EQ(openedBoxes().back(), "The picture could not");
+    EXPECT_EQ(readFile(workFile("fotos/scrshot.bin")), Bytes().u32(6).data);
+    EXPECT_FALSE(fs::exists(workFile("fotos/foto0007.bmp")));
+}
+
 TEST_F(FilmPlay, TheLoadScreenReturnsWhereItWasEntered) {
     ASSERT_EQ(play("frames 1\nclick \"start new game\"\nuntil-scene 1 5\nframes 1\n"
                    "click \"load game\"\nuntil-scene 20 5\n"
