@@ -11,12 +11,31 @@
 
 #include "engine/resources/dos_path.h"
 #include "engine/resources/file_manager.h"
+#include "engine/resources/messages.h"
+
+namespace {
+
+// The callers say what failed in their own boxes: a missing or unwritable file of the player's
+// leaves the process-wide error code as it was.
+class KeepErrorCode {
+  public:
+    KeepErrorCode() : code_(GetErrorCode()) {}
+    ~KeepErrorCode() { SetErrorCode(code_); }
+    KeepErrorCode(const KeepErrorCode&) = delete;
+    KeepErrorCode& operator=(const KeepErrorCode&) = delete;
+
+  private:
+    int16_t code_;
+};
+
+}  // namespace
 
 void temporaryNameFor(const char* name, char* out, std::size_t outSize) {
     std::snprintf(out, outSize, "%s.tmp", name);
 }
 
 bool writeWholeFile(const char* name, const void* data, std::size_t size) {
+    const KeepErrorCode keep;
     char temporary[FileManager::kPathBytes + 8];
     temporaryNameFor(name, temporary, sizeof temporary);
     FileManager& files = Files();
@@ -35,6 +54,7 @@ bool writeWholeFile(const char* name, const void* data, std::size_t size) {
 }
 
 ReadResult readWholeFile(const char* name, std::size_t limit, std::vector<uint8_t>* out) {
+    const KeepErrorCode keep;
     out->clear();
     FileManager& files = Files();
     FileHandle file = files.Open(name, "rb");
