@@ -155,8 +155,8 @@ int gameMain(int argc, char** argv) {
     // The record is zero and the generator fresh when a program starts.
     std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
     setRandomState(1);
-    resetAlbumMemory();
-    resetSavegameMemory();
+    startAlbumRun();
+    startSavegameRun();
 
     Files().Startup();
     if (!dataDir.empty()) Files().SetSearchPath((dataDir + "/").c_str());

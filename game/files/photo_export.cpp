@@ -65,6 +65,21 @@ bool fileExists(const std::string& name) {
 
 }  // namespace
 
+void removeExportTemporaries() {
+    char temporary[48];
+    temporaryNameFor(kExportCounterFile, temporary, sizeof temporary);
+    removeFileIfThere(temporary);
+    std::error_code error;
+    const std::string folder = ResolveDosPath(kExportFolder);
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string file = entry.path().filename().string();
+        if (file.size() == 16 && file.compare(0, 4, "foto") == 0 &&
+            file.compare(8, 8, ".bmp.tmp") == 0 && entry.is_regular_file(error)) {
+            std::filesystem::remove(entry.path(), error);
+        }
+    }
+}
+
 ExportResult exportPhotoFile(const uint16_t* pixels, int32_t* counter) {
     ExportResult result;
     std::vector<uint8_t> stored;

@@ -36,3 +36,6 @@ struct ExportResult {
 // missing. A number whose file is already there is passed over, so an earlier export is never
 // overwritten. When the bitmap cannot be written, `counter` keeps the value it had before.
 ExportResult exportPhotoFile(const uint16_t* pixels, int32_t* counter);
+
+// Removes the temporary files of the folder's photos and counter that a crash left.
+void removeExportTemporaries();

@@ -113,6 +113,18 @@ SlotRead readSlotFile(int slot, std::vector<uint8_t>* image) {
     return result;
 }
 
+void removeSaveTemporaries() {
+    char name[32];
+    char temporary[48];
+    for (int slot = 1; slot <= kSaveSlots; ++slot) {
+        slotFileName(slot, name, sizeof name);
+        temporaryNameFor(name, temporary, sizeof temporary);
+        removeFileIfThere(temporary);
+    }
+    temporaryNameFor(kDirectoryFile, temporary, sizeof temporary);
+    removeFileIfThere(temporary);
+}
+
 bool writeSlotFile(int slot, const void* image, std::size_t size) {
     char name[32];
     slotFileName(slot, name, sizeof name);

@@ -70,3 +70,6 @@ SlotRead readSlotFile(int slot, std::vector<uint8_t>* image);
 SlotRead judgeSlotImage(std::size_t size);
 // Writes the record image as the slot's file; false (the old file kept) when it fails.
 bool writeSlotFile(int slot, const void* image, std::size_t size);
+
+// Removes the temporary files of the slots and the list that a crash during a save left.
+void removeSaveTemporaries();

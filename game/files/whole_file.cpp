@@ -79,6 +79,15 @@ ReadResult readWholeFile(const char* name, std::size_t limit, std::vector<uint8_
     return ReadResult::Read;
 }
 
+void removeFileIfThere(const char* name) {
+    const std::string path = ResolveDosPath(name);
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    if (std::filesystem::is_regular_file(status) || std::filesystem::is_symlink(status)) {
+        std::filesystem::remove(path, error);
+    }
+}
+
 bool ensureFolder(const char* name) {
     const std::string path = ResolveDosPath(name);
     std::error_code error;

@@ -24,6 +24,9 @@ enum class ReadResult {
 // Reads the whole file, at most `limit` bytes of it.
 ReadResult readWholeFile(const char* name, std::size_t limit, std::vector<uint8_t>* out);
 
+// Removes a regular file (the engine's spelling) if it is there; folders and others are left.
+void removeFileIfThere(const char* name);
+
 // Creates the folder (the engine's spelling, e.g. "fotos") when it is missing. True when it
 // exists afterwards.
 bool ensureFolder(const char* name);

@@ -145,8 +145,9 @@ void drawDetail(const GameState& s, int slot) {
 
 }  // namespace
 
-void resetAlbumMemory() {
+void startAlbumRun() {
     gPhotoFileNumber = 0;
+    removeExportTemporaries();
 }
 
 void exportPhoto(int slot) {

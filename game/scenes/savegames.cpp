@@ -106,8 +106,9 @@ void saveSlot(int slot) {
 
 }  // namespace
 
-void resetSavegameMemory() {
+void startSavegameRun() {
     gDirectory = SlotDirectory{};
+    removeSaveTemporaries();
 }
 
 void runLoadScreenFrame() {

@@ -20,7 +20,8 @@ void runSaveScreenFrame();  // 21
 
 // Writes the photo of slot 0..29 as the next "fotos\foto%04d.bmp" and says so in a box.
 void exportPhoto(int slot);
-// What the album and the savegame screens keep between frames (the export counter, the list
-// of slots) back to its program-start value.
-void resetAlbumMemory();
-void resetSavegameMemory();
+// Called at program start: what the album and the savegame screens keep between frames (the
+// export counter, the list of slots) back to its start value, and the temporary files a save
+// cut short by a crash may have left removed.
+void startAlbumRun();
+void startSavegameRun();

@@ -11,6 +11,7 @@
 
 #include "engine/resources/file_manager.h"
 #include "engine/resources/little_endian.h"
+#include "engine/resources/messages.h"
 #include "game/files/photo_export.h"
 #include "game/files/savegame_file.h"
 #include "game/files/whole_file.h"
@@ -216,9 +217,15 @@ TEST_F(SavegameFileTest, AMissingDirectoryLeavesTheListInMemory) {
     SlotDirectory directory;
     directory.slotText[4][0] = 'x';
     directory.saveCounter = 9;
+    SetErrorCode(kErrNone);
     EXPECT_FALSE(readDirectoryFile(&directory));
     EXPECT_EQ(directory.slotText[4][0], 'x');
     EXPECT_EQ(directory.saveCounter, 9);
+    // A file the player has not made yet is no engine failure.
+    EXPECT_EQ(GetErrorCode(), kErrNone);
+    EXPECT_FALSE(writeSlotFile(1, "x", 1));  // no "sav" folder here
+    EXPECT_EQ(GetErrorCode(), kErrNone);
+    EXPECT_EQ(Files().OpenCount(), 0);
 }
 
 TEST_F(SavegameFileTest, TitlesNumberFromOneAndGrowPastThreeDigits) {
@@ -363,6 +370,23 @@ TEST_F(SlotFileTest, AFailedSaveKeepsTheOldSlotAndLeavesNoTemporaryFile) {
     EXPECT_EQ(LoadLE32(readFile("sav/gamestr.dat").data() + 660), 1u);
     EXPECT_TRUE(noTemporaryFiles());
     EXPECT_EQ(Files().OpenCount(), 0);
+}
+
+TEST_F(SlotFileTest, TemporariesACrashLeftAreRemovedAtStart) {
+    writeFile("sav/game03.tmp", std::string("half a game"));
+    writeFile("sav/gamestr.dat.tmp", std::string("half a list"));
+    writeFile("sav/notes.tmp", std::string("the player's own"));
+    writeFile("fotos/foto0005.bmp.tmp", std::string("half a photo"));
+    writeFile("fotos/scrshot.bin.tmp", std::string("12"));
+    writeFile("fotos/fotoalbum.tmp", std::string("the player's own"));
+    removeSaveTemporaries();
+    removeExportTemporaries();
+    EXPECT_FALSE(fileExists("sav/game03.tmp"));
+    EXPECT_FALSE(fileExists("sav/gamestr.dat.tmp"));
+    EXPECT_FALSE(fileExists("fotos/foto0005.bmp.tmp"));
+    EXPECT_FALSE(fileExists("fotos/scrshot.bin.tmp"));
+    EXPECT_TRUE(fileExists("sav/notes.tmp"));
+    EXPECT_TRUE(fileExists("fotos/fotoalbum.tmp"));
 }
 
 TEST_F(SlotFileTest, ALoadedGameGetsThisMachinesClockAndNoBeachPictures) {
