@@ -135,6 +135,9 @@ extern const char* const kToHotelRoom;  // "zum Hotelzimmer"
 extern const char* const kTransferPhotos;
 extern const char* const kExported[3];  // "Ihr Foto wurde als", "'fotos\foto%04d.bmp'", …
 
+extern const char* const kExportFailed[2];  // the photo file could not be written
+extern const char* const kCounterNotSaved;  // the photo is saved, its number is not
+
 // --- Computer (scenes 12, 13) ----------------------------------------------------------------
 extern const char* const kPhotosSent;       // "Fotos gesendet: %d"
 extern const char* const kEuroTransferred;  // "%d Euro transferiert"
@@ -153,5 +156,9 @@ extern const char* const kGameLoaded;
 extern const char* const kGameSaved;
 extern const char* const kOverwrite1;  // "alten Spielstand"
 extern const char* const kOverwrite2;  // "überschreiben?"
+
+extern const char* const kSaveFailed[2];    // the slot file could not be written
+extern const char* const kListNotSaved[2];  // the slot is saved, the list of slots is not
+extern const char* const kSaveDamaged[2];   // a slot file that is not one whole game
 
 }  // namespace txt

@@ -18,7 +18,7 @@ bool isBeach(int scene) {
 }
 
 // Scenes whose frame may change the money: buying, renting, tips, bills, fees, donations,
-// sending photos, secrets, the beach's incidents, a new or a loaded game.
+// sending photos, secrets, the beach's incidents, a new or a loaded game (scene 20).
 bool changesMoney(int scene) {
     switch (scene) {
         case 0:
@@ -33,7 +33,7 @@ bool changesMoney(int scene) {
         case 17:
         case 18:
         case 19:
-        case 21:
+        case 20:
         case 22:
         case 23:
         case 24:
@@ -218,7 +218,7 @@ void Bot::feed() {
     if (havePrevious_ && (s.day != prevDay_ || s.month != prevMonth_) && s.day != 0 &&
         prevDay_ != 0) {
         // A day end moves the calendar on by one; a loaded or new game jumps anywhere.
-        if (prevScene_ != 0 && prevScene_ != 21) ++daysPassed_;
+        if (prevScene_ != 0 && prevScene_ != 20) ++daysPassed_;
     }
     const int shots = s.shotsTaken[0] + s.shotsTaken[1] + s.shotsTaken[2];
     if (havePrevious_ && shots > prevShots_) photos_ += shots - prevShots_;

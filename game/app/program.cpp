@@ -32,6 +32,7 @@
 #include "game/app/recording.h"
 #include "game/app/resolution.h"
 #include "game/app/script.h"
+#include "game/scenes/scenes.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/state/random.h"
@@ -168,6 +169,8 @@ int gameMain(int argc, char** argv) {
     // The record is zero and the generator fresh when a program starts.
     std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
     setRandomState(1);
+    startAlbumRun();
+    startSavegameRun();
 
     Files().Startup();
     if (!data.found.empty()) Files().SetSearchPath((data.found + "/").c_str());

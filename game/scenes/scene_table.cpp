@@ -54,6 +54,11 @@ constexpr SceneEntry kScenes[] = {
     {209, &runBeachScene},
     {210, &runBeachScene},
     // clang-format on
+    {11, &runAlbumFrame},
+    {12, &runComputerFrame},
+    {13, &runNewsFrame},
+    {20, &runLoadScreenFrame},
+    {21, &runSaveScreenFrame},
 };
 
 }  // namespace

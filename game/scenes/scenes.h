@@ -37,3 +37,17 @@ void runHospitalCashierScene();        // 27
 void runGateScene(int gate);           // 28..31
 // 201..210: the beach is loaded first when it is not.
 void runBeachScene();
+// The film: album, computer and news, savegames.
+void runAlbumFrame();       // 11
+void runComputerFrame();    // 12
+void runNewsFrame();        // 13
+void runLoadScreenFrame();  // 20
+void runSaveScreenFrame();  // 21
+
+// Writes the photo of slot 0..29 as the next "fotos\foto%04d.bmp" and says so in a box.
+void exportPhoto(int slot);
+// Called at program start: what the album and the savegame screens keep between frames (the
+// export counter, the list of slots) back to its start value, and the temporary files a save
+// cut short by a crash may have left removed.
+void startAlbumRun();
+void startSavegameRun();

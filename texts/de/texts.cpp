@@ -140,6 +140,8 @@ const char* const kNoPhotos = "Keine Fotos vorhanden";
 const char* const kToHotelRoom = "zum Hotelzimmer";
 const char* const kTransferPhotos = "Fotos transferieren";
 const char* const kExported[3] = {"Ihr Foto wurde als", "'fotos\\foto%04d.bmp'", "gespeichert."};
+const char* const kExportFailed[2] = {"Das Foto konnte nicht", "gespeichert werden."};
+const char* const kCounterNotSaved = "(Z\x84hler nicht gespeichert)";
 
 const char* const kPhotosSent = "Fotos gesendet: %d";
 const char* const kEuroTransferred = "%d Euro transferiert";
@@ -159,5 +161,10 @@ const char* const kOverwrite1 = "alten Spielstand";
 const char* const kOverwrite2 =
     "\x81"
     "berschreiben?";
+const char* const kSaveFailed[2] = {"Der Spielstand konnte", "nicht gespeichert werden."};
+const char* const kListNotSaved[2] = {"Die Spielstandliste konnte", "nicht gespeichert werden."};
+const char* const kSaveDamaged[2] = {"Der Spielstand ist",
+                                     "besch\x84"
+                                     "digt."};
 
 }  // namespace txt

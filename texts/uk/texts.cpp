@@ -135,6 +135,8 @@ const char* const kNoPhotos = "no pictures!";
 const char* const kToHotelRoom = "to hotel room";
 const char* const kTransferPhotos = "transfer pictures";
 const char* const kExported[3] = {"The picture was saved as", "'fotos\\foto%04d.bmp'", " "};
+const char* const kExportFailed[2] = {"The picture could not", "be saved."};
+const char* const kCounterNotSaved = "(counter not saved)";
 
 const char* const kPhotosSent = "pictures sent: %d";
 const char* const kEuroTransferred = "%d Euro transfered";
@@ -152,5 +154,8 @@ const char* const kGameLoaded = "game loaded";
 const char* const kGameSaved = "game saved";
 const char* const kOverwrite1 = "overwrite old";
 const char* const kOverwrite2 = "save game?";
+const char* const kSaveFailed[2] = {"The game could not", "be saved."};
+const char* const kListNotSaved[2] = {"The list of savegames", "could not be saved."};
+const char* const kSaveDamaged[2] = {"The savegame is", "damaged."};
 
 }  // namespace txt
