@@ -28,6 +28,7 @@ bool changesMoney(int scene) {
         case 6:
         case 8:
         case 12:
+        case 13:
         case 14:
         case 16:
         case 17:
@@ -52,6 +53,48 @@ bool changesMoney(int scene) {
         default:
             return isBeach(scene);
     }
+}
+
+// What a player with a purpose heads for: a camera when there is none, the beaches with one,
+// the album with a film, the computer with an outbox. Spots with these captions are chosen far
+// more often while the purpose lasts.
+std::vector<const char*> purposes(const GameState& s) {
+    std::vector<const char*> wanted;
+    const bool camera = s.camera[0] || s.camera[1] || s.camera[2];
+    const int shots = s.shotsTaken[0] + s.shotsTaken[1] + s.shotsTaken[2];
+    const bool room = s.roomRented[0] || s.roomRented[1] || s.roomRented[2];
+    if (!camera && s.money >= 800) {
+        for (const char* c : {txt::kRavezShop, txt::kIntoShop, txt::kBuyCameras, txt::kToShop,
+                              txt::kEquipmentCaptions[0][0]})
+            wanted.push_back(c);
+        if (s.money >= 1200) wanted.push_back(txt::kEquipmentCaptions[0][1]);
+        wanted.push_back("ok");
+        wanted.push_back("yes");
+    }
+    if (camera && shots < 10) {
+        for (const char* c : txt::kBeachNames) wanted.push_back(c);
+        wanted.push_back(txt::kToVipBeach);
+        wanted.push_back(txt::kPayFee);
+    }
+    if (shots >= 5 || s.photosToSend > 0) {
+        for (const char* c : txt::kHotelNames) wanted.push_back(c);
+        for (const char* c : {txt::kToHotel, txt::kToRoom, txt::kToLaptop, txt::kToMap})
+            wanted.push_back(c);
+        if (!room) {
+            wanted.push_back(txt::kToReception);
+            wanted.push_back(txt::kRentRoom);
+        }
+        if (shots > 0) {
+            wanted.push_back(txt::kToCamera);
+            wanted.push_back(txt::kTransferPhotos);
+        }
+        if (s.photosToSend > 0) {
+            wanted.push_back(txt::kToHotelRoom);
+            wanted.push_back(txt::kToComputer);
+            wanted.push_back(txt::kSendPhotos);
+        }
+    }
+    return wanted;
 }
 
 // Captions the bot leaves alone: they end the game or leave it for the title screen, and a
@@ -152,7 +195,9 @@ void Bot::act() {
         }
         return;
     }
-    if (isBeach(s.sceneId) && chance(70)) {
+    // A beach is where the game is played: the bot stays for hours (visitors, photos and the
+    // beach's dangers come with time) before its buttons get their turn.
+    if (isBeach(s.sceneId) && chance(97)) {
         const int what = below(10);
         if (what < 3) {
             // Scroll: hold the pointer at an edge for a while.
@@ -160,29 +205,57 @@ void Bot::act() {
             waitTurns_ = 5 + below(60);
             input_->moveMouse(holdX_, 100 + below(200));
         } else if (what < 8) {
-            // A photo of the panorama under the viewfinder.
-            clickAt(20 + below(600), 20 + below(330));
+            // A photo: of a visitor in view when there is one (as a player aims), else of the
+            // panorama.
+            std::vector<int> inView;
+            for (int i = 0; i < kVisitorSlots; ++i) {
+                const int x = s.visitors.x[i] - s.scrollX;
+                if (s.visitors.typeId[i] != 0 && x >= 40 && x < 600) inView.push_back(i);
+            }
+            if (inView.empty()) {
+                clickAt(20 + below(600), 20 + below(330));
+            } else {
+                const int i =
+                    inView[static_cast<std::size_t>(below(static_cast<int>(inView.size())))];
+                const int y = s.visitors.y[i] - 40 + below(30);
+                clickAt(s.visitors.x[i] - s.scrollX - 10 + below(20), y < 20    ? 20
+                                                                      : y > 340 ? 340
+                                                                                : y);
+            }
         } else {
             input_->moveMouse(below(640), below(360));
             waitTurns_ = below(30);
         }
         return;
     }
+    // Every spot may be chosen; those clicked less often in this scene are chosen more often, so
+    // the bot finds its way to every place instead of walking the same paths.
     std::vector<const DrawnHotspot*> choices;
+    std::vector<uint64_t> weights;
+    uint64_t total = 0;
+    const std::vector<const char*> wanted = chance(80) ? purposes(s) : std::vector<const char*>();
     for (const DrawnHotspot& h : spots) {
         if (avoided(h.caption)) continue;
+        uint64_t weight = 1000 / (1 + clicks_[{s.sceneId, h.caption}]);
+        for (const char* w : wanted)
+            if (h.caption == w) weight = weight * 50 + 20000;
         // Ending the day at once would leave little of the day to play.
-        if (h.caption == txt::kEndDay && !chance(25)) continue;
+        if (h.caption == txt::kEndDay) weight /= 4;
         choices.push_back(&h);
+        weights.push_back(weight + 1);
+        total += weight + 1;
     }
     if (choices.empty()) return;
-    const DrawnHotspot* h =
-        choices[static_cast<std::size_t>(below(static_cast<int>(choices.size())))];
+    uint64_t pick = next() % total;
+    std::size_t index = 0;
+    while (pick >= weights[index]) pick -= weights[index++];
+    const DrawnHotspot* h = choices[index];
     // Look first (the caption shows), then click.
     if (chance(30)) {
         input_->moveMouse(h->x + h->width / 2, h->y + h->height / 2);
         return;
     }
+    ++clicks_[{s.sceneId, h->caption}];
     clickAt(h->x + below(h->width > 0 ? h->width : 1), h->y + below(h->height > 0 ? h->height : 1));
 }
 

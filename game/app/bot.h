@@ -6,6 +6,7 @@
 // Every turn it checks what must always hold and stops the game on the first broken rule.
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 
@@ -49,6 +50,7 @@ class Bot : public TurnInput {
     bool stopping_ = false;
     long photos_ = 0;
     std::set<int> scenesSeen_;
+    std::map<std::pair<int, std::string>, int> clicks_;  // per scene and caption
 
     // What the previous turn saw, for the rules that compare two turns.
     bool havePrevious_ = false;
