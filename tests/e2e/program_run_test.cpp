@@ -130,7 +130,8 @@ TEST_F(ProgramRun, NoDataSetIsOneLineNamingTheFoldersTriedAndExitCodeOne) {
 }
 
 TEST_F(ProgramRun, EveryProgramAnswersHelpAndRefusesWrongArguments) {
-    for (const char* program : {RAVEZ_GAME_UK, RAVEZ_GAME_DE, RAVEZ_LAUNCHER, RAVEZ_POOLTOOL}) {
+    for (const char* program :
+         {RAVEZ_GAME_UK, RAVEZ_GAME_DE, RAVEZ_LAUNCHER, RAVEZ_POOLTOOL, RAVEZ_DISPLAYDEMO}) {
         EXPECT_EQ(run(dir, std::string(program) + " --help"), 0) << program << output;
         EXPECT_NE(output.find("usage"), std::string::npos) << program << output;
         EXPECT_EQ(run(dir, std::string(program) + " -h"), 0) << program << output;
