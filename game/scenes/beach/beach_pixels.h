@@ -36,6 +36,9 @@ void copyFromView(const PageView& view, int x, int y, int width, int height, uin
 // soften: (8 × itself + its 8 neighbours) / 16; blur: the mean of its 8 neighbours.
 void softenInPlace(uint16_t* pixels, int width, int height, int stride);
 void blurInPlace(uint16_t* pixels, int width, int height, int stride, int passes);
+// Soften once, then blur blurPasses times: the photo's whole treatment in one go, the picture
+// converted to the working form and back only once.
+void softenAndBlurInPlace(uint16_t* pixels, int width, int height, int stride, int blurPasses);
 
 // Adds the grey (glow >> 3, glow >> 2, glow >> 3) to every pixel of the view, per channel
 // saturated.

@@ -1,0 +1,100 @@
+// The AVX2 path: the row loops vectorised by the compiler for AVX2, and the filter as a
+// wavefront of 32 rows in four vectors.
+#include <immintrin.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "game/scenes/beach/pixel_kernels.h"
+
+#pragma GCC target("avx2")
+
+namespace {
+#include "game/scenes/beach/pixel_loops.inc"
+
+struct Simd256 {
+    using V = __m256i;
+    using M = __m256i;  // all ones in the chosen lanes
+    static constexpr int L = 8;
+    static V load(const uint32_t* p) { return _mm256_load_si256(reinterpret_cast<const V*>(p)); }
+    static void store(uint32_t* p, V v) { _mm256_store_si256(reinterpret_cast<V*>(p), v); }
+    // 8 pixels spread out, and back.
+    static V loadSpread(const uint16_t* p) {
+        const V c = _mm256_cvtepu16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+        const V b = _mm256_and_si256(c, set1(0x1F));
+        const V g = _mm256_and_si256(_mm256_slli_epi32(c, 5), set1(0x3Fu << 10));
+        const V r = _mm256_and_si256(_mm256_slli_epi32(c, 10), set1(0x1Fu << 21));
+        return _mm256_or_si256(_mm256_or_si256(r, g), b);
+    }
+    static void storePacked(uint16_t* p, V s) {
+        const V b = _mm256_and_si256(s, set1(0x1F));
+        const V g = _mm256_and_si256(_mm256_srli_epi32(s, 5), set1(0x07E0));
+        const V r = _mm256_and_si256(_mm256_srli_epi32(s, 10), set1(0xF800));
+        const V c = _mm256_or_si256(_mm256_or_si256(r, g), b);
+        // The low word of each double word (a signed pack would saturate pixels over 0x7FFF).
+        const V words = _mm256_shuffle_epi8(
+            c, _mm256_setr_epi8(0, 1, 4, 5, 8, 9, 12, 13, -1, -1, -1, -1, -1, -1, -1, -1, 0, 1, 4,
+                                5, 8, 9, 12, 13, -1, -1, -1, -1, -1, -1, -1, -1));
+        const V joined = _mm256_permute4x64_epi64(words, 0x08);  // quarters 0 and 2 first
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(joined));
+    }
+    // r[i][j] becomes r[j][i]: pairs of rows interleaved by words, then by double words, then
+    // the halves gathered.
+    static void transpose(V (&r)[8]) {
+        V a[8], b[8];
+        for (int i = 0; i < 8; i += 2) {
+            a[i] = _mm256_unpacklo_epi32(r[i], r[i + 1]);
+            a[i + 1] = _mm256_unpackhi_epi32(r[i], r[i + 1]);
+        }
+        for (int i = 0; i < 8; i += 4) {
+            b[i] = _mm256_unpacklo_epi64(a[i], a[i + 2]);
+            b[i + 1] = _mm256_unpackhi_epi64(a[i], a[i + 2]);
+            b[i + 2] = _mm256_unpacklo_epi64(a[i + 1], a[i + 3]);
+            b[i + 3] = _mm256_unpackhi_epi64(a[i + 1], a[i + 3]);
+        }
+        // b[4q + m], half l: column 4l + m of rows 4q..4q + 3.
+        for (int m = 0; m < 4; ++m) {
+            r[m] = _mm256_permute2x128_si256(b[m], b[4 + m], 0x20);
+            r[4 + m] = _mm256_permute2x128_si256(b[m], b[4 + m], 0x31);
+        }
+    }
+    static V add(V a, V b) { return _mm256_add_epi32(a, b); }
+    static V set1(uint32_t v) { return _mm256_set1_epi32(static_cast<int>(v)); }
+    static V srl(V a, int s) { return _mm256_srli_epi32(a, s); }
+    static V sll3(V a) { return _mm256_slli_epi32(a, 3); }
+    static V andv(V a, V b) { return _mm256_and_si256(a, b); }
+    // Lane i takes cur[i − 1], lane 0 takes prev's last lane: the halves [prev high, cur low]
+    // give each 128-bit half the lane it lacks.
+    static V up(V cur, V prev) {
+        return _mm256_alignr_epi8(cur, _mm256_permute2x128_si256(prev, cur, 0x21), 12);
+    }
+    // Lane i takes cur[i + 1], the last lane takes next's first lane.
+    static V down(V cur, V next) {
+        return _mm256_alignr_epi8(_mm256_permute2x128_si256(cur, next, 0x21), cur, 4);
+    }
+    static M mask(uint32_t bits) {
+        const V laneBits = _mm256_setr_epi32(1, 2, 4, 8, 16, 32, 64, 128);
+        return _mm256_cmpeq_epi32(_mm256_and_si256(set1(bits), laneBits), laneBits);
+    }
+    static V select(M m, V a, V b) { return _mm256_blendv_epi8(a, b, m); }
+    static V addMasked(V a, M m, V b) { return _mm256_add_epi32(a, _mm256_and_si256(b, m)); }
+};
+
+#include "game/scenes/beach/pixel_wavefront.inc"
+
+using Wave = Wavefront<Simd256, 4>;
+
+void filterAvx2(uint16_t* pixels, int w, int h, int stride, const beachpx::FilterPass* passes,
+                int count, uint32_t* work) {
+    Wave::filter(pixels, w, h, stride, passes, count, work);
+}
+std::size_t filterWorkAvx2(int w, int h) {
+    return Wave::work(w, h);
+}
+
+}  // namespace
+
+namespace beachpx {
+const Kernels kAvx2Kernels = {loopNight, loopMixed,  loopGlow,
+                              loopFlash, filterAvx2, filterWorkAvx2};
+}  // namespace beachpx

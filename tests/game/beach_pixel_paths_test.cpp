@@ -1,0 +1,244 @@
+// The beach's pixel loops on every processor path this machine has, against the rules written
+// out plainly: the soften/blur wavefront on many sizes (every border case of the bands and
+// vectors, random content, pictures inside larger ones), and the per-channel loops on every
+// pixel value and on rows of every short length.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/scenes/beach/beach_pixels.h"
+#include "game/scenes/beach/pixel_path.h"
+
+namespace {
+
+using beachpx::Path;
+
+// The rule as written: in place, row by row, left to right, reading the neighbours at clamped
+// positions as the buffer holds them at that moment.
+void plainFilter(std::vector<uint16_t>& p, int w, int h, int self, int divisor) {
+    auto at = [&](int x, int y) {
+        return p[static_cast<std::size_t>(std::clamp(y, 0, h - 1)) * w + std::clamp(x, 0, w - 1)];
+    };
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const uint16_t c = at(x + dx, y + dy);
+                    const int k = dx == 0 && dy == 0 ? self : 1;
+                    r += k * (c >> 11);
+                    g += k * ((c >> 5) & 63);
+                    b += k * (c & 31);
+                }
+            }
+            p[static_cast<std::size_t>(y) * w + x] =
+                static_cast<uint16_t>((r / divisor) << 11 | (g / divisor) << 5 | (b / divisor));
+        }
+    }
+}
+
+std::vector<uint16_t> noise(std::size_t n, std::mt19937& gen) {
+    std::vector<uint16_t> p(n);
+    for (uint16_t& c : p) c = static_cast<uint16_t>(gen());
+    return p;
+}
+
+// Runs the test body once per path the processor has, forced, and puts the start-up path back.
+class PixelPaths : public testing::TestWithParam<Path> {
+  protected:
+    void SetUp() override {
+        before_ = beachpx::currentPath();
+        if (beachpx::usePath(GetParam()) != GetParam()) {
+            beachpx::usePath(before_);
+            GTEST_SKIP() << "this processor lacks " << beachpx::pathName(GetParam());
+        }
+    }
+    void TearDown() override { beachpx::usePath(before_); }
+    Path before_ = Path::Plain;
+};
+
+TEST_P(PixelPaths, SoftenAndBlurMatchTheRuleOnEverySize) {
+    // Widths and heights around the vector widths (8, 16) and band heights (32), the skew of
+    // two columns a row, and the photo's own size.
+    const int widths[] = {1,  2,  3,  4,  5,  7,  8,  9,  15, 16, 17,
+                          31, 32, 33, 63, 64, 65, 66, 67, 70, 129};
+    const int heights[] = {1, 2, 3, 4, 7, 8, 9, 15, 16, 17, 31, 32, 33, 34, 63, 64, 65, 97};
+    std::mt19937 gen(7);
+    auto check = [&](int w, int h) {
+        SCOPED_TRACE(testing::Message() << w << " x " << h);
+        std::vector<uint16_t> expected = noise(static_cast<std::size_t>(w) * h, gen);
+        std::vector<uint16_t> got = expected;
+        std::vector<uint16_t> together = expected;
+        plainFilter(expected, w, h, 8, 16);
+        softenInPlace(got.data(), w, h, w);
+        ASSERT_EQ(got, expected);
+        plainFilter(expected, w, h, 0, 8);
+        plainFilter(expected, w, h, 0, 8);
+        blurInPlace(got.data(), w, h, w, 2);
+        ASSERT_EQ(got, expected);
+        softenAndBlurInPlace(together.data(), w, h, w, 2);
+        ASSERT_EQ(together, expected);
+    };
+    for (int w : widths)
+        for (int h : heights) check(w, h);
+    check(320, 180);
+    check(320, 1);
+    check(1, 180);
+}
+
+TEST_P(PixelPaths, EveryBlurCountAndSaturatedChannels) {
+    std::mt19937 gen(11);
+    for (int blur = 0; blur <= 3; ++blur) {
+        std::vector<uint16_t> expected = noise(48 * 37, gen);
+        std::vector<uint16_t> got = expected;
+        plainFilter(expected, 48, 37, 8, 16);
+        for (int i = 0; i < blur; ++i) plainFilter(expected, 48, 37, 0, 8);
+        softenAndBlurInPlace(got.data(), 48, 37, 48, blur);
+        ASSERT_EQ(got, expected) << blur;
+    }
+    // Full channels give the largest sums: none may run into the next channel.
+    for (uint16_t c : {uint16_t{0xFFFF}, uint16_t{0xF800}, uint16_t{0x07E0}, uint16_t{0x001F}}) {
+        std::vector<uint16_t> p(70 * 40, c);
+        softenAndBlurInPlace(p.data(), 70, 40, 70, 2);
+        for (uint16_t v : p) ASSERT_EQ(v, c);
+    }
+}
+
+TEST_P(PixelPaths, APartOfALargerPictureLeavesTheRestAlone) {
+    std::mt19937 gen(5);
+    const int stride = 90, rows = 50;
+    std::vector<uint16_t> big = noise(static_cast<std::size_t>(stride) * rows, gen);
+    const std::vector<uint16_t> before = big;
+    const int x0 = 7, y0 = 3, w = 75, h = 41;
+    std::vector<uint16_t> part;
+    for (int y = y0; y < y0 + h; ++y)
+        for (int x = x0; x < x0 + w; ++x)
+            part.push_back(big[static_cast<std::size_t>(y) * stride + x]);
+    plainFilter(part, w, h, 8, 16);
+    plainFilter(part, w, h, 0, 8);
+    softenAndBlurInPlace(big.data() + y0 * stride + x0, w, h, stride, 1);
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < stride; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * stride + x;
+            const bool inside = y >= y0 && y < y0 + h && x >= x0 && x < x0 + w;
+            ASSERT_EQ(big[i],
+                      inside ? part[static_cast<std::size_t>(y - y0) * w + (x - x0)] : before[i])
+                << x << ", " << y;
+        }
+    }
+}
+
+uint16_t plainRaised(uint16_t c) {
+    const uint32_t r = std::min<uint32_t>((c & 0xF800u) + ((c & 0xF000u) >> 1), 0xF800u);
+    const uint32_t g = std::min<uint32_t>((c & 0x07E0u) + ((c & 0x07C0u) >> 1), 0x07E0u);
+    const uint32_t b = std::min<uint32_t>((c & 0x001Fu) + ((c & 0x001Eu) >> 1), 0x001Fu);
+    return static_cast<uint16_t>(r | g | b);
+}
+
+uint16_t plainMixed(uint16_t c, int n) {
+    const uint16_t d = nightPixel(c);
+    const int r = ((c >> 11) * (255 - n) + (d >> 11) * n) >> 8;
+    const int g = (((c >> 6) & 31) * (255 - n) + ((d >> 6) & 31) * n) >> 8;
+    const int b = ((c & 31) * (255 - n) + (d & 31) * n) >> 8;
+    return static_cast<uint16_t>(r << 11 | g << 6 | b);
+}
+
+uint16_t plainGlow(uint16_t p, int glow) {
+    const int r = std::min((p >> 11) + (glow >> 3), 31);
+    const int g = std::min(((p >> 5) & 63) + (glow >> 2), 63);
+    const int b = std::min((p & 31) + (glow >> 3), 31);
+    return static_cast<uint16_t>(r << 11 | g << 5 | b);
+}
+
+TEST_P(PixelPaths, ChannelLoopsOnEveryPixelValue) {
+    std::vector<uint16_t> all(65536);
+    for (int c = 0; c < 65536; ++c) all[static_cast<std::size_t>(c)] = static_cast<uint16_t>(c);
+    const PageView allView{all.data(), 65536, 1, 65536};
+    const PicView allPic{all.data(), 65536, 1, 65536};
+
+    std::vector<uint16_t> out(65536);
+    copyFromView(allView, 0, 0, 65536, 1, out.data(), 65536, true);
+    for (int c = 0; c < 65536; ++c)
+        ASSERT_EQ(out[static_cast<std::size_t>(c)], plainRaised(static_cast<uint16_t>(c))) << c;
+
+    for (int n : {0, 1, 77, 128, 254, 255}) {
+        std::fill(out.begin(), out.end(), uint16_t{0x1234});
+        drawVisitorSprite({out.data(), 65536, 1, 65536}, allPic, 0, 0, {VisitorLight::Mixed, n});
+        ASSERT_EQ(out[0], 0x1234);  // colour 0 is see-through
+        for (int c = 1; c < 65536; ++c)
+            ASSERT_EQ(out[static_cast<std::size_t>(c)], plainMixed(static_cast<uint16_t>(c), n))
+                << c << " at night " << n;
+    }
+    std::fill(out.begin(), out.end(), uint16_t{0x1234});
+    drawVisitorSprite({out.data(), 65536, 1, 65536}, allPic, 0, 0, {VisitorLight::Night, 0});
+    ASSERT_EQ(out[0], 0x1234);
+    for (int c = 1; c < 65536; ++c)
+        ASSERT_EQ(out[static_cast<std::size_t>(c)], nightPixel(static_cast<uint16_t>(c))) << c;
+
+    for (int glow : {1, 8, 40, 200, 255, 1000}) {
+        out = all;
+        addGlow({out.data(), 65536, 1, 65536}, glow);
+        for (int c = 0; c < 65536; ++c)
+            ASSERT_EQ(out[static_cast<std::size_t>(c)],
+                      plainGlow(static_cast<uint16_t>(c), std::min(glow, 255)))
+                << c << " glow " << glow;
+    }
+}
+
+TEST_P(PixelPaths, ChannelLoopsStopAtTheRowsEnd) {
+    // Every length up to past two vectors, at every start within one: the pixels after the
+    // row (and the sprite's clipped part) stay as they were.
+    std::mt19937 gen(3);
+    const std::vector<uint16_t> sprite = noise(80, gen);
+    for (int start = 0; start < 32; ++start) {
+        for (int n = 0; n <= 70; ++n) {
+            std::vector<uint16_t> page = noise(160, gen);
+            const std::vector<uint16_t> before = page;
+            const PicView pic{sprite.data(), n, 1, n};
+            drawVisitorSprite({page.data() + start, n, 1, n}, pic, 0, 0, {VisitorLight::Mixed, 90});
+            for (std::size_t i = 0; i < page.size(); ++i) {
+                const int x = static_cast<int>(i) - start;
+                if (x >= 0 && x < n) {
+                    const uint16_t s = sprite[static_cast<std::size_t>(x)];
+                    ASSERT_EQ(page[i], s ? plainMixed(s, 90) : before[i]);
+                } else {
+                    ASSERT_EQ(page[i], before[i]) << start << " " << n << " " << i;
+                }
+            }
+            page = before;
+            addGlow({page.data() + start, n, 1, n}, 99);
+            for (std::size_t i = 0; i < page.size(); ++i) {
+                const int x = static_cast<int>(i) - start;
+                ASSERT_EQ(page[i], x >= 0 && x < n ? plainGlow(before[i], 99) : before[i]);
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Beach, PixelPaths, testing::Values(Path::Plain, Path::Avx2, Path::Avx512),
+                         [](const testing::TestParamInfo<Path>& param) {
+                             return std::string(beachpx::pathName(param.param));
+                         });
+
+TEST(BeachPixelPath, NamesAndChoice) {
+    Path p = Path::Plain;
+    EXPECT_TRUE(beachpx::parsePath("avx512", &p));
+    EXPECT_EQ(p, Path::Avx512);
+    EXPECT_TRUE(beachpx::parsePath("plain", &p));
+    EXPECT_EQ(p, Path::Plain);
+    EXPECT_FALSE(beachpx::parsePath("sse9", &p));
+    EXPECT_EQ(p, Path::Plain);
+    const Path before = beachpx::currentPath();
+    // A path the processor lacks falls back to the best it has.
+    EXPECT_EQ(beachpx::usePath(Path::Avx512), beachpx::bestPath());
+    EXPECT_EQ(beachpx::usePath(Path::Plain), Path::Plain);
+    EXPECT_EQ(beachpx::currentPath(), Path::Plain);
+    beachpx::usePath(before);
+}
+
+}  // namespace
