@@ -23,11 +23,11 @@
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_class.h"
 #include "game/asset_table.h"
-#include "game/frame_values.h"
-#include "game/game_state.h"
-#include "game/main_loop.h"
-#include "game/runtime.h"
-#include "game/scene_draw.h"
+#include "game/state/frame_values.h"
+#include "game/state/game_state.h"
+#include "game/app/main_loop.h"
+#include "game/ui/runtime.h"
+#include "game/ui/scene_draw.h"
 
 namespace {
 

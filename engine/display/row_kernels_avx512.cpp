@@ -1,0 +1,138 @@
+// The AVX-512 path (with BW and VBMI): 32 pixels a step. Heads and tails are masked vectors, so
+// a row of any width runs without a scalar loop, and the head brings the destination to a
+// 64-byte boundary, so that no store of the main loop splits a cache line.
+#include <immintrin.h>
+
+#include <cstdint>
+
+#include "engine/display/row_kernels.h"
+
+#pragma GCC target("avx2,avx512f,avx512bw,avx512vl,avx512vbmi")
+
+namespace {
+#include "engine/display/row_loops.inc"
+
+inline __mmask32 firstLanes(int count) {
+    return static_cast<__mmask32>(count >= 32 ? 0xFFFFFFFFu : (1u << count) - 1);
+}
+
+// Calls step(i, lanes) over the row: a head up to the destination's next 64-byte boundary,
+// whole vectors, then the tail.
+template <typename Step>
+inline void eachVector(const uint16_t* dst, int count, Step step) {
+    if (count <= 0) return;
+    const int misaligned = static_cast<int>((reinterpret_cast<uintptr_t>(dst) & 63) / 2);
+    int i = misaligned == 0 ? 0 : 32 - misaligned;
+    if (i > count) i = count;
+    if (i > 0) step(0, firstLanes(i));
+    for (; i + 32 <= count; i += 32) step(i, firstLanes(32));
+    if (i < count) step(i, firstLanes(count - i));
+}
+
+inline __m512i load(__mmask32 lanes, const uint16_t* p) {
+    return _mm512_maskz_loadu_epi16(lanes, p);
+}
+inline void store(uint16_t* p, __mmask32 lanes, __m512i v) {
+    _mm512_mask_storeu_epi16(p, lanes, v);
+}
+inline __m512i halve(__m512i v) {
+    return _mm512_srli_epi16(_mm512_and_si512(v, _mm512_set1_epi16(static_cast<short>(kHalfMask))),
+                             1);
+}
+
+void fill512(uint16_t* __restrict d, int n, uint16_t colour) {
+    const __m512i c = _mm512_set1_epi16(static_cast<short>(colour));
+    eachVector(d, n, [&](int i, __mmask32 lanes) { store(d + i, lanes, c); });
+}
+
+// Only the non-zero pixels are stored: the destination is never read.
+void copyKeyed512(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
+    eachVector(d, n, [&](int i, __mmask32 lanes) {
+        const __m512i v = load(lanes, s + i);
+        store(d + i, _mm512_test_epi16_mask(v, v), v);
+    });
+}
+
+void to555512(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
+    const __m512i low = _mm512_set1_epi16(0x001F);
+    eachVector(d, n, [&](int i, __mmask32 lanes) {
+        const __m512i p = load(lanes, s + i);
+        // Blue from the pixel, the rest from the pixel shifted down one (its top bit clear):
+        // C ? B : A.
+        store(d + i, lanes, _mm512_ternarylogic_epi32(_mm512_srli_epi16(p, 1), p, low, 0xD8));
+    });
+}
+
+void faded512(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
+    eachVector(d, n, [&](int i, __mmask32 lanes) {
+        const __m512i src = load(lanes, s + i);
+        const __mmask32 drawn = _mm512_mask_test_epi16_mask(lanes, src, src);
+        const __m512i hs = halve(src);
+        const __m512i hd = halve(load(drawn, d + i));
+        store(d + i, drawn, _mm512_add_epi16(hs, halve(_mm512_add_epi16(hd, hs))));
+    });
+}
+
+void tint512(uint16_t* __restrict d, int n, uint16_t colour) {
+    const __m512i hc = _mm512_set1_epi16(static_cast<short>(half(colour)));
+    eachVector(d, n, [&](int i, __mmask32 lanes) {
+        store(d + i, lanes, _mm512_add_epi16(halve(load(lanes, d + i)), hc));
+    });
+}
+
+void darken512(uint16_t* __restrict d, int n) {
+    eachVector(d, n,
+               [&](int i, __mmask32 lanes) { store(d + i, lanes, halve(load(lanes, d + i))); });
+}
+
+// Each channel of both pictures goes into a 16-bit lane as a byte pair, so that one
+// multiply-add by the weight pair gives a channel's whole sum, its high byte the result. The
+// pairs are cut out with byte-granular multishifts and byte blends rather than word shifts:
+// word shifts and multiply-adds share one port on these processors, and that port is the limit.
+//   first:  byte 2i = red of pixel i, byte 2i+1 = green   (each masked to five bits)
+//   second: byte 2i = green,          byte 2i+1 = red
+// so a blend of the two gives the red pairs (first, second) and the other blend the green
+// pairs the other way round (second, first), weighted (255 − a, a).
+void blend512(uint16_t* __restrict d, const uint16_t* __restrict s1, const uint16_t* __restrict s2,
+              int n, uint16_t a) {
+    const __m512i weights = _mm512_set1_epi16(static_cast<short>((255 - a) << 8 | a));
+    const __m512i swapped = _mm512_set1_epi16(static_cast<short>(a << 8 | (255 - a)));
+    const __m512i five = _mm512_set1_epi16(0x1F1F);
+    const __m512i redField = _mm512_set1_epi16(static_cast<short>(0xF800));
+    const __m512i blueGreen = _mm512_set1_epi16(64 << 8 | 1);
+    // Bit offsets inside each quadword of four pixels.
+    const __m512i redGreen = _mm512_set1_epi64(0x363B262B161B060BLL);
+    const __m512i greenRed = _mm512_set1_epi64(0x3B362B261B160B06LL);
+    // Byte shuffles (within 16-byte lanes) moving each word's low byte up, or high byte down.
+    const __m512i lowUp = _mm512_set4_epi32(0x0EFF0CFF, 0x0AFF08FF, 0x06FF04FF, 0x02FF00FF);
+    const __m512i highDown =
+        _mm512_set4_epi32(static_cast<int>(0xFF0FFF0D), static_cast<int>(0xFF0BFF09),
+                          static_cast<int>(0xFF07FF05), static_cast<int>(0xFF03FF01));
+    const __mmask64 high = 0xAAAAAAAAAAAAAAAAULL;
+    eachVector(d, n, [&](int i, __mmask32 lanes) {
+        const __m512i p = load(lanes, s1 + i);
+        const __m512i q = load(lanes, s2 + i);
+        const __m512i rgP =
+            _mm512_and_si512(_mm512_maskz_multishift_epi64_epi8(~0ULL, redGreen, p), five);
+        const __m512i grQ =
+            _mm512_and_si512(_mm512_maskz_multishift_epi64_epi8(~0ULL, greenRed, q), five);
+        const __m512i red = _mm512_mask_blend_epi8(high, rgP, grQ);
+        const __m512i green = _mm512_mask_blend_epi8(high, grQ, rgP);
+        const __m512i blue =
+            _mm512_and_si512(_mm512_mask_blend_epi8(high, p, _mm512_shuffle_epi8(q, lowUp)), five);
+        const __m512i sumR = _mm512_maddubs_epi16(weights, red);
+        const __m512i sumG = _mm512_maddubs_epi16(swapped, green);
+        const __m512i sumB = _mm512_maddubs_epi16(weights, blue);
+        const __m512i gb = _mm512_maddubs_epi16(
+            _mm512_mask_blend_epi8(high, _mm512_shuffle_epi8(sumB, highDown), sumG), blueGreen);
+        // Red field from the shifted red sum, the rest from gb: C ? A : B.
+        store(d + i, lanes,
+              _mm512_ternarylogic_epi32(_mm512_slli_epi16(sumR, 3), gb, redField, 0xE4));
+    });
+}
+
+}  // namespace
+
+const rowops::Kernels rowops::kAvx512Kernels = {
+    fill512, copyKeyed512, to555512, loopExpandBits, loopExpandBitsOver, faded512,
+    tint512, darken512,    blend512, loopGrey,       loopPixelDouble};
