@@ -22,10 +22,10 @@
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_class.h"
+#include "game/app/main_loop.h"
 #include "game/asset_table.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
-#include "game/app/main_loop.h"
 #include "game/ui/runtime.h"
 #include "game/ui/scene_draw.h"
 
