@@ -87,23 +87,31 @@ void darken512(uint16_t* __restrict d, int n) {
 
 // Each channel of both pictures goes into a 16-bit lane as a byte pair, so that one
 // multiply-add by the weight pair gives a channel's whole sum, its high byte the result. The
-// pairs are cut out with byte-granular multishifts and byte blends rather than word shifts:
-// word shifts and multiply-adds share one port on these processors, and that port is the limit.
-//   first:  byte 2i = red of pixel i, byte 2i+1 = green   (each masked to five bits)
-//   second: byte 2i = green,          byte 2i+1 = red
-// so a blend of the two gives the red pairs (first, second) and the other blend the green
-// pairs the other way round (second, first), weighted (255 − a, a).
+// pairs are cut out with byte-granular multishifts and merged by bitwise selects rather than
+// word shifts: word shifts and multiply-adds share one port on these processors, and that
+// port is the limit.
+//   first:  byte 2i = red of pixel i, byte 2i+1 = green   (masked to five bits each)
+//   second: byte 2i = green,          byte 2i+1 = red     (unmasked)
+// Taking the five low bits of each byte from one and everything else from the masked first
+// gives the red pairs (first, second) and the green pairs the other way round (second,
+// first), weighted (255 − a, a); the masked side supplies the zero bits of both.
 void blend512(uint16_t* __restrict d, const uint16_t* __restrict s1, const uint16_t* __restrict s2,
               int n, uint16_t a) {
+    // Bitwise selects: C ? B : A and C ? A : B.
+    constexpr int kSecondWhere = 0xD8;
+    constexpr int kFirstWhere = 0xE4;
     const __m512i weights = _mm512_set1_epi16(static_cast<short>((255 - a) << 8 | a));
     const __m512i swapped = _mm512_set1_epi16(static_cast<short>(a << 8 | (255 - a)));
     const __m512i five = _mm512_set1_epi16(0x1F1F);
+    const __m512i lowFive = _mm512_set1_epi16(0x001F);
+    const __m512i highFive = _mm512_set1_epi16(0x1F00);
     const __m512i redField = _mm512_set1_epi16(static_cast<short>(0xF800));
     const __m512i blueGreen = _mm512_set1_epi16(64 << 8 | 1);
     // Bit offsets inside each quadword of four pixels.
     const __m512i redGreen = _mm512_set1_epi64(0x363B262B161B060BLL);
     const __m512i greenRed = _mm512_set1_epi64(0x3B362B261B160B06LL);
-    // Byte shuffles (within 16-byte lanes) moving each word's low byte up, or high byte down.
+    // Byte shuffles (within 16-byte lanes) moving each word's low byte up, or high byte down,
+    // and clearing the byte it leaves.
     const __m512i lowUp = _mm512_set4_epi32(0x0EFF0CFF, 0x0AFF08FF, 0x06FF04FF, 0x02FF00FF);
     const __m512i highDown =
         _mm512_set4_epi32(static_cast<int>(0xFF0FFF0D), static_cast<int>(0xFF0BFF09),
@@ -118,20 +126,19 @@ void blend512(uint16_t* __restrict d, const uint16_t* __restrict s1, const uint1
         const __m512i q = load(lanes, s2 + i);
         const __m512i rgP =
             _mm512_and_si512(_mm512_maskz_multishift_epi64_epi8(~0ULL, redGreen, p), five);
-        const __m512i grQ =
-            _mm512_and_si512(_mm512_maskz_multishift_epi64_epi8(~0ULL, greenRed, q), five);
-        const __m512i red = _mm512_mask_blend_epi8(high, rgP, grQ);
-        const __m512i green = _mm512_mask_blend_epi8(high, grQ, rgP);
-        const __m512i blue =
-            _mm512_and_si512(_mm512_mask_blend_epi8(high, p, _mm512_shuffle_epi8(q, lowUp)), five);
+        const __m512i grQ = _mm512_maskz_multishift_epi64_epi8(~0ULL, greenRed, q);
+        const __m512i red = _mm512_ternarylogic_epi32(rgP, grQ, highFive, kSecondWhere);
+        const __m512i green = _mm512_ternarylogic_epi32(grQ, rgP, lowFive, kFirstWhere);
+        const __m512i blue = _mm512_ternarylogic_epi32(
+            _mm512_and_si512(p, lowFive), _mm512_shuffle_epi8(q, lowUp), highFive, kSecondWhere);
         const __m512i sumR = _mm512_maddubs_epi16(weights, red);
         const __m512i sumG = _mm512_maddubs_epi16(swapped, green);
         const __m512i sumB = _mm512_maddubs_epi16(weights, blue);
         const __m512i gb = _mm512_maddubs_epi16(
             _mm512_mask_blend_epi8(high, _mm512_shuffle_epi8(sumB, highDown), sumG), blueGreen);
-        // Red field from the shifted red sum, the rest from gb: C ? A : B.
+        // Red field from the shifted red sum, the rest from gb.
         store(d + i, lanes,
-              _mm512_ternarylogic_epi32(_mm512_slli_epi16(sumR, 3), gb, redField, 0xE4));
+              _mm512_ternarylogic_epi32(_mm512_slli_epi16(sumR, 3), gb, redField, kFirstWhere));
     });
 }
 
