@@ -85,6 +85,46 @@ void darken512(uint16_t* __restrict d, int n) {
                [&](int i, __mmask32 lanes) { store(d + i, lanes, halve(load(lanes, d + i))); });
 }
 
+// Text rows: the bits become lane masks, so a set bit is one masked lane. A glyph byte's
+// leftmost pixel is its top bit, a mask's first lane its lowest, hence the reversal.
+inline uint64_t mirroredBytes(uint64_t v) {
+    v = ((v >> 1) & 0x5555555555555555ULL) | ((v & 0x5555555555555555ULL) << 1);
+    v = ((v >> 2) & 0x3333333333333333ULL) | ((v & 0x3333333333333333ULL) << 2);
+    return ((v >> 4) & 0x0F0F0F0F0F0F0F0FULL) | ((v & 0x0F0F0F0F0F0F0F0FULL) << 4);
+}
+
+// Calls put(pixel offset, set lanes, lanes) for each 32 pixels of `bytes` bytes of bits.
+template <typename Put>
+inline void eachBitVector(const uint8_t* bits, int bytes, Put put) {
+    for (int i = 0; i < bytes; i += 8) {
+        const int count = bytes - i < 8 ? bytes - i : 8;
+        uint64_t word = 0;
+        __builtin_memcpy(&word, bits + i, static_cast<unsigned>(count));
+        word = mirroredBytes(word);
+        put(8 * i, static_cast<__mmask32>(word), firstLanes(8 * count));
+        if (count > 4)
+            put(8 * i + 32, static_cast<__mmask32>(word >> 32), firstLanes(8 * count - 32));
+    }
+}
+
+void expandBits512(uint16_t* __restrict d, const uint8_t* __restrict bits, int bytes, uint16_t fg,
+                   uint16_t bg) {
+    const __m512i fore = _mm512_set1_epi16(static_cast<short>(fg));
+    const __m512i back = _mm512_set1_epi16(static_cast<short>(bg));
+    eachBitVector(bits, bytes, [&](int at, __mmask32 set, __mmask32 lanes) {
+        store(d + at, lanes, _mm512_mask_blend_epi16(set, back, fore));
+    });
+}
+
+// Only the set bits are stored: the row is never read.
+void expandBitsOver512(uint16_t* __restrict d, const uint8_t* __restrict bits, int bytes,
+                       uint16_t fg) {
+    const __m512i fore = _mm512_set1_epi16(static_cast<short>(fg));
+    eachBitVector(bits, bytes, [&](int at, __mmask32 set, __mmask32 lanes) {
+        store(d + at, set & lanes, fore);
+    });
+}
+
 // Each channel of both pictures goes into a 16-bit lane as a byte pair, so that one
 // multiply-add by the weight pair gives a channel's whole sum, its high byte the result. The
 // pairs are cut out with byte-granular multishifts and merged by bitwise selects rather than
@@ -145,5 +185,5 @@ void blend512(uint16_t* __restrict d, const uint16_t* __restrict s1, const uint1
 }  // namespace
 
 const rowops::Kernels rowops::kAvx512Kernels = {
-    fill512, copyKeyed512, to555512, loopExpandBits, loopExpandBitsOver, faded512,
-    tint512, darken512,    blend512, loopGrey,       loopPixelDouble};
+    fill512, copyKeyed512, to555512, expandBits512, expandBitsOver512, faded512,
+    tint512, darken512,    blend512, loopGrey,      loopPixelDouble};
