@@ -8,6 +8,7 @@
 #pragma GCC target("avx2")
 
 namespace {
+#define RAVEZ_ROW_WIDE_VECTORS 1
 #include "engine/display/row_loops.inc"
 
 // Each channel of both pictures goes into one 16-bit lane as a byte pair (first low, second

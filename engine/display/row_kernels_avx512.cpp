@@ -10,6 +10,7 @@
 #pragma GCC target("avx2,avx512f,avx512bw,avx512vl,avx512vbmi")
 
 namespace {
+#define RAVEZ_ROW_WIDE_VECTORS 1
 #include "engine/display/row_loops.inc"
 
 inline __mmask32 firstLanes(int count) {

@@ -4,6 +4,7 @@
 #include "engine/display/row_kernels.h"
 
 namespace {
+#define RAVEZ_ROW_WIDE_VECTORS 0
 #include "engine/display/row_loops.inc"
 }  // namespace
 
