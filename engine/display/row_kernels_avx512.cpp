@@ -41,6 +41,12 @@ inline __m512i halve(__m512i v) {
                              1);
 }
 
+// Pictures are usually far away in the cache hierarchy (the page copies of every frame push
+// them out) and are read row after row: fetch the source well ahead.
+inline void prefetchPicture(const uint16_t* p) {
+    _mm_prefetch(reinterpret_cast<const char*>(p + 640), _MM_HINT_T0);
+}
+
 void fill512(uint16_t* __restrict d, int n, uint16_t colour) {
     const __m512i c = _mm512_set1_epi16(static_cast<short>(colour));
     eachVector(d, n, [&](int i, __mmask32 lanes) { store(d + i, lanes, c); });
@@ -49,6 +55,7 @@ void fill512(uint16_t* __restrict d, int n, uint16_t colour) {
 // Only the non-zero pixels are stored: the destination is never read.
 void copyKeyed512(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
     eachVector(d, n, [&](int i, __mmask32 lanes) {
+        prefetchPicture(s + i);
         const __m512i v = load(lanes, s + i);
         store(d + i, _mm512_test_epi16_mask(v, v), v);
     });
@@ -66,6 +73,7 @@ void to555512(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
 
 void faded512(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
     eachVector(d, n, [&](int i, __mmask32 lanes) {
+        prefetchPicture(s + i);
         const __m512i src = load(lanes, s + i);
         const __mmask32 drawn = _mm512_mask_test_epi16_mask(lanes, src, src);
         const __m512i hs = halve(src);
