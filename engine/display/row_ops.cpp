@@ -1,87 +1,151 @@
 #include "engine/display/row_ops.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
+#include "engine/display/row_kernels.h"
+
+namespace rowops {
 namespace {
 
-// Sixteen pixels from two bytes of bits: the pair is loaded as one little-endian word, so the
-// first byte tests the low half of the word and the second the high half.
-using Pixels16 = uint16_t __attribute__((vector_size(32)));
-using Pixels8 = uint16_t __attribute__((vector_size(16)));
-constexpr Pixels16 kBitsOfPair = {0x80,   0x40,   0x20,   0x10,   0x08,   0x04,   0x02,   0x01,
-                                  0x8000, 0x4000, 0x2000, 0x1000, 0x0800, 0x0400, 0x0200, 0x0100};
-constexpr Pixels8 kBitsOfByte = {0x80, 0x40, 0x20, 0x10, 0x08, 0x04, 0x02, 0x01};
+const Kernels* Table(Path path) {
+    switch (path) {
+        case Path::Avx512:
+            return &kAvx512Kernels;
+        case Path::Avx2:
+            return &kAvx2Kernels;
+        case Path::Plain:
+            break;
+    }
+    return &kPlainKernels;
+}
 
-// All ones where the pixel's bit is set (a macro: vectors wider than the baseline's registers
-// must not cross a call boundary).
-#define RAVEZ_BIT_MASK(V, bits, tests) reinterpret_cast<V>(((V{} + (bits)) & (tests)) == (tests))
+// Constant-initialised, so that rows drawn by other start-up code before the choice below run
+// on the baseline rather than through a null table.
+const Kernels* gKernels = &kPlainKernels;
+Path gPath = Path::Plain;
+
+[[maybe_unused]] const bool gChosen = [] {
+    Path path = BestPath();
+    const char* wanted = std::getenv("RAVEZ_ROW_PATH");
+    if (wanted && *wanted) ParsePath(wanted, &path);
+    UsePath(path);
+    return true;
+}();
 
 }  // namespace
 
-// Each loop is built twice, for AVX2 and for the baseline, and the loader picks one once at
-// start.
-#define RAVEZ_ROW_LOOP __attribute__((target_clones("avx2", "default")))
+Path BestPath() {
+    // Checks the operating system's register saving as well as the instructions.
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl") &&
+        __builtin_cpu_supports("avx512vbmi")) {
+        return Path::Avx512;
+    }
+    if (__builtin_cpu_supports("avx2")) return Path::Avx2;
+    return Path::Plain;
+}
 
-namespace rowops {
+Path CurrentPath() {
+    return gPath;
+}
 
-RAVEZ_ROW_LOOP void Fill(uint16_t* __restrict dst, int count, uint16_t colour) {
-    for (int i = 0; i < count; ++i) dst[i] = colour;
+Path UsePath(Path path) {
+    const Path best = BestPath();
+    if (static_cast<int>(path) > static_cast<int>(best)) path = best;
+    gPath = path;
+    gKernels = Table(path);
+    return path;
+}
+
+const char* PathName(Path path) {
+    switch (path) {
+        case Path::Avx512:
+            return "avx512";
+        case Path::Avx2:
+            return "avx2";
+        case Path::Plain:
+            break;
+    }
+    return "plain";
+}
+
+bool ParsePath(const char* name, Path* path) {
+    for (Path p : {Path::Plain, Path::Avx2, Path::Avx512}) {
+        if (std::strcmp(name, PathName(p)) == 0) {
+            *path = p;
+            return true;
+        }
+    }
+    return false;
+}
+
+void Fill(uint16_t* __restrict dst, int count, uint16_t colour) {
+    gKernels->fill(dst, count, colour);
 }
 
 void Copy(uint16_t* __restrict dst, const uint16_t* __restrict src, int count) {
     if (count > 0) std::memcpy(dst, src, static_cast<std::size_t>(count) * 2);
 }
 
-RAVEZ_ROW_LOOP void CopyKeyed(uint16_t* __restrict dst, const uint16_t* __restrict src, int count) {
-    // Written as a select so that it becomes compare-and-blend on whole vectors.
-    for (int i = 0; i < count; ++i) {
-        const uint16_t s = src[i];
-        dst[i] = s != 0 ? s : dst[i];
+void CopyRows(uint16_t* __restrict dst, int dstPitch, const uint16_t* __restrict src, int srcPitch,
+              int count, int rows) {
+    if (count <= 0 || rows <= 0) return;
+    if (dstPitch == count && srcPitch == count) {
+        // One long copy lets the library use its string-move path, which writes whole cache
+        // lines without reading them first.
+        std::memcpy(dst, src, static_cast<std::size_t>(count) * 2 * static_cast<std::size_t>(rows));
+        return;
+    }
+    for (int row = 0; row < rows; ++row) {
+        std::memcpy(dst + static_cast<std::ptrdiff_t>(row) * dstPitch,
+                    src + static_cast<std::ptrdiff_t>(row) * srcPitch,
+                    static_cast<std::size_t>(count) * 2);
     }
 }
 
-RAVEZ_ROW_LOOP void To555(uint16_t* __restrict dst, const uint16_t* __restrict src, int count) {
-    for (int i = 0; i < count; ++i) {
-        const uint16_t p = src[i];
-        dst[i] = static_cast<uint16_t>(((p >> 1) & 0x7FE0) | (p & 0x001F));
-    }
+void CopyKeyed(uint16_t* __restrict dst, const uint16_t* __restrict src, int count) {
+    gKernels->copyKeyed(dst, src, count);
 }
 
-// Written as selects on whole vectors, so that each becomes one blend.
-RAVEZ_ROW_LOOP void ExpandBits(uint16_t* __restrict dst, const uint8_t* __restrict bits, int bytes,
-                               uint16_t fg, uint16_t bg) {
-    int i = 0;
-    for (; i + 2 <= bytes; i += 2) {
-        uint16_t pair;
-        std::memcpy(&pair, bits + i, 2);
-        const Pixels16 out =
-            RAVEZ_BIT_MASK(Pixels16, pair, kBitsOfPair) ? Pixels16{} + fg : Pixels16{} + bg;
-        std::memcpy(dst + 8 * i, &out, sizeof out);
-    }
-    if (i < bytes) {
-        const Pixels8 out =
-            RAVEZ_BIT_MASK(Pixels8, bits[i], kBitsOfByte) ? Pixels8{} + fg : Pixels8{} + bg;
-        std::memcpy(dst + 8 * i, &out, sizeof out);
-    }
+void To555(uint16_t* __restrict dst, const uint16_t* __restrict src, int count) {
+    gKernels->to555(dst, src, count);
 }
 
-RAVEZ_ROW_LOOP void ExpandBitsOver(uint16_t* __restrict dst, const uint8_t* __restrict bits,
-                                   int bytes, uint16_t fg) {
-    int i = 0;
-    for (; i + 2 <= bytes; i += 2) {
-        uint16_t pair;
-        Pixels16 out;
-        std::memcpy(&pair, bits + i, 2);
-        std::memcpy(&out, dst + 8 * i, sizeof out);
-        out = RAVEZ_BIT_MASK(Pixels16, pair, kBitsOfPair) ? Pixels16{} + fg : out;
-        std::memcpy(dst + 8 * i, &out, sizeof out);
-    }
-    if (i < bytes) {
-        Pixels8 out;
-        std::memcpy(&out, dst + 8 * i, sizeof out);
-        out = RAVEZ_BIT_MASK(Pixels8, bits[i], kBitsOfByte) ? Pixels8{} + fg : out;
-        std::memcpy(dst + 8 * i, &out, sizeof out);
-    }
+void ExpandBits(uint16_t* __restrict dst, const uint8_t* __restrict bits, int bytes, uint16_t fg,
+                uint16_t bg) {
+    gKernels->expandBits(dst, bits, bytes, fg, bg);
+}
+
+void ExpandBitsOver(uint16_t* __restrict dst, const uint8_t* __restrict bits, int bytes,
+                    uint16_t fg) {
+    gKernels->expandBitsOver(dst, bits, bytes, fg);
+}
+
+void Faded(uint16_t* __restrict dst, const uint16_t* __restrict src, int count) {
+    gKernels->faded(dst, src, count);
+}
+
+void Tint(uint16_t* __restrict dst, int count, uint16_t colour) {
+    gKernels->tint(dst, count, colour);
+}
+
+void Darken(uint16_t* __restrict dst, int count) {
+    gKernels->darken(dst, count);
+}
+
+void Blend(uint16_t* __restrict dst, const uint16_t* __restrict first,
+           const uint16_t* __restrict second, int count, uint16_t a) {
+    gKernels->blend(dst, first, second, count, a);
+}
+
+void Grey(uint16_t* __restrict dst, const uint16_t* __restrict src, int count) {
+    gKernels->grey(dst, src, count);
+}
+
+void PixelDouble(uint16_t* __restrict dst, const uint16_t* __restrict src, int pixels) {
+    gKernels->pixelDouble(dst, src, pixels);
 }
 
 }  // namespace rowops

@@ -88,6 +88,19 @@ void PageToScreen(PageTable& table, RowOp rowOp) {
     }
 }
 
+// The plain copy of the draw page into the screen slot, as one block when both are contiguous.
+void PageCopyToScreen(PageTable& table) {
+    const Surface& source = table.surfaces[table.drawPageIndex];
+    const Surface& target = table.surfaces[ScreenSlot(table)];
+    if (!source.pixels() || !target.pixels()) return;
+    const int x = table.offsetX;
+    const int y = table.offsetY;
+    const int width = std::min(source.width, target.width - x);
+    const int height = std::min(source.height, target.height - y);
+    rowops::CopyRows(target.pixels() + static_cast<std::ptrdiff_t>(y) * target.pitch + x,
+                     target.pitch, source.pixels(), source.pitch, width, height);
+}
+
 }  // namespace
 
 void InitDrawingModule(NormalWin* display) {
@@ -240,7 +253,7 @@ void PresentPage() {
     // page: afterwards it would put two pixels of an older frame on the screen.
     if (!table->windowed) TouchBackBuffer();
     if (table->bufferingMode == kBufferingQuad) {
-        PageToScreen(*table, rowops::Copy);
+        PageCopyToScreen(*table);
         table->drawPageIndex = table->drawPageIndex == 2 ? 3 : 2;
         SetPageAdr();
     }

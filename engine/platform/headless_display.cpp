@@ -56,10 +56,15 @@ bool HeadlessDisplay::present(const uint16_t* pixels, int width, int height, int
                               PixelLayout layout) {
     if (!window_ || !deviceOpen || !pixels || width <= 0 || height <= 0) return false;
     shown.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y) {
-        std::memcpy(&shown[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)],
-                    pixels + static_cast<std::ptrdiff_t>(y) * pitch,
-                    static_cast<std::size_t>(width) * 2);
+    if (pitch == width) {
+        // One block: the library's string move writes whole lines without reading them first.
+        std::memcpy(shown.data(), pixels, shown.size() * 2);
+    } else {
+        for (int y = 0; y < height; ++y) {
+            std::memcpy(&shown[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)],
+                        pixels + static_cast<std::ptrdiff_t>(y) * pitch,
+                        static_cast<std::size_t>(width) * 2);
+        }
     }
     shownWidth = width;
     shownHeight = height;

@@ -1,25 +1,15 @@
 #include "game/ui/scene_draw.h"
 
-#include <immintrin.h>
-
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
+#include "engine/display/row_ops.h"
 #include "engine/memory/memory.h"
 
 namespace {
 
 BlendTable gBlend;
-
-constexpr uint16_t kHalfMask = 0xF7DE;
-
-// The row loops are built for AVX2 and for the baseline; the loader picks one once.
-#define ROW_LOOP __attribute__((target_clones("avx2", "default")))
-
-inline uint16_t half(uint16_t v) {
-    return static_cast<uint16_t>((v & kHalfMask) >> 1);
-}
 
 // The part of a w × h rectangle at (x, y) that lies on the page: first source column and row,
 // destination start and size. False when nothing is visible.
@@ -35,105 +25,6 @@ bool clipRect(const PageView& page, int x, int y, int w, int h, Clip* c) {
     if (x0 >= x1 || y0 >= y1) return false;
     *c = {x0 - x, y0 - y, x0, y0, x1 - x0, y1 - y0};
     return true;
-}
-
-ROW_LOOP void rowKeyed(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
-    for (int i = 0; i < n; ++i) d[i] = s[i] != 0 ? s[i] : d[i];
-}
-
-ROW_LOOP void rowFaded(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
-    for (int i = 0; i < n; ++i) {
-        const uint16_t hs = half(s[i]);
-        const uint16_t mixed =
-            static_cast<uint16_t>(hs + half(static_cast<uint16_t>(half(d[i]) + hs)));
-        d[i] = s[i] != 0 ? mixed : d[i];
-    }
-}
-
-ROW_LOOP void rowTint(uint16_t* __restrict d, int n, uint16_t colour) {
-    const uint16_t hc = half(colour);
-    for (int i = 0; i < n; ++i) d[i] = static_cast<uint16_t>(half(d[i]) + hc);
-}
-
-ROW_LOOP void rowDarken(uint16_t* __restrict d, int n) {
-    for (int i = 0; i < n; ++i) d[i] = half(d[i]);
-}
-
-// a × c is exactly the product table's entry, so the row computes it directly; 255 × 31 fits
-// 16 bits.
-inline void blendPlain(uint16_t* __restrict d, const uint16_t* __restrict s1,
-                       const uint16_t* __restrict s2, int n, uint16_t a) {
-    const uint16_t b = static_cast<uint16_t>(255 - a);
-    for (int i = 0; i < n; ++i) {
-        const uint16_t p = s1[i];
-        const uint16_t q = s2[i];
-        // Each sum is below 2^16, so 16-bit lanes hold it exactly.
-        const uint16_t r = static_cast<uint16_t>(a * (p >> 11) + b * (q >> 11)) >> 8;
-        const uint16_t g = static_cast<uint16_t>(a * ((p >> 6) & 31) + b * ((q >> 6) & 31)) >> 8;
-        const uint16_t bl = static_cast<uint16_t>(a * (p & 31) + b * (q & 31)) >> 8;
-        d[i] = static_cast<uint16_t>(r << 11 | g << 6 | bl);
-    }
-}
-
-// Built by hand for AVX2 and plain for the baseline; the loader picks one once.
-__attribute__((target("default"))) void rowBlend(uint16_t* __restrict d,
-                                                 const uint16_t* __restrict s1,
-                                                 const uint16_t* __restrict s2, int n, uint16_t a) {
-    blendPlain(d, s1, s2, n, a);
-}
-
-// Each channel of both pictures goes into one 16-bit lane as a byte pair (first low, second
-// high), so that one multiply-add by the weight pair (a, 255 - a) gives the whole sum. A sum's
-// high byte is then the channel result; blue and green are put together by a second
-// multiply-add, as low + 64 × high byte.
-__attribute__((target("avx2"))) void rowBlend(uint16_t* __restrict d, const uint16_t* __restrict s1,
-                                              const uint16_t* __restrict s2, int n, uint16_t a) {
-    if (n < 16) {
-        blendPlain(d, s1, s2, n, a);
-        return;
-    }
-    const __m256i weights = _mm256_set1_epi16(static_cast<short>((255 - a) << 8 | a));
-    const __m256i highByte = _mm256_set1_epi16(static_cast<short>(0xFF00));
-    const __m256i low5 = _mm256_set1_epi16(0x1F1F);
-    const __m256i redField = _mm256_set1_epi16(static_cast<short>(0xF800));
-    const __m256i blueGreen = _mm256_set1_epi16(64 << 8 | 1);
-    for (int i = 0;; i += 16) {
-        // The last vector overlaps the one before it rather than leaving a tail; the page is
-        // neither picture, so pixels computed twice come out the same.
-        if (i > n - 16) i = n - 16;
-        const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s1 + i));
-        const __m256i q = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s2 + i));
-        const __m256i red =
-            _mm256_blendv_epi8(_mm256_srli_epi16(p, 11), _mm256_srli_epi16(q, 3), highByte);
-        const __m256i green = _mm256_and_si256(
-            _mm256_blendv_epi8(_mm256_srli_epi16(p, 6), _mm256_slli_epi16(q, 2), highByte), low5);
-        const __m256i blue =
-            _mm256_and_si256(_mm256_blendv_epi8(p, _mm256_slli_epi16(q, 8), highByte), low5);
-        const __m256i sumR = _mm256_maddubs_epi16(weights, red);
-        const __m256i sumG = _mm256_maddubs_epi16(weights, green);
-        const __m256i sumB = _mm256_maddubs_epi16(weights, blue);
-        const __m256i gb = _mm256_maddubs_epi16(
-            _mm256_blendv_epi8(_mm256_srli_epi16(sumB, 8), sumG, highByte), blueGreen);
-        const __m256i r = _mm256_and_si256(_mm256_slli_epi16(sumR, 3), redField);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i), _mm256_or_si256(r, gb));
-        if (i == n - 16) break;
-    }
-}
-
-ROW_LOOP void rowGrey(uint16_t* __restrict d, const uint16_t* __restrict s, int n) {
-    for (int i = 0; i < n; ++i) {
-        const uint16_t p = s[i];
-        const uint16_t g = static_cast<uint16_t>(((p >> 11) + ((p >> 6) & 31) + (p & 31)) / 3);
-        d[i] = static_cast<uint16_t>(g << 11 | g << 6 | g);
-    }
-}
-
-// Every source pixel twice: each becomes one 32-bit word holding it in both halves.
-ROW_LOOP void rowDouble(uint16_t* __restrict d, const uint16_t* __restrict s, int pixels) {
-    for (int i = 0; i < pixels; ++i) {
-        const uint32_t both = s[i] * 0x10001u;
-        std::memcpy(d + 2 * i, &both, 4);
-    }
 }
 
 // Kept scalar: a vector gather of 16-bit pixels is no faster than single loads.
@@ -177,24 +68,26 @@ PicView subPicture(PicView p, int x, int y, int width, int height) {
 }
 
 void drawCopy(const PageView& page, PicView p, int x, int y) {
-    drawRows(page, p, x, y, [](uint16_t* d, const uint16_t* s, int n) {
-        std::memcpy(d, s, static_cast<std::size_t>(n) * 2);
-    });
+    Clip c;
+    if (!p || !clipRect(page, x, y, p.width, p.height, &c)) return;
+    rowops::CopyRows(page.Row(c.dstY) + c.dstX, page.pitch,
+                     p.pixels + static_cast<std::ptrdiff_t>(c.srcY) * p.stride + c.srcX, p.stride,
+                     c.width, c.height);
 }
 
 void drawKeyed(const PageView& page, PicView p, int x, int y) {
-    drawRows(page, p, x, y, rowKeyed);
+    drawRows(page, p, x, y, rowops::CopyKeyed);
 }
 
 void drawFaded(const PageView& page, PicView p, int x, int y) {
-    drawRows(page, p, x, y, rowFaded);
+    drawRows(page, p, x, y, rowops::Faded);
 }
 
 void tintBox(const PageView& page, int x, int y, int width, int height, uint16_t colour) {
     Clip c;
     if (!clipRect(page, x, y, width, height, &c)) return;
     for (int row = 0; row < c.height; ++row)
-        rowTint(page.Row(c.dstY + row) + c.dstX, c.width, colour);
+        rowops::Tint(page.Row(c.dstY + row) + c.dstX, c.width, colour);
 }
 
 void stippleBox(const PageView& page, int x, int y, int width, int height, uint16_t colour) {
@@ -210,7 +103,8 @@ void stippleBox(const PageView& page, int x, int y, int width, int height, uint1
 void darkenBox(const PageView& page, int x, int y, int width, int height) {
     Clip c;
     if (!clipRect(page, x, y, width, height, &c)) return;
-    for (int row = 0; row < c.height; ++row) rowDarken(page.Row(c.dstY + row) + c.dstX, c.width);
+    for (int row = 0; row < c.height; ++row)
+        rowops::Darken(page.Row(c.dstY + row) + c.dstX, c.width);
 }
 
 void blendTwo(const PageView& page, PicView first, PicView second, int a) {
@@ -221,8 +115,9 @@ void blendTwo(const PageView& page, PicView first, PicView second, int a) {
     if (!clipRect(page, 0, 0, w, h, &c)) return;
     const uint16_t weight = static_cast<uint16_t>(std::clamp(a, 0, 255));
     for (int row = 0; row < c.height; ++row) {
-        rowBlend(page.Row(row), first.pixels + static_cast<std::ptrdiff_t>(row) * first.stride,
-                 second.pixels + static_cast<std::ptrdiff_t>(row) * second.stride, c.width, weight);
+        rowops::Blend(page.Row(row), first.pixels + static_cast<std::ptrdiff_t>(row) * first.stride,
+                      second.pixels + static_cast<std::ptrdiff_t>(row) * second.stride, c.width,
+                      weight);
     }
 }
 
@@ -265,7 +160,7 @@ void drawScaled(const PageView& page, PicView p, int x, int y, int width, int he
             *d++ = *s++;
             --n;
         }
-        rowDouble(d, s, n / 2);
+        rowops::PixelDouble(d, s, n / 2);
         if (n & 1) d[n - 1] = s[n / 2];
     }
 }
@@ -276,7 +171,7 @@ void greyCopy(const PageView& page, uint16_t* out, int width, int height) {
     std::memset(out, 0, static_cast<std::size_t>(width) * height * 2);
     if (!page.pixels) return;
     for (int row = 0; row < h; ++row) {
-        rowGrey(out + static_cast<std::ptrdiff_t>(row) * width, page.Row(row), w);
+        rowops::Grey(out + static_cast<std::ptrdiff_t>(row) * width, page.Row(row), w);
     }
 }
 
