@@ -1,8 +1,6 @@
 #include "game/scenes/beach/pixel_path.h"
 
 #include <cstdlib>
-#include <cstring>
-#include <initializer_list>
 
 #include "game/scenes/beach/pixel_kernels.h"
 
@@ -26,9 +24,9 @@ const Kernels* gKernels = &kPlainKernels;
 Path gPath = Path::Plain;
 
 [[maybe_unused]] const bool gChosen = [] {
-    Path path = bestPath();
+    Path path = rowops::BestPath();
     const char* wanted = std::getenv("RAVEZ_ROW_PATH");
-    if (wanted && *wanted) parsePath(wanted, &path);
+    if (wanted && *wanted) rowops::ParsePath(wanted, &path);
     usePath(path);
     return true;
 }();
@@ -36,14 +34,7 @@ Path gPath = Path::Plain;
 }  // namespace
 
 Path bestPath() {
-    // Also checks that the operating system saves the wide registers.
-    __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-        __builtin_cpu_supports("avx512vl")) {
-        return Path::Avx512;
-    }
-    if (__builtin_cpu_supports("avx2")) return Path::Avx2;
-    return Path::Plain;
+    return rowops::BestPath();
 }
 
 Path currentPath() {
@@ -58,25 +49,11 @@ Path usePath(Path path) {
 }
 
 const char* pathName(Path path) {
-    switch (path) {
-        case Path::Avx512:
-            return "avx512";
-        case Path::Avx2:
-            return "avx2";
-        case Path::Plain:
-            break;
-    }
-    return "plain";
+    return rowops::PathName(path);
 }
 
 bool parsePath(const char* name, Path* path) {
-    for (Path p : {Path::Plain, Path::Avx2, Path::Avx512}) {
-        if (std::strcmp(name, pathName(p)) == 0) {
-            *path = p;
-            return true;
-        }
-    }
-    return false;
+    return rowops::ParsePath(name, path);
 }
 
 const Kernels& kernels() {

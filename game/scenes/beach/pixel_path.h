@@ -1,14 +1,14 @@
 #pragma once
-// Which processor path the beach's pixel loops run on: chosen once at start by what the processor
-// offers, or by the RAVEZ_ROW_PATH environment variable (plain, avx2, avx512) as for the
-// engine's row loops, so that one switch forces every loop onto the same path.
+// Which processor path the beach's pixel loops run on: the engine's row loops decide (what the
+// processor offers, or RAVEZ_ROW_PATH), so that one choice puts every loop on the same path.
+
+#include "engine/display/row_ops.h"
 
 namespace beachpx {
 
 struct Kernels;
 
-// The processor paths, plainest first.
-enum class Path { Plain, Avx2, Avx512 };
+using Path = rowops::Path;
 
 // The widest path this processor (and its operating system) can run.
 Path bestPath();
