@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "game/state/game_state.h"
@@ -29,13 +30,14 @@ class PlacesPlay : public GameRun {
     std::string dumpTo(const std::string& name) {
         return "dump-state " + (dir / (name + ".bin")).string() + "\n";
     }
-    GameState step(const std::string& name) {
-        GameState s;
+    // On the heap: a record is 3.4 MB, too much for a test's stack under the sanitizers.
+    std::unique_ptr<GameState> step(const std::string& name) {
+        auto s = std::make_unique<GameState>();
         const std::vector<uint8_t> bytes = readFile((dir / (name + ".bin")).string());
         EXPECT_EQ(bytes.size(), sizeof(GameState)) << name;
-        std::memset(static_cast<void*>(&s), 0, sizeof s);
+        std::memset(static_cast<void*>(s.get()), 0, sizeof(GameState));
         if (bytes.size() == sizeof(GameState))
-            std::memcpy(static_cast<void*>(&s), bytes.data(), sizeof s);
+            std::memcpy(static_cast<void*>(s.get()), bytes.data(), sizeof(GameState));
         return s;
     }
 
@@ -92,64 +94,64 @@ class PlacesPlay : public GameRun {
 TEST_F(PlacesPlay, AFirstDayAndItsNight) {
     ASSERT_EQ(play(firstDay() + night()), 0);
 
-    GameState s = step("camera");
-    EXPECT_EQ(s.sceneId, 25);
-    EXPECT_EQ(s.money, 2200);
-    EXPECT_EQ(s.camera[0], 1);
-    EXPECT_EQ(s.camera[1] + s.lens[0] + s.flash[0], 0);
-    EXPECT_EQ(s.location, 2);
+    std::unique_ptr<GameState> s = step("camera");
+    EXPECT_EQ(s->sceneId, 25);
+    EXPECT_EQ(s->money, 2200);
+    EXPECT_EQ(s->camera[0], 1);
+    EXPECT_EQ(s->camera[1] + s->lens[0] + s->flash[0], 0);
+    EXPECT_EQ(s->location, 2);
 
     s = step("camouflage");
-    EXPECT_EQ(s.money, 2150);
-    EXPECT_EQ(s.camouflage[0], 1);
-    EXPECT_EQ(s.shopVisits, 3);
+    EXPECT_EQ(s->money, 2150);
+    EXPECT_EQ(s->camouflage[0], 1);
+    EXPECT_EQ(s->shopVisits, 3);
 
     s = step("porter");
-    EXPECT_EQ(s.sceneId, 8);
-    EXPECT_EQ(s.tip, 30);
-    EXPECT_EQ(s.hour, 8);
-    EXPECT_EQ(s.currentHotel, 0);
+    EXPECT_EQ(s->sceneId, 8);
+    EXPECT_EQ(s->tip, 30);
+    EXPECT_EQ(s->hour, 8);
+    EXPECT_EQ(s->currentHotel, 0);
 
     s = step("asked");  // 30 - 10 - 10 + 10 = 20 Euro in hotel 1
-    EXPECT_EQ(s.tip, 20);
-    EXPECT_EQ(s.money, 2130);
+    EXPECT_EQ(s->tip, 20);
+    EXPECT_EQ(s->money, 2130);
 
     s = step("nine");
-    EXPECT_EQ(s.sceneId, 3);
-    EXPECT_EQ(s.hour, 9);
+    EXPECT_EQ(s->sceneId, 3);
+    EXPECT_EQ(s->hour, 9);
 
     s = step("rented");
-    EXPECT_EQ(s.roomRented[0], 1);
-    EXPECT_EQ(s.roomRented[1] + s.roomRented[2], 0);
-    EXPECT_EQ(s.nightsPaid[0], 0);
-    EXPECT_EQ(s.money, 2130 - 150);
+    EXPECT_EQ(s->roomRented[0], 1);
+    EXPECT_EQ(s->roomRented[1] + s->roomRented[2], 0);
+    EXPECT_EQ(s->nightsPaid[0], 0);
+    EXPECT_EQ(s->money, 2130 - 150);
 
     s = step("room");
-    EXPECT_EQ(s.sceneId, 7);
-    EXPECT_EQ(s.currentRoom, 0);
-    EXPECT_EQ(s.tvVisits, 3);
-    EXPECT_EQ(s.lampOn[0], 1);
-    EXPECT_EQ(s.secretFound[0], 1);
+    EXPECT_EQ(s->sceneId, 7);
+    EXPECT_EQ(s->currentRoom, 0);
+    EXPECT_EQ(s->tvVisits, 3);
+    EXPECT_EQ(s->lampOn[0], 1);
+    EXPECT_EQ(s->secretFound[0], 1);
 
     s = step("night");
-    EXPECT_EQ(s.sceneId, 1);
-    EXPECT_EQ(s.day, 2);
-    EXPECT_EQ(s.hour, 0);
-    EXPECT_EQ(s.money, 2130 - 150 - 150);
-    EXPECT_EQ(s.nightsPaid[0], 1);
-    EXPECT_EQ(s.camouflage[0], 0);
-    EXPECT_EQ(s.location, 3);
+    EXPECT_EQ(s->sceneId, 1);
+    EXPECT_EQ(s->day, 2);
+    EXPECT_EQ(s->hour, 0);
+    EXPECT_EQ(s->money, 2130 - 150 - 150);
+    EXPECT_EQ(s->nightsPaid[0], 1);
+    EXPECT_EQ(s->camouflage[0], 0);
+    EXPECT_EQ(s->location, 3);
 
     s = step("secrets");
-    for (int i = 0; i < kSecrets; ++i) EXPECT_EQ(s.secretFound[i], 1) << "secret " << i + 1;
-    for (int i = 0; i < kSecrets; ++i) EXPECT_EQ(s.secretRedeemed[i], 0);
+    for (int i = 0; i < kSecrets; ++i) EXPECT_EQ(s->secretFound[i], 1) << "secret " << i + 1;
+    for (int i = 0; i < kSecrets; ++i) EXPECT_EQ(s->secretRedeemed[i], 0);
 
     s = step("apartment");
-    EXPECT_EQ(s.sceneId, 24);
-    EXPECT_EQ(s.apartmentVisits, 3);
-    EXPECT_EQ(s.secretRedeemed[1], 1);
-    EXPECT_EQ(s.secretRedeemed[0] + s.secretRedeemed[2], 0);
-    EXPECT_EQ(s.money, 2130 - 150 - 150);
+    EXPECT_EQ(s->sceneId, 24);
+    EXPECT_EQ(s->apartmentVisits, 3);
+    EXPECT_EQ(s->secretRedeemed[1], 1);
+    EXPECT_EQ(s->secretRedeemed[0] + s->secretRedeemed[2], 0);
+    EXPECT_EQ(s->money, 2130 - 150 - 150);
 
     EXPECT_EQ(dumped().sceneId, 1);
     EXPECT_EQ(dumped().location, 2);
@@ -165,76 +167,79 @@ TEST_F(PlacesPlay, GateCounterAndMembership) {
                    click(txt::kToReception) + "frames 1\n" + click(txt::kPayFee) + "frames 1\n" +
                    dumpTo("member") + click(txt::kToVipBeach) + "frames 1\n"),
               0);
-    GameState s = step("short");  // 5000 Euro at beach 4: 3000 do not reach
-    EXPECT_EQ(s.sceneId, 29);
-    EXPECT_EQ(s.money, 3000);
-    EXPECT_EQ(s.vipMember[1], 0);
-    EXPECT_EQ(s.location, 204);
+    std::unique_ptr<GameState> s = step("short");  // 5000 Euro at beach 4: 3000 do not reach
+    EXPECT_EQ(s->sceneId, 29);
+    EXPECT_EQ(s->money, 3000);
+    EXPECT_EQ(s->vipMember[1], 0);
+    EXPECT_EQ(s->location, 204);
     s = step("member");
-    EXPECT_EQ(s.money, 0);
-    EXPECT_EQ(s.vipMember[0], 1);
-    EXPECT_EQ(s.location, 202);
+    EXPECT_EQ(s->money, 0);
+    EXPECT_EQ(s->vipMember[0], 1);
+    EXPECT_EQ(s->location, 202);
 }
 
 // A guest of ten nights is arrested in the lobby and leaves a fifth of his money with the
 // officer; the hospital's cashier lets the recovery hours pass once and takes the bill.
 TEST_F(PlacesPlay, ArrestDonationAndHospitalBill) {
     ASSERT_EQ(play("frames 1\n" + click(txt::kNewGame) + until(1) + dumpTo("fresh")), 0);
-    GameState s = step("fresh");
-    s.roomRented[0] = 1;
-    s.nightsPaid[0] = 10;
-    s.money = 1009;
-    writeFile("arrest.bin", std::vector<uint8_t>(reinterpret_cast<uint8_t*>(&s),
-                                                 reinterpret_cast<uint8_t*>(&s) + sizeof s));
+    std::unique_ptr<GameState> s = step("fresh");
+    s->roomRented[0] = 1;
+    s->nightsPaid[0] = 10;
+    s->money = 1009;
+    writeFile("arrest.bin",
+              std::vector<uint8_t>(reinterpret_cast<uint8_t*>(s.get()),
+                                   reinterpret_cast<uint8_t*>(s.get()) + sizeof(GameState)));
     ASSERT_EQ(play("frames 1\nload-state " + (dir / "arrest.bin").string() + "\nframes 1\n" +
                    click(txt::kHotelNames[0]) + until(14) + click(txt::kToHotel) + until(23) +
                    "frames 1\n" + click(txt::kPoliceman) + "frames 1\n" + click("ok") + until(22) +
                    dumpTo("donated")),
               0);
-    GameState d = step("donated");
-    EXPECT_EQ(d.money, 1009 - 201);
-    EXPECT_EQ(d.roomRented[0], 1);  // the room is kept; the next visit ends the same way
+    std::unique_ptr<GameState> d = step("donated");
+    EXPECT_EQ(d->money, 1009 - 201);
+    EXPECT_EQ(d->roomRented[0], 1);  // the room is kept; the next visit ends the same way
 
-    s.roomRented[0] = 0;
-    s.sceneId = 27;
-    s.money = 1000;
-    s.hour = 21;
-    s.hospitalBill = 400;
-    s.recoveryHoursTotal = 5;
-    s.recoveryHoursLeft = 5;
-    writeFile("hospital.bin", std::vector<uint8_t>(reinterpret_cast<uint8_t*>(&s),
-                                                   reinterpret_cast<uint8_t*>(&s) + sizeof s));
+    s->roomRented[0] = 0;
+    s->sceneId = 27;
+    s->money = 1000;
+    s->hour = 21;
+    s->hospitalBill = 400;
+    s->recoveryHoursTotal = 5;
+    s->recoveryHoursLeft = 5;
+    writeFile("hospital.bin",
+              std::vector<uint8_t>(reinterpret_cast<uint8_t*>(s.get()),
+                                   reinterpret_cast<uint8_t*>(s.get()) + sizeof(GameState)));
     ASSERT_EQ(play("frames 1\nload-state " + (dir / "hospital.bin").string() + "\nframes 2\n" +
                    dumpTo("recovered") + click(txt::kPayBill) + until(18) + dumpTo("paid")),
               0);
     d = step("recovered");
-    EXPECT_EQ(d.sceneId, 27);
-    EXPECT_EQ(d.day, 2);
-    EXPECT_EQ(d.hour, 2);
-    EXPECT_EQ(d.recoveryHoursLeft, 0);
-    EXPECT_EQ(d.money, 1000);
+    EXPECT_EQ(d->sceneId, 27);
+    EXPECT_EQ(d->day, 2);
+    EXPECT_EQ(d->hour, 2);
+    EXPECT_EQ(d->recoveryHoursLeft, 0);
+    EXPECT_EQ(d->money, 1000);
     d = step("paid");
-    EXPECT_EQ(d.money, 600);
-    EXPECT_EQ(d.day, 2);
-    EXPECT_EQ(d.hour, 2);
+    EXPECT_EQ(d->money, 600);
+    EXPECT_EQ(d->day, 2);
+    EXPECT_EQ(d->hour, 2);
 }
 
 // The porter and the laptop take their hotel from the record: an index no lobby or room
 // writes (a damaged save) shows hotel 1's scene instead of reading past the tables.
 TEST_F(PlacesPlay, HotelIndexOutsideTheTablesFallsBackToHotel1) {
     ASSERT_EQ(play("frames 1\n" + click(txt::kNewGame) + until(1) + dumpTo("fresh")), 0);
-    GameState s = step("fresh");
-    s.sceneId = 8;
-    s.currentHotel = 1000000;
-    s.currentRoom = -5;
-    s.tip = 30;
-    writeFile("odd.bin", std::vector<uint8_t>(reinterpret_cast<uint8_t*>(&s),
-                                              reinterpret_cast<uint8_t*>(&s) + sizeof s));
+    std::unique_ptr<GameState> s = step("fresh");
+    s->sceneId = 8;
+    s->currentHotel = 1000000;
+    s->currentRoom = -5;
+    s->tip = 30;
+    writeFile("odd.bin",
+              std::vector<uint8_t>(reinterpret_cast<uint8_t*>(s.get()),
+                                   reinterpret_cast<uint8_t*>(s.get()) + sizeof(GameState)));
     ASSERT_EQ(play("frames 1\nload-state " + (dir / "odd.bin").string() + "\nframes 1\n" +
                    click(txt::kAsk) + "frames 1\n" + click("ok") + "frames 1\n" + dumpTo("asked") +
                    click(txt::kToLobby) + until(3)),
               0);
-    EXPECT_EQ(step("asked").money, 3000 - 30);  // hotel 1's price
+    EXPECT_EQ(step("asked")->money, 3000 - 30);  // hotel 1's price
     EXPECT_EQ(dumped().currentHotel, 0);
 }
 
