@@ -1,6 +1,7 @@
 #include "game/app/bot.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "engine/platform/headless_display.h"
@@ -8,6 +9,7 @@
 #include "game/scenes/beach/spawn_zones.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/town_rules.h"
 #include "game/ui/hotspots.h"
 #include "texts/texts.h"
 
@@ -63,6 +65,15 @@ std::vector<const char*> purposes(const GameState& s) {
     const bool camera = s.camera[0] || s.camera[1] || s.camera[2];
     const int shots = s.shotsTaken[0] + s.shotsTaken[1] + s.shotsTaken[2];
     const bool room = s.roomRented[0] || s.roomRented[1] || s.roomRented[2];
+    // With the fee of a members-only beach saved up: its gate.
+    constexpr int kGateBeach[kVipGates] = {1, 3, 6, 7};
+    for (int gate = 0; gate < kVipGates; ++gate) {
+        if (s.vipMember[gate] || s.money < kGateFee[gate]) continue;
+        for (const char* c : {txt::kBeachNames[kGateBeach[gate]], txt::kPayFee, txt::kToVipBeach,
+                              txt::kToMap, txt::kLeaveHotel, txt::kLeaveShop, txt::kLeaveBeach})
+            wanted.push_back(c);
+        break;
+    }
     if (!camera && s.money >= 800) {
         for (const char* c : {txt::kRavezShop, txt::kIntoShop, txt::kBuyCameras, txt::kToShop,
                               txt::kEquipmentCaptions[0][0]})
@@ -95,6 +106,16 @@ std::vector<const char*> purposes(const GameState& s) {
         }
     }
     return wanted;
+}
+
+// Captions that cost money.
+bool spends(const std::string& caption) {
+    for (const auto& row : txt::kEquipmentCaptions)
+        for (const char* c : row)
+            if (caption == c) return true;
+    for (const char* c : txt::kCamouflageCaptions)
+        if (caption == c) return true;
+    return caption == txt::kMoreTip;
 }
 
 // Captions the bot leaves alone: they end the game or leave it for the title screen, and a
@@ -208,19 +229,30 @@ void Bot::act() {
             // A photo: of a visitor in view when there is one (as a player aims), else of the
             // panorama.
             std::vector<int> inView;
+            int nearest = -1;
             for (int i = 0; i < kVisitorSlots; ++i) {
+                if (s.visitors.typeId[i] == 0) continue;
                 const int x = s.visitors.x[i] - s.scrollX;
-                if (s.visitors.typeId[i] != 0 && x >= 40 && x < 600) inView.push_back(i);
+                // Where the viewfinder can be centred on them (it stays inside the view).
+                if (x >= 200 && x < 440 && s.visitors.y[i] >= 130 && s.visitors.y[i] < 300) {
+                    inView.push_back(i);
+                } else if (nearest < 0 ||
+                           std::abs(x - 320) < std::abs(s.visitors.x[nearest] - s.scrollX - 320)) {
+                    nearest = i;
+                }
             }
-            if (inView.empty()) {
-                clickAt(20 + below(600), 20 + below(330));
-            } else {
+            if (!inView.empty()) {
                 const int i =
                     inView[static_cast<std::size_t>(below(static_cast<int>(inView.size())))];
-                const int y = s.visitors.y[i] - 40 + below(30);
-                clickAt(s.visitors.x[i] - s.scrollX - 10 + below(20), y < 20    ? 20
-                                                                      : y > 340 ? 340
-                                                                                : y);
+                clickAt(s.visitors.x[i] - s.scrollX - 8 + below(16),
+                        s.visitors.y[i] - 8 + below(16));
+            } else if (nearest >= 0 && chance(70)) {
+                // Scroll towards the nearest visitor.
+                holdX_ = s.visitors.x[nearest] - s.scrollX < 320 ? 0 : 639;
+                waitTurns_ = 5 + below(30);
+                input_->moveMouse(holdX_, 100 + below(200));
+            } else {
+                clickAt(20 + below(600), 20 + below(330));
             }
         } else {
             input_->moveMouse(below(640), below(360));
@@ -241,6 +273,8 @@ void Bot::act() {
             if (h.caption == w) weight = weight * 50 + 20000;
         // Ending the day at once would leave little of the day to play.
         if (h.caption == txt::kEndDay) weight /= 4;
+        // A thrifty player: buying and tipping are rare unless they are the purpose.
+        if (spends(h.caption)) weight = 1;
         choices.push_back(&h);
         weights.push_back(weight + 1);
         total += weight + 1;
