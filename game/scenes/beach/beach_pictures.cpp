@@ -40,6 +40,9 @@ PicView pictureOf(const std::vector<uint8_t*>& pictures, int n) {
     return picView(pictures[static_cast<std::size_t>(n)]);
 }
 
+// Counts every load and release, so that what was made from the pictures can tell they changed.
+uint64_t gGeneration = 0;
+
 }  // namespace
 
 bool loadBeachPictures(int beachNumber) {
@@ -57,6 +60,7 @@ bool loadBeachPictures(int beachNumber) {
     loadAll(kBeachPoolSlot, gBeach);
     loadAll(kSetsPoolSlot, gSprites);
     gHeld = beachNumber;
+    ++gGeneration;
     return true;
 }
 
@@ -66,6 +70,11 @@ void releaseBeachPictures() {
     if (gShutterSample != -1) Sound().FreeSample(gShutterSample);
     gShutterSample = -1;
     gHeld = 0;
+    ++gGeneration;
+}
+
+uint64_t beachPicturesGeneration() {
+    return gGeneration;
 }
 
 int heldBeachPictures() {

@@ -1,4 +1,6 @@
 #pragma once
+
+#include <cstdint>
 // The pictures of the beach being shown: every entry of its pool "tgp\beachNN.tgp" and of the
 // visitor pool "tgp\sets.tgp", loaded whole when a beach is entered and freed when it is left,
 // and the shutter sound, kept while they are.
@@ -12,6 +14,8 @@ bool loadBeachPictures(int beachNumber);
 void releaseBeachPictures();
 // The beach whose pictures are held, 0 when none.
 int heldBeachPictures();
+// Changes whenever the beach pictures are loaded or released.
+uint64_t beachPicturesGeneration();
 
 // Entry n of the beach pool, visitor sprite k; empty when missing.
 PicView beachPicture(int entry);
