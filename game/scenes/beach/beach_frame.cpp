@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 #include "engine/display/svgahi.h"
 #include "engine/input/input.h"
@@ -14,6 +13,7 @@
 #include "game/scenes/beach/beach_pictures.h"
 #include "game/scenes/beach/beach_pixels.h"
 #include "game/scenes/beach/beach_view.h"
+#include "game/scenes/beach/blended_panorama.h"
 #include "game/scenes/beach/danger.h"
 #include "game/scenes/beach/incidents.h"
 #include "game/scenes/beach/photo_grade.h"
@@ -167,18 +167,6 @@ bool drawButtons(GameState& s, const PageView& page, const char** hoverLabel) {
     return leave;
 }
 
-// The blended panorama under the view, kept while nothing it is made of changes: the night
-// weight moves only every few game minutes and a player mostly stands still, so most frames
-// copy it instead of blending two panoramas too large for the processor's caches.
-struct BlendedView {
-    std::vector<uint16_t> pixels;
-    uint64_t generation = 0;
-    int scrollX = -1;
-    int weight = -1;
-    int width = 0;
-    int height = 0;
-};
-
 // Step 2.
 void drawPanorama(const GameState& s, const PageView& view) {
     const PicView day =
@@ -189,27 +177,9 @@ void drawPanorama(const GameState& s, const PageView& view) {
         drawCopy(view, isDaytime(s.hour) ? day : night, 0, 0);
         return;
     }
-    const int weight = 255 - beachNightWeight(s.hour, s.minute, s.second);
-    static BlendedView kept;
-    const int width = std::min({day.width, night.width, view.width});
-    const int height = std::min({day.height, night.height, view.height});
-    if (!day || !night || width <= 0 || height <= 0) return;
-    if (kept.generation == beachPicturesGeneration() && kept.scrollX == s.scrollX &&
-        kept.weight == weight && kept.width == width && kept.height == height) {
-        drawCopy(view, {kept.pixels.data(), width, height, width}, 0, 0);
-        return;
-    }
-    blendTwo(view, day, night, weight);
-    kept.pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    for (int row = 0; row < height; ++row) {
-        std::memcpy(kept.pixels.data() + static_cast<std::ptrdiff_t>(row) * width, view.Row(row),
-                    static_cast<std::size_t>(width) * sizeof(uint16_t));
-    }
-    kept.generation = beachPicturesGeneration();
-    kept.scrollX = s.scrollX;
-    kept.weight = weight;
-    kept.width = width;
-    kept.height = height;
+    drawBlendedPanorama(view, day, night, s.scrollX,
+                        255 - beachNightWeight(s.hour, s.minute, s.second),
+                        beachPicturesGeneration());
 }
 
 // Step 3: the panel sits at the bottom of the screen (a full-screen panel keyed over the view).
