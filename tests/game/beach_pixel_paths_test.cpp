@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/game/beach_filter_reference.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <random>
@@ -17,30 +19,6 @@
 namespace {
 
 using beachpx::Path;
-
-// The rule as written: in place, row by row, left to right, reading the neighbours at clamped
-// positions as the buffer holds them at that moment.
-void plainFilter(std::vector<uint16_t>& p, int w, int h, int self, int divisor) {
-    auto at = [&](int x, int y) {
-        return p[static_cast<std::size_t>(std::clamp(y, 0, h - 1)) * w + std::clamp(x, 0, w - 1)];
-    };
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            int r = 0, g = 0, b = 0;
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const uint16_t c = at(x + dx, y + dy);
-                    const int k = dx == 0 && dy == 0 ? self : 1;
-                    r += k * (c >> 11);
-                    g += k * ((c >> 5) & 63);
-                    b += k * (c & 31);
-                }
-            }
-            p[static_cast<std::size_t>(y) * w + x] =
-                static_cast<uint16_t>((r / divisor) << 11 | (g / divisor) << 5 | (b / divisor));
-        }
-    }
-}
 
 std::vector<uint16_t> noise(std::size_t n, std::mt19937& gen) {
     std::vector<uint16_t> p(n);
@@ -74,11 +52,11 @@ TEST_P(PixelPaths, SoftenAndBlurMatchTheRuleOnEverySize) {
         std::vector<uint16_t> expected = noise(static_cast<std::size_t>(w) * h, gen);
         std::vector<uint16_t> got = expected;
         std::vector<uint16_t> together = expected;
-        plainFilter(expected, w, h, 8, 16);
+        referenceFilter(expected, w, h, 8, 16);
         softenInPlace(got.data(), w, h, w);
         ASSERT_EQ(got, expected);
-        plainFilter(expected, w, h, 0, 8);
-        plainFilter(expected, w, h, 0, 8);
+        referenceFilter(expected, w, h, 0, 8);
+        referenceFilter(expected, w, h, 0, 8);
         blurInPlace(got.data(), w, h, w, 2);
         ASSERT_EQ(got, expected);
         softenAndBlurInPlace(together.data(), w, h, w, 2);
@@ -96,8 +74,8 @@ TEST_P(PixelPaths, EveryBlurCountAndSaturatedChannels) {
     for (int blur = 0; blur <= 3; ++blur) {
         std::vector<uint16_t> expected = noise(48 * 37, gen);
         std::vector<uint16_t> got = expected;
-        plainFilter(expected, 48, 37, 8, 16);
-        for (int i = 0; i < blur; ++i) plainFilter(expected, 48, 37, 0, 8);
+        referenceFilter(expected, 48, 37, 8, 16);
+        for (int i = 0; i < blur; ++i) referenceFilter(expected, 48, 37, 0, 8);
         softenAndBlurInPlace(got.data(), 48, 37, 48, blur);
         ASSERT_EQ(got, expected) << blur;
     }
@@ -119,8 +97,8 @@ TEST_P(PixelPaths, APartOfALargerPictureLeavesTheRestAlone) {
     for (int y = y0; y < y0 + h; ++y)
         for (int x = x0; x < x0 + w; ++x)
             part.push_back(big[static_cast<std::size_t>(y) * stride + x]);
-    plainFilter(part, w, h, 8, 16);
-    plainFilter(part, w, h, 0, 8);
+    referenceFilter(part, w, h, 8, 16);
+    referenceFilter(part, w, h, 0, 8);
     softenAndBlurInPlace(big.data() + y0 * stride + x0, w, h, stride, 1);
     for (int y = 0; y < rows; ++y) {
         for (int x = 0; x < stride; ++x) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/game/beach_filter_reference.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <random>
@@ -15,29 +17,6 @@ namespace {
 
 uint16_t rgb(int r, int g, int b) {
     return static_cast<uint16_t>(r << 11 | g << 5 | b);
-}
-
-// The rule as written: in place, row by row, left to right, reading the neighbours at clamped
-// positions as the buffer holds them at that moment.
-void referenceFilter(std::vector<uint16_t>& p, int w, int h, int self, int divisor) {
-    auto at = [&](int x, int y) {
-        return p[static_cast<std::size_t>(std::clamp(y, 0, h - 1)) * w + std::clamp(x, 0, w - 1)];
-    };
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            int r = 0, g = 0, b = 0;
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const uint16_t c = at(x + dx, y + dy);
-                    const int k = dx == 0 && dy == 0 ? self : 1;
-                    r += k * (c >> 11);
-                    g += k * ((c >> 5) & 63);
-                    b += k * (c & 31);
-                }
-            }
-            p[static_cast<std::size_t>(y) * w + x] = rgb(r / divisor, g / divisor, b / divisor);
-        }
-    }
 }
 
 std::vector<uint16_t> noise(int w, int h, unsigned seed) {
