@@ -1,51 +1,19 @@
 #include "game/scenes/beach/pixel_path.h"
 
-#include <cstdlib>
-
 #include "game/scenes/beach/pixel_kernels.h"
 
 namespace beachpx {
-namespace {
-
-const Kernels* table(Path path) {
-    switch (path) {
-        case Path::Avx512:
-            return &kAvx512Kernels;
-        case Path::Avx2:
-            return &kAvx2Kernels;
-        case Path::Plain:
-            break;
-    }
-    return &kPlainKernels;
-}
-
-// Constant-initialised, so that anything drawn before the choice below runs on the plain loops.
-const Kernels* gKernels = &kPlainKernels;
-Path gPath = Path::Plain;
-
-[[maybe_unused]] const bool gChosen = [] {
-    Path path = rowops::BestPath();
-    const char* wanted = std::getenv("RAVEZ_ROW_PATH");
-    if (wanted && *wanted) rowops::ParsePath(wanted, &path);
-    usePath(path);
-    return true;
-}();
-
-}  // namespace
 
 Path bestPath() {
     return rowops::BestPath();
 }
 
 Path currentPath() {
-    return gPath;
+    return rowops::CurrentPath();
 }
 
 Path usePath(Path path) {
-    if (static_cast<int>(path) > static_cast<int>(bestPath())) path = bestPath();
-    gPath = path;
-    gKernels = table(path);
-    return path;
+    return rowops::UsePath(path);
 }
 
 const char* pathName(Path path) {
@@ -57,7 +25,15 @@ bool parsePath(const char* name, Path* path) {
 }
 
 const Kernels& kernels() {
-    return *gKernels;
+    switch (rowops::CurrentPath()) {
+        case Path::Avx512:
+            return kAvx512Kernels;
+        case Path::Avx2:
+            return kAvx2Kernels;
+        case Path::Plain:
+            break;
+    }
+    return kPlainKernels;
 }
 
 }  // namespace beachpx

@@ -13,8 +13,8 @@ using Path = rowops::Path;
 // The widest path this processor (and its operating system) can run.
 Path bestPath();
 Path currentPath();
-// Runs the loops on `path`, or on the best the processor has when it lacks that one; returns the
-// path now in use. For tests and benchmarks.
+// Runs the loops (the engine's rows and the beach's alike) on `path`, or on the best the
+// processor has when it lacks that one; returns the path now in use. For tests and benchmarks.
 Path usePath(Path path);
 const char* pathName(Path path);
 // "plain", "avx2" or "avx512"; false for anything else.
