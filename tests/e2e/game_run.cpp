@@ -1,5 +1,7 @@
 #include "tests/e2e/game_run.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -166,4 +168,30 @@ int32_t GameRun::field(std::size_t offset) const {
     int32_t value = 0;
     std::memcpy(&value, dump_.data() + offset, 4);
     return value;
+}
+
+std::string GameRun::dumpTo(const std::string& name) const {
+    return "dump-state " + (dir / (name + ".bin")).string() + "\n";
+}
+
+std::unique_ptr<GameState> GameRun::step(const std::string& name) const {
+    auto s = std::make_unique<GameState>();
+    const std::vector<uint8_t> bytes = readFile((dir / (name + ".bin")).string());
+    EXPECT_EQ(bytes.size(), sizeof(GameState)) << name;
+    std::memset(static_cast<void*>(s.get()), 0, sizeof(GameState));
+    if (bytes.size() == sizeof(GameState))
+        std::memcpy(static_cast<void*>(s.get()), bytes.data(), sizeof(GameState));
+    return s;
+}
+
+std::string click(const char* caption) {
+    return std::string("click \"") + caption + "\"\n";
+}
+
+std::string clickAt(int x, int y) {
+    return "click " + std::to_string(x) + " " + std::to_string(y) + "\n";
+}
+
+std::string until(int scene, int frames) {
+    return "until-scene " + std::to_string(scene) + " " + std::to_string(frames) + "\n";
 }

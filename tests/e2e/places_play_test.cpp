@@ -15,32 +15,8 @@
 
 namespace {
 
-std::string click(const char* caption) {
-    return std::string("click \"") + caption + "\"\n";
-}
-std::string clickAt(int x, int y) {
-    return "click " + std::to_string(x) + " " + std::to_string(y) + "\n";
-}
-std::string until(int scene) {
-    return "until-scene " + std::to_string(scene) + " 5\n";
-}
-
 class PlacesPlay : public GameRun {
   protected:
-    std::string dumpTo(const std::string& name) {
-        return "dump-state " + (dir / (name + ".bin")).string() + "\n";
-    }
-    // On the heap: a record is 3.4 MB, too much for a test's stack under the sanitizers.
-    std::unique_ptr<GameState> step(const std::string& name) {
-        auto s = std::make_unique<GameState>();
-        const std::vector<uint8_t> bytes = readFile((dir / (name + ".bin")).string());
-        EXPECT_EQ(bytes.size(), sizeof(GameState)) << name;
-        std::memset(static_cast<void*>(s.get()), 0, sizeof(GameState));
-        if (bytes.size() == sizeof(GameState))
-            std::memcpy(static_cast<void*>(s.get()), bytes.data(), sizeof(GameState));
-        return s;
-    }
-
     // A new game at fast speed, through the shop and the porter of hotel 1 before 9:00, the
     // reception and the room after it, and back to the map where the day is ended.
     std::string firstDay() {

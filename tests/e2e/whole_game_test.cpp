@@ -14,27 +14,8 @@
 
 namespace {
 
-std::string click(const char* caption) {
-    return std::string("click \"") + caption + "\"\n";
-}
-std::string until(int scene, int frames = 5) {
-    return "until-scene " + std::to_string(scene) + " " + std::to_string(frames) + "\n";
-}
-
 class WholeGame : public GameRun {
   protected:
-    std::string dumpTo(const std::string& name) {
-        return "dump-state " + (dir / (name + ".bin")).string() + "\n";
-    }
-    std::unique_ptr<GameState> step(const std::string& name) {
-        auto s = std::make_unique<GameState>();
-        const std::vector<uint8_t> bytes = readFile((dir / (name + ".bin")).string());
-        EXPECT_EQ(bytes.size(), sizeof(GameState)) << name;
-        if (bytes.size() == sizeof(GameState))
-            std::memcpy(static_cast<void*>(s.get()), bytes.data(), sizeof(GameState));
-        return s;
-    }
-
     // Shots at the middle of the view, each after the shutter has opened again.
     static std::string photos(int count) {
         std::string script;

@@ -13,6 +13,7 @@
 #include "game/state/random.h"
 #include "game/ui/modal_box.h"
 #include "game/ui/panels.h"
+#include "tests/game/random_peek.h"
 #include "tests/support/test_env.h"
 #include "texts/texts.h"
 
@@ -41,14 +42,6 @@ class ClockTest : public EngineTest {
         s.hour = hour;
         s.minute = minute;
         s.second = second;
-    }
-    // The next values the generator will give, without drawing them.
-    static std::vector<int> peekRand(int n) {
-        const uint32_t saved = randomState();
-        std::vector<int> values;
-        for (int i = 0; i < n; ++i) values.push_back(gameRand());
-        setRandomState(saved);
-        return values;
     }
 
     platform::VirtualPerformanceCounter counter;

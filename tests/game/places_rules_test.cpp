@@ -16,6 +16,7 @@
 #include "game/state/shop_rules.h"
 #include "game/state/town_rules.h"
 #include "game/ui/panels.h"
+#include "tests/game/random_peek.h"
 #include "tests/support/test_env.h"
 
 namespace {
@@ -41,13 +42,6 @@ class PlacesRules : public EngineTest {
         s.hour = hour;
         s.minute = minute;
         s.second = second;
-    }
-    static std::vector<int> peekRand(int n) {
-        const uint32_t saved = randomState();
-        std::vector<int> values;
-        for (int i = 0; i < n; ++i) values.push_back(gameRand());
-        setRandomState(saved);
-        return values;
     }
 
     GameState& s = gameState();
