@@ -9,7 +9,6 @@
 #include "engine/input/pointer.h"
 #include "engine/memory/memory.h"
 #include "engine/memory/typed_loaders.h"
-#include "engine/platform/performance_counter.h"
 #include "engine/resources/messages.h"
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
