@@ -1,5 +1,6 @@
 #include "game/app/bot.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include "engine/platform/headless_display.h"
 #include "engine/platform/window_messages.h"
 #include "game/scenes/beach/spawn_zones.h"
+#include "game/scenes/beach/visitor_types.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
 #include "game/state/town_rules.h"
@@ -14,6 +16,9 @@
 #include "texts/texts.h"
 
 namespace {
+
+constexpr int kPoliceOfficer = 23;
+constexpr int kHospitalCashier = 27;
 
 bool isBeach(int scene) {
     return scene >= 201 && scene <= 210;
@@ -57,57 +62,6 @@ bool changesMoney(int scene) {
     }
 }
 
-// What a player with a purpose heads for: a camera when there is none, the beaches with one,
-// the album with a film, the computer with an outbox. Spots with these captions are chosen far
-// more often while the purpose lasts.
-std::vector<const char*> purposes(const GameState& s) {
-    std::vector<const char*> wanted;
-    const bool camera = s.camera[0] || s.camera[1] || s.camera[2];
-    const int shots = s.shotsTaken[0] + s.shotsTaken[1] + s.shotsTaken[2];
-    const bool room = s.roomRented[0] || s.roomRented[1] || s.roomRented[2];
-    // With the fee of a members-only beach saved up: its gate.
-    constexpr int kGateBeach[kVipGates] = {1, 3, 6, 7};
-    for (int gate = 0; gate < kVipGates; ++gate) {
-        if (s.vipMember[gate] || s.money < kGateFee[gate]) continue;
-        for (const char* c : {txt::kBeachNames[kGateBeach[gate]], txt::kPayFee, txt::kToVipBeach,
-                              txt::kToMap, txt::kLeaveHotel, txt::kLeaveShop, txt::kLeaveBeach})
-            wanted.push_back(c);
-        break;
-    }
-    if (!camera && s.money >= 800) {
-        for (const char* c : {txt::kRavezShop, txt::kIntoShop, txt::kBuyCameras, txt::kToShop,
-                              txt::kEquipmentCaptions[0][0]})
-            wanted.push_back(c);
-        if (s.money >= 1200) wanted.push_back(txt::kEquipmentCaptions[0][1]);
-        wanted.push_back("ok");
-        wanted.push_back("yes");
-    }
-    if (camera && shots < 10) {
-        for (const char* c : txt::kBeachNames) wanted.push_back(c);
-        wanted.push_back(txt::kToVipBeach);
-        wanted.push_back(txt::kPayFee);
-    }
-    if (shots >= 5 || s.photosToSend > 0) {
-        for (const char* c : txt::kHotelNames) wanted.push_back(c);
-        for (const char* c : {txt::kToHotel, txt::kToRoom, txt::kToLaptop, txt::kToMap})
-            wanted.push_back(c);
-        if (!room) {
-            wanted.push_back(txt::kToReception);
-            wanted.push_back(txt::kRentRoom);
-        }
-        if (shots > 0) {
-            wanted.push_back(txt::kToCamera);
-            wanted.push_back(txt::kTransferPhotos);
-        }
-        if (s.photosToSend > 0) {
-            wanted.push_back(txt::kToHotelRoom);
-            wanted.push_back(txt::kToComputer);
-            wanted.push_back(txt::kSendPhotos);
-        }
-    }
-    return wanted;
-}
-
 // Captions that cost money.
 bool spends(const std::string& caption) {
     for (const auto& row : txt::kEquipmentCaptions)
@@ -118,6 +72,11 @@ bool spends(const std::string& caption) {
     return caption == txt::kMoreTip;
 }
 
+// Captions a player seldom needs: loading a game throws the day's progress away.
+bool seldom(const std::string& caption) {
+    return caption == txt::kLoadRow;
+}
+
 // Captions the bot leaves alone: they end the game or leave it for the title screen, and a
 // bot that is to play whole days would stop there.
 bool avoided(const std::string& caption) {
@@ -126,7 +85,19 @@ bool avoided(const std::string& caption) {
 
 }  // namespace
 
-Bot::Bot(int days, uint64_t seed) : daysWanted_(days), rng_(seed * 0x9E3779B97F4A7C15ull + 1) {}
+namespace {
+
+// The seed scrambled, so that seeds close together do not give overlapping runs of numbers.
+uint64_t scrambled(uint64_t seed) {
+    uint64_t z = seed ^ 0x6A09E667F3BCC909ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+}  // namespace
+
+Bot::Bot(int days, uint64_t seed) : daysWanted_(days), rng_(scrambled(seed)) {}
 
 uint64_t Bot::next() {
     // splitmix64: the bot's own numbers, apart from the game's generator.
@@ -193,15 +164,158 @@ void Bot::stop() {
     input_->releaseKey(platform::kVkEscape);
 }
 
+bool Bot::clickCaption(const std::vector<DrawnHotspot>& spots, const char* caption) {
+    for (const DrawnHotspot& h : spots) {
+        if (h.caption != caption) continue;
+        ++clicks_[{gameState().sceneId, h.caption}];
+        clickAt(h.x + h.width / 2, h.y + h.height / 2);
+        return true;
+    }
+    return false;
+}
+
+int Bot::chooseTarget(const GameState& s) {
+    if (target_ >= 0 && s.visitors.typeId[target_] == targetType_ && s.visitors.life[target_] > 0)
+        return target_;
+    // Worth most: a high base value, and a visitor still changing poses (a series of its poses
+    // multiplies the film's worth); the nearer to the view's centre the better.
+    // The viewfinder's centre stays within y 90..270, and a visitor counts within the radius
+    // (45 with the zoom, else 90) of it.
+    const int reach = s.zoomOn ? 40 : 85;
+    int best = -1;
+    long bestScore = 0;
+    for (int i = 0; i < kVisitorSlots; ++i) {
+        const int type = s.visitors.typeId[i];
+        if (type == 0 || s.visitors.life[i] <= 0 || doneSlots_.count(i)) continue;
+        if (s.visitors.y[i] < 90 - reach || s.visitors.y[i] > 270 + reach) continue;
+        const int worth = visitorType(type).baseValue;
+        if (worth <= 0) continue;
+        const bool posing = s.visitors.animated[i] && s.visitors.posesLeft[i] > 0;
+        const int distance = std::abs(s.visitors.x[i] - s.scrollX - 320);
+        // The subject of the photo order running is worth the most.
+        const bool ordered =
+            s.currentOrder >= 0 && s.currentOrder < 50 && type == s.orderSubject[s.currentOrder];
+        const long score = (worth + 2L) * (posing ? 6 : 1) * (ordered ? 20 : 1) * 1000 - distance;
+        if (best < 0 || score > bestScore) {
+            best = i;
+            bestScore = score;
+        }
+    }
+    target_ = best;
+    targetType_ = best >= 0 ? s.visitors.typeId[best] : 0;
+    lastShotPose_ = -1;
+    return best;
+}
+
+bool Bot::leavingBeach(const GameState& s) const {
+    // When the film is full or another errand calls, and on a careful visit before the second
+    // hour change, after which the beach's dangers begin (the first may come on arrival).
+    const bool done = errand_.kind != Errand::Beach && errand_.kind != Errand::None;
+    const int hoursAllowed = carefulVisit_ ? 1 : 4;
+    const bool risky = s.hoursOnBeach >= hoursAllowed && s.minute >= 45;
+    return isBeach(s.sceneId) && (done || risky);
+}
+
+void Bot::actOnBeach(const GameState& s, const std::vector<DrawnHotspot>& spots) {
+    const int c = s.selectedCamera;
+    const bool inHand = c >= 0 && c < 3 && s.camera[c];
+    if (!inHand || s.shotsTaken[c] >= 10) {
+        for (int other = 0; other < 3; ++other) {
+            if (s.camera[other] && s.shotsTaken[other] < 10 &&
+                clickCaption(spots, txt::kCameraNames[other]))
+                return;
+        }
+    }
+    if (inHand && s.lens[c] && !s.zoomOn && chance(80) && clickCaption(spots, txt::kZoom)) return;
+    if (chance(2)) {
+        // A look around, or now and then a snapshot of whatever is there.
+        if (chance(30)) {
+            clickAt(20 + below(600), 20 + below(330));
+        } else {
+            input_->moveMouse(below(640), below(360));
+            waitTurns_ = below(30);
+        }
+        return;
+    }
+    const int i = chooseTarget(s);
+    if (i < 0) {
+        // Nobody worth a photo: look along the beach.
+        holdX_ = chance(50) ? 0 : 639;
+        waitTurns_ = 5 + below(40);
+        input_->moveMouse(holdX_, 100 + below(200));
+        return;
+    }
+    const int x = s.visitors.x[i] - s.scrollX;
+    const int y = s.visitors.y[i];
+    // The viewfinder (320 × 180) stays inside the view: its centre can be put on the visitor
+    // only within these bounds.
+    if (x < 160 || x > 480) {
+        holdX_ = x < 160 ? 0 : 639;
+        waitTurns_ = 1 + below(4);
+        input_->moveMouse(holdX_, 100 + below(200));
+        return;
+    }
+    const int aimY = std::clamp(y, 90, 270);
+    const int pose = s.visitors.pose[i];
+    // A visitor about to leave or change its pose would be gone from the photo.
+    const bool fading = s.visitors.life[i] < 400;
+    if (pose == lastShotPose_ || s.shutterLock > 0 || fading) {
+        input_->moveMouse(x, aimY);
+        return;
+    }
+    clickAt(x, aimY);
+    lastShotPose_ = pose;
+    if (!s.visitors.animated[i] || s.visitors.posesLeft[i] <= 0) {
+        doneSlots_.insert(i);
+        target_ = -1;
+    }
+}
+
+void Bot::updateErrand(const GameState& s) {
+    const bool onBeach = isBeach(s.sceneId);
+    if (onBeach != wasOnBeach_) {
+        // A new visit, or its end: the visitors of the last one are gone.
+        target_ = -1;
+        doneSlots_.clear();
+        if (!onBeach) tripBeach_ = -1;
+        wasOnBeach_ = onBeach;
+    }
+    errand_ = nextErrand(s, scenesSeen_);
+    // Between photo trips, now and then a look at a place not seen yet (given up after a
+    // while: a shop may be closed, a door only open by day).
+    if (lookAt_ >= 0 && (scenesSeen_.count(lookAt_) || turns_ > lookUntil_)) lookAt_ = -1;
+    if (errand_.kind == Errand::Beach && tripBeach_ < 0 && !onBeach && lookAt_ < 0 && chance(20)) {
+        lookAt_ = placeToLook(s, scenesSeen_, below(100));
+        lookUntil_ = turns_ + 3000;
+    }
+    if (lookAt_ >= 0 && (errand_.kind == Errand::Beach || errand_.kind == Errand::None)) {
+        errand_ = {Errand::Look, lookAt_, 0};
+        return;
+    }
+    if (errand_.kind == Errand::Beach) {
+        if (tripBeach_ < 0) {
+            tripBeach_ = tripBeach(s, below(100));
+            // The hospital and the police are seen only after an accident or an arrest on a
+            // beach: early on, with little money, the bill is small and a risk worth taking.
+            const bool incidentsSeen =
+                scenesSeen_.count(kHospitalCashier) && scenesSeen_.count(kPoliceOfficer);
+            carefulVisit_ = incidentsSeen || chance(70);
+        }
+        errand_.a = tripBeach_;
+    }
+}
+
 void Bot::act() {
     const GameState& s = gameState();
     const std::vector<DrawnHotspot>& spots = lastFrameHotspots();
+    if (leavingBeach(s)) waitTurns_ = 0;
     if (waitTurns_ > 0) {
         --waitTurns_;
         if (holdX_ >= 0) input_->moveMouse(holdX_, 100 + below(200));
         return;
     }
     holdX_ = -1;
+    if (leavingBeach(s) && clickCaption(spots, txt::kLeaveBeach)) return;
     // Now and then nothing for a while: the clock runs, visitors come and go.
     if (chance(3)) {
         waitTurns_ = 1 + below(200);
@@ -219,45 +333,14 @@ void Bot::act() {
     // A beach is where the game is played: the bot stays for hours (visitors, photos and the
     // beach's dangers come with time) before its buttons get their turn.
     if (isBeach(s.sceneId) && chance(97)) {
-        const int what = below(10);
-        if (what < 3) {
-            // Scroll: hold the pointer at an edge for a while.
-            holdX_ = chance(50) ? 0 : 639;
-            waitTurns_ = 5 + below(60);
-            input_->moveMouse(holdX_, 100 + below(200));
-        } else if (what < 8) {
-            // A photo: of a visitor in view when there is one (as a player aims), else of the
-            // panorama.
-            std::vector<int> inView;
-            int nearest = -1;
-            for (int i = 0; i < kVisitorSlots; ++i) {
-                if (s.visitors.typeId[i] == 0) continue;
-                const int x = s.visitors.x[i] - s.scrollX;
-                // Where the viewfinder can be centred on them (it stays inside the view).
-                if (x >= 200 && x < 440 && s.visitors.y[i] >= 130 && s.visitors.y[i] < 300) {
-                    inView.push_back(i);
-                } else if (nearest < 0 ||
-                           std::abs(x - 320) < std::abs(s.visitors.x[nearest] - s.scrollX - 320)) {
-                    nearest = i;
-                }
-            }
-            if (!inView.empty()) {
-                const int i =
-                    inView[static_cast<std::size_t>(below(static_cast<int>(inView.size())))];
-                clickAt(s.visitors.x[i] - s.scrollX - 8 + below(16),
-                        s.visitors.y[i] - 8 + below(16));
-            } else if (nearest >= 0 && chance(70)) {
-                // Scroll towards the nearest visitor.
-                holdX_ = s.visitors.x[nearest] - s.scrollX < 320 ? 0 : 639;
-                waitTurns_ = 5 + below(30);
-                input_->moveMouse(holdX_, 100 + below(200));
-            } else {
-                clickAt(20 + below(600), 20 + below(330));
-            }
-        } else {
-            input_->moveMouse(below(640), below(360));
-            waitTurns_ = below(30);
-        }
+        actOnBeach(s, spots);
+        return;
+    }
+    // A careful visit starts early in an hour: the beach turns dangerous at the second hour
+    // change of a visit, and the first comes at once unless the last visit was in this hour.
+    if (s.sceneId == 1 && errand_.kind == Errand::Beach && carefulVisit_ && s.minute >= 40 &&
+        s.hour != s.lastBeachHour) {
+        waitTurns_ = 5;
         return;
     }
     // Every spot may be chosen; those clicked less often in this scene are chosen more often, so
@@ -265,16 +348,19 @@ void Bot::act() {
     std::vector<const DrawnHotspot*> choices;
     std::vector<uint64_t> weights;
     uint64_t total = 0;
-    const std::vector<const char*> wanted = chance(80) ? purposes(s) : std::vector<const char*>();
+    // Mostly the errand's way, now and then a look around.
+    const std::vector<const char*> wanted =
+        chance(85) ? errandCaptions(s, errand_) : std::vector<const char*>();
     for (const DrawnHotspot& h : spots) {
         if (avoided(h.caption)) continue;
         uint64_t weight = 1000 / (1 + clicks_[{s.sceneId, h.caption}]);
-        for (const char* w : wanted)
-            if (h.caption == w) weight = weight * 50 + 20000;
         // Ending the day at once would leave little of the day to play.
         if (h.caption == txt::kEndDay) weight /= 4;
-        // A thrifty player: buying and tipping are rare unless they are the purpose.
-        if (spends(h.caption)) weight = 1;
+        // A thrifty player: buying and tipping are rare unless they are the errand.
+        if (spends(h.caption) || seldom(h.caption)) weight = 1;
+        // The errand's captions, the first the most wanted.
+        for (std::size_t i = 0; i < wanted.size(); ++i)
+            if (h.caption == wanted[i]) weight = 1000000 >> i;
         choices.push_back(&h);
         weights.push_back(weight + 1);
         total += weight + 1;
@@ -339,6 +425,7 @@ void Bot::feed() {
         stop();
         return;
     }
+    updateErrand(s);
     if (idleTurn_) {
         idleTurn_ = false;
         return;

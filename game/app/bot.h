@@ -10,6 +10,8 @@
 #include <set>
 #include <string>
 
+#include "game/app/bot_errands.h"
+#include "game/ui/hotspots.h"
 #include "game/ui/runtime.h"
 
 namespace platform {
@@ -35,6 +37,14 @@ class Bot : public TurnInput {
     // The first broken rule of the state record, or empty.
     std::string brokenRule();
     void act();
+    void updateErrand(const GameState& s);
+    // On a beach: the camera ready, a visitor in the viewfinder, a photo at each new pose.
+    bool leavingBeach(const GameState& s) const;
+    void actOnBeach(const GameState& s, const std::vector<DrawnHotspot>& spots);
+    // Clicks the spot with this caption; false when the last frame had none.
+    bool clickCaption(const std::vector<DrawnHotspot>& spots, const char* caption);
+    // The visitor the camera follows, kept while it stays on the beach; -1 for none.
+    int chooseTarget(const GameState& s);
     void clickAt(int x, int y);
     void stop();
 
@@ -51,6 +61,16 @@ class Bot : public TurnInput {
     long photos_ = 0;
     std::set<int> scenesSeen_;
     std::map<std::pair<int, std::string>, int> clicks_;  // per scene and caption
+    Errand errand_;
+    bool wasOnBeach_ = false;
+    int lookAt_ = -1;  // a place on the way to be seen
+    uint64_t lookUntil_ = 0;
+    bool carefulVisit_ = true;  // this visit ends before the beach turns dangerous
+    int tripBeach_ = -1;        // the beach of the photo trip under way
+    int target_ = -1;           // visitor slot the camera follows
+    int targetType_ = 0;        // and its type, to notice the slot taken by someone else
+    int lastShotPose_ = -1;     // the target's pose in the last photo of it
+    std::set<int> doneSlots_;   // still visitors already photographed on this visit
 
     // What the previous turn saw, for the rules that compare two turns.
     bool havePrevious_ = false;

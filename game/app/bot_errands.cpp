@@ -1,0 +1,287 @@
+#include "game/app/bot_errands.h"
+
+#include <algorithm>
+
+#include "game/state/clock.h"
+#include "game/state/shop_rules.h"
+#include "game/state/town_rules.h"
+#include "texts/texts.h"
+
+namespace {
+
+constexpr int kRoomScene[kHotels] = {7, 9, 10};
+constexpr int kLobbyScene[kHotels] = {3, 4, 5};
+constexpr int kReceptionScene[kHotels] = {6, 34, 35};
+constexpr int kOutsideScene[kHotels] = {14, 32, 33};
+constexpr int kGateBeach[kVipGates] = {1, 3, 6, 7};  // beach index of each gate
+constexpr int kFirstGateScene = 28;
+constexpr int kCameraCounter = 25;
+constexpr int kMoveOutNights = 8;
+
+bool isBeachScene(int scene) {
+    return scene >= 201 && scene <= 210;
+}
+
+bool shopOpen(const GameState& s) {
+    return s.hour >= 7 && s.hour <= 20;  // an hour to spare before it closes at 22:00
+}
+
+int shotsTaken(const GameState& s) {
+    return s.shotsTaken[0] + s.shotsTaken[1] + s.shotsTaken[2];
+}
+
+// Shots still free on the cameras owned.
+int shotsFree(const GameState& s) {
+    int free = 0;
+    for (int c = 0; c < 3; ++c)
+        if (s.camera[c]) free += 10 - s.shotsTaken[c];
+    return free;
+}
+
+// The way back to the map from any scene.
+const char* towardMap(int scene) {
+    switch (scene) {
+        case 2:
+            return txt::kLeaveShop;
+        case 25:
+        case 26:
+            return txt::kToShop;
+        case 3:
+        case 4:
+        case 5:
+            return txt::kLeaveHotel;
+        case 6:
+        case 34:
+        case 35:
+            return txt::kToHotel;
+        case 7:
+        case 8:
+        case 9:
+        case 10:
+            return txt::kToLobby;
+        case 11:
+        case 12:
+        case 13:
+            return txt::kToHotelRoom;
+        case 15:
+            return txt::kToRoom;
+        case 18:
+        case 22:
+        case 24:
+            return txt::kToOutside;
+        case 27:
+            return txt::kPayBill;
+        case 23:
+            return txt::kPoliceman;
+        case 0:
+            return txt::kNewGame;
+        default:
+            return isBeachScene(scene) ? txt::kLeaveBeach : txt::kToMap;
+    }
+}
+
+// Into the player's own room (hotel h), from the map or any scene of that hotel.
+const char* towardRoom(int scene, int h) {
+    if (scene == 1) return txt::kHotelNames[h];
+    if (scene == kOutsideScene[h]) return txt::kToHotel;
+    if (scene == kLobbyScene[h]) return txt::kToRoom;
+    if (scene == kReceptionScene[h]) return txt::kToHotel;
+    if (scene == kRoomScene[h]) return txt::kToLaptop;
+    return towardMap(scene);
+}
+
+// The way to a place from the map, for a look at it.
+std::vector<const char*> towardPlace(const GameState& s, int target) {
+    const int scene = s.sceneId;
+    switch (target) {
+        case 2:
+        case 19:
+        case 24:
+        case 25:
+        case 26:
+            if (scene == 1) return {txt::kRavezShop};
+            if (scene == 19) return {target == 24 ? txt::kToApartment : txt::kIntoShop};
+            if (scene == 2) {
+                if (target == 25) return {txt::kBuyCameras};
+                if (target == 26) return {txt::kBuyCamouflage};
+            }
+            return {towardMap(scene)};
+        case 20:
+        case 21:
+            if (scene == 1) return {target == 20 ? txt::kLoadGame : txt::kSaveGame};
+            return {towardMap(scene)};
+        case 16:
+        case 18:
+            if (scene == 1) return {txt::kHospitalMap};
+            if (scene == 16) return {txt::kIntoHospital};
+            return {towardMap(scene)};
+        case 17:
+        case 22:
+            if (scene == 1) return {txt::kPoliceMap};
+            if (scene == 17) return {txt::kToPoliceStation};
+            return {towardMap(scene)};
+        case 13: {
+            const int h = rentedHotel(s);
+            if (h < 0) return {};
+            if (scene == 15) return {txt::kToComputer};
+            if (scene == 12) return {txt::kReadNews};
+            return {towardRoom(scene, h)};
+        }
+        default:
+            break;
+    }
+    for (int g = 0; g < kVipGates; ++g) {
+        if (target != kFirstGateScene + g) continue;
+        if (scene == 1) return {txt::kBeachNames[kGateBeach[g]]};
+        return {towardMap(scene)};
+    }
+    // The hotels: outside, lobby, reception and the porter (in any lobby; the player's own
+    // hotel if there is one).
+    int h = -1;
+    for (int i = 0; i < kHotels; ++i) {
+        if (target == kOutsideScene[i] || target == kLobbyScene[i] || target == kReceptionScene[i])
+            h = i;
+    }
+    if (target == 8) h = std::max(rentedHotel(s), 0);
+    if (h < 0) return {};
+    if (scene == 1) return {txt::kHotelNames[h]};
+    if (scene == kOutsideScene[h]) return {txt::kToHotel};
+    if (scene == kLobbyScene[h]) {
+        if (target == 8) return {txt::kBoredPorter, txt::kEatingPorter};
+        if (target == kReceptionScene[h]) return {txt::kToReception};
+    }
+    return {towardMap(scene)};
+}
+
+}  // namespace
+
+int placeToLook(const GameState& s, const std::set<int>& seen, int pick) {
+    static constexpr int kPlaces[] = {2,  3,  4,  5,  6,  8,  13, 14, 16, 17, 18, 19, 20,
+                                      21, 22, 24, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35};
+    std::vector<int> unseen;
+    for (int place : kPlaces) {
+        if (seen.count(place)) continue;
+        if (place == 13 && rentedHotel(s) < 0) continue;
+        unseen.push_back(place);
+    }
+    if (unseen.empty()) return -1;
+    return unseen[static_cast<std::size_t>(pick) % unseen.size()];
+}
+
+int rentedHotel(const GameState& s) {
+    for (int h = 0; h < kHotels; ++h)
+        if (s.roomRented[h]) return h;
+    return -1;
+}
+
+Errand nextErrand(const GameState& s, const std::set<int>& seen) {
+    const bool camera = s.camera[0] || s.camera[1] || s.camera[2];
+    const int room = rentedHotel(s);
+    if (!camera) {
+        if (s.money >= kGearPrice[0][0] && shopOpen(s)) return {Errand::BuyGear, 0, 0};
+        return {};
+    }
+    if (room < 0 && s.money >= kRoomPrice[0]) return {Errand::RentRoom, 0, 0};
+    if (s.photosToSend > 0 && room >= 0) return {Errand::Send, room, 0};
+    const int taken = shotsTaken(s);
+    // A full film goes to the album; so does the day's film before the night is far gone.
+    if (room >= 0 && taken > 0 && (shotsFree(s) == 0 || s.hour >= 22))
+        return {Errand::Album, room, 0};
+    // Ten nights in one hotel end in an arrest in its lobby: move out before.
+    if (room >= 0 && s.nightsPaid[room] >= kMoveOutNights) {
+        const int other = room == 0 ? 1 : 0;
+        if (s.money >= kRoomPrice[other]) return {Errand::RentRoom, other, 0};
+    }
+    // The rooms not seen yet, each once, when the money allows.
+    if (room >= 0 && !seen.count(kRoomScene[room])) return {Errand::SeeRoom, room, 0};
+    for (int h = 0; h < kHotels; ++h) {
+        if (h == room || seen.count(kRoomScene[h]) || taken > 0) continue;
+        if (s.money >= kRoomPrice[h] + kBotReserve) return {Errand::RentRoom, h, 0};
+    }
+    if (shopOpen(s)) {
+        // The zoom lens doubles a photo's worth; more cameras make a longer film.
+        for (int c = 0; c < 3; ++c) {
+            if (s.camera[c] && !s.lens[c] && s.money >= kGearPrice[1][c] + kBotReserve)
+                return {Errand::BuyGear, 1, c};
+        }
+    }
+    bool allGates = true;
+    for (int g = 0; g < kVipGates; ++g) {
+        if (s.vipMember[g]) continue;
+        if (s.money >= kGateFee[g] + kBotReserve) return {Errand::JoinGate, g, 0};
+        allGates = false;
+        break;  // the gates in order of their fees
+    }
+    // More cameras once every beach is open: the money goes to the memberships first.
+    if (allGates && shopOpen(s)) {
+        for (int c = 1; c < 3; ++c) {
+            if (!s.camera[c] && s.money >= kGearPrice[0][c] + kBotReserve)
+                return {Errand::BuyGear, 0, c};
+        }
+    }
+    if (shotsFree(s) > 0) return {Errand::Beach, -1, 0};
+    return {};
+}
+
+int tripBeach(const GameState& s, int pick) {
+    int members[kVipGates];
+    int count = 0;
+    for (int g = 0; g < kVipGates; ++g)
+        if (s.vipMember[g]) members[count++] = kGateBeach[g];
+    if (count > 0 && pick < 70) return members[pick % count];
+    // An open beach: the members-only ones are reached through their gates.
+    static constexpr int kOpen[] = {0, 2, 4, 5, 8, 9};
+    return kOpen[pick % 6];
+}
+
+std::vector<const char*> errandCaptions(const GameState& s, const Errand& e) {
+    const int scene = s.sceneId;
+    switch (e.kind) {
+        case Errand::None:
+            return {};
+        case Errand::BuyGear:
+            if (scene == 1) return {txt::kRavezShop};
+            if (scene == 19) return {txt::kIntoShop};
+            if (scene == 2) return {txt::kBuyCameras};
+            if (scene == kCameraCounter) return {txt::kEquipmentCaptions[e.a][e.b]};
+            return {towardMap(scene)};
+        case Errand::RentRoom: {
+            const int h = e.a;
+            if (scene == 1) return {txt::kHotelNames[h]};
+            if (scene == kOutsideScene[h]) return {txt::kToHotel};
+            if (scene == kLobbyScene[h]) return {txt::kToReception};
+            if (scene == kReceptionScene[h]) return {txt::kRentRoom};
+            return {towardMap(scene)};
+        }
+        case Errand::SeeRoom:
+            return {towardRoom(scene, e.a)};
+        case Errand::Album:
+        case Errand::Send: {
+            const int h = e.a;
+            const bool album = e.kind == Errand::Album;
+            if (scene == 15) return {album ? txt::kToCamera : txt::kToComputer};
+            if (scene == 11) return {album ? txt::kTransferPhotos : txt::kToHotelRoom};
+            if (scene == 12 || scene == 13) return {album ? txt::kToHotelRoom : txt::kSendPhotos};
+            return {towardRoom(scene, h)};
+        }
+        case Errand::JoinGate: {
+            const int g = e.a;
+            if (scene == 1) return {txt::kBeachNames[kGateBeach[g]]};
+            if (scene == kFirstGateScene + g) return {txt::kPayFee, txt::kToReception};
+            return {towardMap(scene)};
+        }
+        case Errand::Look:
+            return towardPlace(s, e.a);
+        case Errand::Beach: {
+            if (isBeachScene(scene)) return {};
+            const int beach = e.a;
+            if (scene == 1) return {txt::kBeachNames[beach]};
+            for (int g = 0; g < kVipGates; ++g) {
+                if (scene == kFirstGateScene + g)
+                    return {txt::kToVipBeach, txt::kBack, towardMap(scene)};
+            }
+            return {towardMap(scene)};
+        }
+    }
+    return {};
+}
