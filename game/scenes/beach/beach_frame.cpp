@@ -16,6 +16,7 @@
 #include "game/scenes/beach/blended_panorama.h"
 #include "game/scenes/beach/danger.h"
 #include "game/scenes/beach/incidents.h"
+#include "game/scenes/beach/lit_sprites.h"
 #include "game/scenes/beach/photo_grade.h"
 #include "game/scenes/beach/visitor_types.h"
 #include "game/scenes/beach/visitors.h"
@@ -208,10 +209,17 @@ void drawVisitors(GameState& s, const PageView& view, int frameMs) {
         const VisitorType& type = visitorType(v.typeId[i]);
         // Only a type that may appear has sprites; a pose past them shows nothing.
         if (type.available == 1 && v.pose[i] >= 0 && v.pose[i] < type.spriteCount) {
-            const PicView sprite = visitorSprite(type.firstSprite + v.pose[i]);
-            if (sprite) {
-                drawVisitorSprite(view, sprite, v.x[i] - sprite.width / 2 - s.scrollX,
-                                  v.y[i] - sprite.height / 2, light);
+            const int index = type.firstSprite + v.pose[i];
+            const PicView sprite = visitorSprite(index);
+            const int x = v.x[i] - sprite.width / 2 - s.scrollX;
+            const int y = v.y[i] - sprite.height / 2;
+            if (sprite && light.kind == VisitorLight::Mixed) {
+                // Lit once per night weight, then copied.
+                const PicView lit =
+                    litSprite(index, sprite, light.night, beachPicturesGeneration());
+                drawLitSprite(view, sprite, lit, x, y);
+            } else if (sprite) {
+                drawVisitorSprite(view, sprite, x, y, light);
             }
         }
         ageVisitor(v, i, frameMs);

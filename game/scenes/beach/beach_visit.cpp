@@ -7,6 +7,7 @@
 #include "game/scenes/beach/beach.h"
 #include "game/scenes/beach/beach_pictures.h"
 #include "game/scenes/beach/beach_view.h"
+#include "game/scenes/beach/lit_sprites.h"
 #include "game/scenes/beach/visitors.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
@@ -55,6 +56,7 @@ bool loadBeach(int beachNumber) {
 void leaveBeach(int scene, const char* music) {
     gameState().sceneId = scene;
     releaseBeachPictures();
+    forgetLitSprites();
     gameState().beachLoaded = 0;
     preloadCommonPictures();
     startMusic(music);
@@ -62,6 +64,7 @@ void leaveBeach(int scene, const char* music) {
 
 void releaseBeach() {
     if (gameState().beachLoaded || heldBeachPictures()) releaseBeachPictures();
+    forgetLitSprites();
     gameState().beachLoaded = 0;
 }
 

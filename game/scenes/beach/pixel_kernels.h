@@ -94,6 +94,8 @@ struct Kernels {
     void (*filter)(uint16_t* pixels, int w, int h, int stride, const FilterPass* passes, int count,
                    uint32_t* work);
     std::size_t (*filterWork)(int w, int h);
+    // Where key is not 0, the pixel of `lit`: a sprite drawn in a light worked out before.
+    void (*keyedBy)(uint16_t* d, const uint16_t* lit, const uint16_t* key, int n);
 };
 
 extern const Kernels kPlainKernels;

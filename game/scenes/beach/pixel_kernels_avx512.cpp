@@ -128,6 +128,6 @@ void flashAvx512(uint16_t* d, const uint16_t* s, int n) {
 }  // namespace
 
 namespace beachpx {
-const Kernels kAvx512Kernels = {nightAvx512, mixedAvx512,  glowAvx512,
-                                flashAvx512, filterAvx512, filterWorkAvx512};
+const Kernels kAvx512Kernels = {nightAvx512,  mixedAvx512,      glowAvx512, flashAvx512,
+                                filterAvx512, filterWorkAvx512, loopKeyedBy};
 }  // namespace beachpx

@@ -9,6 +9,6 @@ namespace {
 }  // namespace
 
 namespace beachpx {
-const Kernels kPlainKernels = {loopNight, loopMixed,    loopGlow,
-                               loopFlash, scalarFilter, scalarFilterWork};
+const Kernels kPlainKernels = {loopNight,    loopMixed,        loopGlow,   loopFlash,
+                               scalarFilter, scalarFilterWork, loopKeyedBy};
 }  // namespace beachpx
