@@ -121,8 +121,10 @@ void WriteBeachPools() {
 
 // One whole beach frame at detail mode 1 with 20 visitors in view, zoom and glow on: the
 // frame loop's own steps around the scene (pump, present) are left out. Argument 0: the player
-// stands still (the blended panorama is kept from the frame before); 1: the view scrolls every
-// frame, so the day and night panoramas are blended every frame.
+// stands still (the blended panorama and the lit visitors are kept from the frame before); 1:
+// the view scrolls every frame, so the panoramas' uncovered columns are blended every frame; 2:
+// the night weight changes every frame (at dusk it does every few frames), so the whole view
+// is blended and every visitor lit again.
 void BM_BeachFrame(benchmark::State& state) {
     namespace fs = std::filesystem;
     const fs::path scratch = fs::temp_directory_path() / "ravez-bench-beach";
@@ -170,10 +172,13 @@ void BM_BeachFrame(benchmark::State& state) {
         f.mouseX = 320;
         f.mouseY = 180;
         double seconds = 0;
-        const bool scrolling = state.range(0) != 0;
+        const bool scrolling = state.range(0) == 1;
+        const bool dusk = state.range(0) == 2;
         for (auto _ : state) {
             s.flashGlow = 200;
             if (scrolling) s.scrollX = s.scrollX == 960 ? 962 : 960;
+            // Two game minutes apart the night weight differs (162 and 167).
+            if (dusk) s.minute = s.minute == 30 ? 32 : 30;
             const auto t0 = std::chrono::steady_clock::now();
             runBeachFrame();
             seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
@@ -189,7 +194,7 @@ void BM_BeachFrame(benchmark::State& state) {
     fs::remove_all(scratch);
     SetErrorCode(kErrNone);
 }
-BENCHMARK(BM_BeachFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BeachFrame)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The capture of one photo: the 320 × 180 under the viewfinder copied with the flash raise,
 // softened, and blurred twice.

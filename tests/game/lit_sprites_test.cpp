@@ -5,14 +5,37 @@
 
 #include <cstdint>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "engine/display/page.h"
 #include "game/scenes/beach/beach_pixels.h"
 #include "game/scenes/beach/lit_sprites.h"
+#include "game/scenes/beach/pixel_kernels.h"
+#include "game/scenes/beach/pixel_path.h"
 #include "game/ui/scene_draw.h"
 
 namespace {
+
+using beachpx::Path;
+
+// Once per processor path this machine has, forced; the start-up path is put back.
+class LitSprites : public testing::TestWithParam<Path> {
+  protected:
+    void SetUp() override {
+        before_ = beachpx::currentPath();
+        if (beachpx::usePath(GetParam()) != GetParam()) {
+            beachpx::usePath(before_);
+            GTEST_SKIP() << "this processor lacks " << beachpx::pathName(GetParam());
+        }
+        forgetLitSprites();
+    }
+    void TearDown() override {
+        forgetLitSprites();
+        beachpx::usePath(before_);
+    }
+    Path before_ = Path::Plain;
+};
 
 constexpr int kViewWidth = 50;
 constexpr int kViewHeight = 30;
@@ -33,7 +56,7 @@ struct Sprite {
     PicView view() const { return {pixels.data(), width, height, stride}; }
 };
 
-TEST(LitSprites, LitOnceAndCopiedLooksAsMixedEveryFrame) {
+TEST_P(LitSprites, LitOnceAndCopiedLooksAsMixedEveryFrame) {
     const Sprite sprites[] = {Sprite(17, 9, 17, 1), Sprite(33, 12, 40, 2), Sprite(5, 40, 5, 3)};
     struct Step {
         int sprite;
@@ -56,35 +79,43 @@ TEST(LitSprites, LitOnceAndCopiedLooksAsMixedEveryFrame) {
         const PicView sprite = sprites[step.sprite].view();
         drawVisitorSprite({expected.data(), kViewWidth, kViewHeight, kViewWidth}, sprite, step.x,
                           step.y, {VisitorLight::Mixed, step.night});
-        const PicView lit = litSprite(step.index, sprite, step.night, step.generation);
-        ASSERT_TRUE(lit);
-        EXPECT_EQ(lit.width, sprite.width);
-        EXPECT_EQ(lit.height, sprite.height);
-        drawLitSprite({got.data(), kViewWidth, kViewHeight, kViewWidth}, sprite, lit, step.x,
-                      step.y);
+        drawLitVisitor({got.data(), kViewWidth, kViewHeight, kViewWidth}, step.index, sprite,
+                       step.x, step.y, step.night, step.generation);
         ASSERT_EQ(got, expected) << "sprite " << step.sprite << " at night " << step.night << ", "
                                  << step.x << "," << step.y;
     }
     forgetLitSprites();
-    EXPECT_FALSE(litSprite(0, PicView{}, 10, 1));
-    EXPECT_FALSE(litSprite(-1, sprites[0].view(), 10, 1));
 }
 
-// A lit sprite is kept while the weight stays: the same pixels come back without being made
-// again, and another weight makes them anew.
-TEST(LitSprites, KeptWhileTheWeightStays) {
+// A lit row is kept while the weight stays: changing the sprite behind the cache's back shows
+// that the same weight draws what was kept (on a path that mixes as fast as it copies, nothing
+// is kept), and another weight mixes again.
+TEST_P(LitSprites, KeptWhileTheWeightStays) {
     Sprite sprite(8, 8, 8, 9);
-    const PicView first = litSprite(2, sprite.view(), 50, 1);
-    const std::vector<uint16_t> before(first.pixels, first.pixels + 64);
-    // Changing the sprite behind the cache's back shows that nothing is made again.
+    const auto draw = [&](int night, int rows) {
+        std::vector<uint16_t> out(64, 0);
+        drawLitVisitor({out.data(), 8, rows, 8}, 2, sprite.view(), 0, 0, night, 1);
+        return out;
+    };
+    const auto mixed = [&](int night) {
+        std::vector<uint16_t> out(64, 0);
+        drawVisitorSprite({out.data(), 8, 8, 8}, sprite.view(), 0, 0, {VisitorLight::Mixed, night});
+        return out;
+    };
+    const std::vector<uint16_t> first = draw(50, 8);
     for (auto& p : sprite.pixels) p = p == 0 ? 0 : 0x1234;
-    const PicView again = litSprite(2, sprite.view(), 50, 1);
-    EXPECT_EQ(std::vector<uint16_t>(again.pixels, again.pixels + 64), before);
-    const PicView other = litSprite(2, sprite.view(), 51, 1);
-    std::vector<uint16_t> fresh(64, 0);
-    mixSprite(sprite.view(), 51, fresh.data());
-    EXPECT_EQ(std::vector<uint16_t>(other.pixels, other.pixels + 64), fresh);
+    EXPECT_EQ(draw(50, 8), beachpx::kernels().keepMixedRows ? first : mixed(50));
+    EXPECT_EQ(draw(51, 8), mixed(51));
+    // Rows first drawn at another weight than the rest are mixed for the weight they are drawn
+    // at: the top half at 52, then the whole at 60.
     forgetLitSprites();
+    draw(52, 4);
+    EXPECT_EQ(draw(60, 8), mixed(60));
 }
+
+INSTANTIATE_TEST_SUITE_P(Beach, LitSprites, testing::Values(Path::Plain, Path::Avx2, Path::Avx512),
+                         [](const testing::TestParamInfo<Path>& param) {
+                             return std::string(beachpx::pathName(param.param));
+                         });
 
 }  // namespace

@@ -214,10 +214,7 @@ void drawVisitors(GameState& s, const PageView& view, int frameMs) {
             const int x = v.x[i] - sprite.width / 2 - s.scrollX;
             const int y = v.y[i] - sprite.height / 2;
             if (sprite && light.kind == VisitorLight::Mixed) {
-                // Lit once per night weight, then copied.
-                const PicView lit =
-                    litSprite(index, sprite, light.night, beachPicturesGeneration());
-                drawLitSprite(view, sprite, lit, x, y);
+                drawLitVisitor(view, index, sprite, x, y, light.night, beachPicturesGeneration());
             } else if (sprite) {
                 drawVisitorSprite(view, sprite, x, y, light);
             }

@@ -72,35 +72,6 @@ void drawVisitorSprite(const PageView& view, PicView sprite, int x, int y, Visit
     }
 }
 
-void mixSprite(PicView sprite, int night, uint16_t* out) {
-    if (!sprite || !out) return;
-    const int weight = std::clamp(night, 0, 255);
-    const beachpx::ChannelTables mixed = beachpx::mixedTables(weight);
-    const beachpx::Kernels& k = beachpx::kernels();
-    for (int row = 0; row < sprite.height; ++row) {
-        k.mixed(out + static_cast<std::ptrdiff_t>(row) * sprite.width,
-                sprite.pixels + static_cast<std::ptrdiff_t>(row) * sprite.stride, sprite.width,
-                static_cast<uint16_t>(weight), mixed);
-    }
-}
-
-void drawLitSprite(const PageView& view, PicView sprite, PicView lit, int x, int y) {
-    if (!sprite || !lit || !view.pixels) return;
-    const int w = std::min(sprite.width, lit.width);
-    const int h = std::min(sprite.height, lit.height);
-    const int x0 = std::max(x, 0);
-    const int y0 = std::max(y, 0);
-    const int x1 = std::min(x + w, view.width);
-    const int y1 = std::min(y + h, view.height);
-    if (x0 >= x1 || y0 >= y1) return;
-    const beachpx::Kernels& k = beachpx::kernels();
-    for (int row = y0; row < y1; ++row) {
-        const std::ptrdiff_t at = static_cast<std::ptrdiff_t>(row - y);
-        k.keyedBy(view.Row(row) + x0, lit.pixels + at * lit.stride + (x0 - x),
-                  sprite.pixels + at * sprite.stride + (x0 - x), x1 - x0);
-    }
-}
-
 uint16_t flashRaised(uint16_t c) {
     uint16_t out = 0;
     beachpx::kernels().flash(&out, &c, 1);

@@ -23,12 +23,6 @@ inline uint16_t nightPixel(uint16_t c) {
 uint16_t mixedVisitorPixel(uint16_t c, int night);
 // Every non-zero pixel of the sprite at (x, y), lit; clipped to the view.
 void drawVisitorSprite(const PageView& view, PicView sprite, int x, int y, VisitorLight light);
-// The whole sprite mixed with its night form by `night` into out (width × height, rows one
-// after the other); only the pixels where the sprite is not 0 are written.
-void mixSprite(PicView sprite, int night, uint16_t* out);
-// Where the sprite at (x, y) is not 0, the pixel of `lit` (a picture of the sprite's size) at
-// the same place; clipped to the view.
-void drawLitSprite(const PageView& view, PicView sprite, PicView lit, int x, int y);
 
 // Each channel raised by half of itself (taken with its lowest bit cleared), saturated.
 uint16_t flashRaised(uint16_t c);

@@ -96,6 +96,9 @@ struct Kernels {
     std::size_t (*filterWork)(int w, int h);
     // Where key is not 0, the pixel of `lit`: a sprite drawn in a light worked out before.
     void (*keyedBy)(uint16_t* d, const uint16_t* lit, const uint16_t* key, int n);
+    // Whether mixing a sprite row costs more than copying a mixed row kept from before (it
+    // does not where the mix is three table lookups a vector).
+    bool keepMixedRows;
 };
 
 extern const Kernels kPlainKernels;

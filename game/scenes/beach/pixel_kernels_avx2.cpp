@@ -137,6 +137,26 @@ void mixedAvx2(uint16_t* __restrict d, const uint16_t* __restrict s, int n, uint
     }
 }
 
+// Where the key is drawn, the lit pixel; the last vector overlaps the one before it, which
+// gives the same pixels again.
+void keyedByAvx2(uint16_t* __restrict d, const uint16_t* __restrict lit,
+                 const uint16_t* __restrict key, int n) {
+    if (n < 16) {
+        loopKeyedBy(d, lit, key, n);
+        return;
+    }
+    const __m256i zero = _mm256_setzero_si256();
+    for (int i = 0;; i += 16) {
+        if (i > n - 16) i = n - 16;
+        const __m256i k = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(key + i));
+        const __m256i l = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lit + i));
+        __m256i* out = reinterpret_cast<__m256i*>(d + i);
+        _mm256_storeu_si256(
+            out, _mm256_blendv_epi8(l, _mm256_loadu_si256(out), _mm256_cmpeq_epi16(k, zero)));
+        if (i == n - 16) break;
+    }
+}
+
 // The flash glow: each channel moved to the top of its lane and the grey added with unsigned
 // saturation, which clamps it at the channel's maximum.
 void glowAvx2(uint16_t* __restrict d, int n, uint16_t addRB, uint16_t addG,
@@ -167,6 +187,6 @@ void glowAvx2(uint16_t* __restrict d, int n, uint16_t addRB, uint16_t addG,
 }  // namespace
 
 namespace beachpx {
-const Kernels kAvx2Kernels = {loopNight,  mixedAvx2,      glowAvx2,   loopFlash,
-                              filterAvx2, filterWorkAvx2, loopKeyedBy};
+const Kernels kAvx2Kernels = {loopNight,  mixedAvx2,      glowAvx2,    loopFlash,
+                              filterAvx2, filterWorkAvx2, keyedByAvx2, true};
 }  // namespace beachpx

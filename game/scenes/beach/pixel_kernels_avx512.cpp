@@ -124,10 +124,20 @@ void glowAvx512(uint16_t* d, int n, uint16_t, uint16_t, const beachpx::ChannelTa
 void flashAvx512(uint16_t* d, const uint16_t* s, int n) {
     mapRow(d, s, n, kFlash, false);
 }
+// Only the lanes where the key is drawn are read from lit and stored.
+void keyedByAvx512(uint16_t* d, const uint16_t* lit, const uint16_t* key, int n) {
+    for (int i = 0; i < n; i += 32) {
+        const __mmask32 lanes =
+            n - i >= 32 ? 0xFFFFFFFFu : static_cast<__mmask32>((1u << (n - i)) - 1);
+        const __m512i k = _mm512_maskz_loadu_epi16(lanes, key + i);
+        const __mmask32 drawn = _mm512_mask_test_epi16_mask(lanes, k, k);
+        _mm512_mask_storeu_epi16(d + i, drawn, _mm512_maskz_loadu_epi16(drawn, lit + i));
+    }
+}
 
 }  // namespace
 
 namespace beachpx {
-const Kernels kAvx512Kernels = {nightAvx512,  mixedAvx512,      glowAvx512, flashAvx512,
-                                filterAvx512, filterWorkAvx512, loopKeyedBy};
+const Kernels kAvx512Kernels = {nightAvx512,  mixedAvx512,      glowAvx512,    flashAvx512,
+                                filterAvx512, filterWorkAvx512, keyedByAvx512, false};
 }  // namespace beachpx

@@ -9,6 +9,6 @@ namespace {
 }  // namespace
 
 namespace beachpx {
-const Kernels kPlainKernels = {loopNight,    loopMixed,        loopGlow,   loopFlash,
-                               scalarFilter, scalarFilterWork, loopKeyedBy};
+const Kernels kPlainKernels = {loopNight,    loopMixed,        loopGlow,    loopFlash,
+                               scalarFilter, scalarFilterWork, loopKeyedBy, true};
 }  // namespace beachpx
