@@ -1,7 +1,8 @@
 // The AVX2 path: the row loops vectorised by the compiler for AVX2, and the filter as a
-// wavefront of 32 rows in four vectors.
+// wavefront of 8 rows in one vector.
 #include <immintrin.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -16,8 +17,14 @@ struct Simd256 {
     using V = __m256i;
     using M = __m256i;  // all ones in the chosen lanes
     static constexpr int L = 8;
+    static constexpr int kBlock = 8;
     static V load(const uint32_t* p) { return _mm256_load_si256(reinterpret_cast<const V*>(p)); }
+    static V loadu(const uint32_t* p) { return _mm256_loadu_si256(reinterpret_cast<const V*>(p)); }
     static void store(uint32_t* p, V v) { _mm256_store_si256(reinterpret_cast<V*>(p), v); }
+    // Lane 7 alone to p[0].
+    static void storeLast(uint32_t* p, V v) {
+        *p = static_cast<uint32_t>(_mm256_extract_epi32(v, 7));
+    }
     // 8 pixels spread out, and back.
     static V loadSpread(const uint16_t* p) {
         const V c = _mm256_cvtepu16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
@@ -58,6 +65,56 @@ struct Simd256 {
             r[4 + m] = _mm256_permute2x128_si256(b[m], b[4 + m], 0x31);
         }
     }
+    // 8 steps of the 8 rows from firstRow on into out (step j, lane g: column t0 + j − 2g − 1 of
+    // row firstRow + g), spread: each row's 8 pixels spread, then turned.
+    static void loadBlock(const beachpx::FilterSource& src, int w, int h, int firstRow, int t0,
+                          uint32_t* out) {
+        V block[8];
+        const int left = std::max(0, -src.dx);
+        const int right = std::min(w, src.width - src.dx);
+        for (int g = 0; g < 8; ++g) {
+            const int y = firstRow + g;
+            const int c0 = t0 - 2 * g - 1;
+            const int sy = y + src.dy;
+            alignas(16) uint16_t part[8];
+            if (y >= 0 && y < h && sy >= 0 && sy < src.height && c0 >= left && c0 + 8 <= right) {
+                const uint16_t* p =
+                    src.pixels + static_cast<std::ptrdiff_t>(sy) * src.stride + c0 + src.dx;
+                for (int j = 0; j < 8; ++j) part[j] = p[j];
+            } else {
+                for (int j = 0; j < 8; ++j) part[j] = paddedPixel(src, w, h, c0 + j, y);
+            }
+            if (src.flash)
+                for (int j = 0; j < 8; ++j) part[j] = raised(part[j]);
+            block[g] = loadSpread(part);
+        }
+        transpose(block);
+        for (int j = 0; j < 8; ++j) store(out + j * 8, block[j]);
+    }
+    // The 8 rows from firstRow on, columns t0 + j − 2g − 1 from step j of in, packed into the
+    // rows and columns of the picture that there are.
+    static void storeBlock(const uint32_t* in, uint16_t* dst, int stride, int w, int h,
+                           int firstRow, int t0) {
+        V block[8];
+        for (int j = 0; j < 8; ++j) block[j] = load(in + j * 8);
+        transpose(block);
+        for (int g = 0; g < 8; ++g) {
+            const int y = firstRow + g;
+            if (y < 0 || y >= h) continue;
+            const int c0 = t0 - 2 * g - 1;
+            const int first = std::max(c0, 0);
+            const int end = std::min(c0 + 8, w);
+            if (first >= end) continue;
+            uint16_t* row = dst + static_cast<std::ptrdiff_t>(y) * stride;
+            if (end - first == 8) {
+                storePacked(row + c0, block[g]);
+            } else {
+                alignas(16) uint16_t part[8];
+                storePacked(part, block[g]);
+                for (int x = first; x < end; ++x) row[x] = part[x - c0];
+            }
+        }
+    }
     static V add(V a, V b) { return _mm256_add_epi32(a, b); }
     static V set1(uint32_t v) { return _mm256_set1_epi32(static_cast<int>(v)); }
     static V srl(V a, int s) { return _mm256_srli_epi32(a, s); }
@@ -82,11 +139,11 @@ struct Simd256 {
 
 #include "game/scenes/beach/pixel_wavefront.inc"
 
-using Wave = Wavefront<Simd256, 4>;
+using Wave = Wavefront<Simd256>;
 
-void filterAvx2(uint16_t* pixels, int w, int h, int stride, const beachpx::FilterPass* passes,
-                int count, uint32_t* work) {
-    Wave::filter(pixels, w, h, stride, passes, count, work);
+void filterAvx2(const beachpx::FilterSource& src, uint16_t* out, int stride, int w, int h,
+                const beachpx::FilterPass* passes, int count, uint32_t* work) {
+    Wave::filter(src, out, stride, w, h, passes, count, work);
 }
 std::size_t filterWorkAvx2(int w, int h) {
     return Wave::work(w, h);
