@@ -111,6 +111,49 @@ TEST_P(PixelPaths, APartOfALargerPictureLeavesTheRestAlone) {
     }
 }
 
+TEST_P(PixelPaths, CaptureIsTheCopyThenTheFilters) {
+    // Parts inside the view, across each of its edges and corners, and wholly outside it; with
+    // and without flash, every blur count; written into a wider picture.
+    std::mt19937 gen(13);
+    const int vw = 97, vh = 61, vpitch = 101;
+    std::vector<uint16_t> page = noise(static_cast<std::size_t>(vpitch) * vh, gen);
+    const PageView view{page.data(), vw, vh, vpitch};
+    struct Part {
+        int x, y, w, h;
+    };
+    const Part parts[] = {{3, 2, 70, 40},   {-5, 4, 40, 33}, {60, -7, 37, 50}, {-3, -2, 100, 65},
+                          {80, 50, 33, 20}, {0, 0, 97, 61},  {-40, 0, 30, 17}, {10, 70, 20, 5},
+                          {90, 10, 1, 30},  {20, 60, 45, 1}, {-1, -1, 1, 1},   {50, 30, 2, 3}};
+    for (const Part& part : parts) {
+        for (bool flash : {false, true}) {
+            for (int blur = 0; blur <= 3; ++blur) {
+                SCOPED_TRACE(testing::Message()
+                             << part.x << ", " << part.y << " " << part.w << " x " << part.h
+                             << " flash " << flash << " blur " << blur);
+                std::vector<uint16_t> expected(static_cast<std::size_t>(part.w) * part.h);
+                copyFromView(view, part.x, part.y, part.w, part.h, expected.data(), part.w, flash);
+                referenceFilter(expected, part.w, part.h, 8, 16);
+                for (int i = 0; i < blur; ++i) referenceFilter(expected, part.w, part.h, 0, 8);
+                const int stride = part.w + 7;
+                std::vector<uint16_t> got(static_cast<std::size_t>(stride) * part.h, 0xABCD);
+                capturePhoto(view, part.x, part.y, part.w, part.h, got.data(), stride, flash, blur);
+                for (int y = 0; y < part.h; ++y) {
+                    for (int x = 0; x < stride; ++x) {
+                        const uint16_t g = got[static_cast<std::size_t>(y) * stride + x];
+                        ASSERT_EQ(g, x < part.w ? expected[static_cast<std::size_t>(y) * part.w + x]
+                                                : uint16_t{0xABCD})
+                            << x << ", " << y;
+                    }
+                }
+            }
+        }
+    }
+    // A view without pixels is black.
+    std::vector<uint16_t> black(20 * 10, 0x1234);
+    capturePhoto(PageView{}, 0, 0, 20, 10, black.data(), 20, true, 2);
+    for (uint16_t c : black) ASSERT_EQ(c, 0);
+}
+
 uint16_t plainRaised(uint16_t c) {
     const uint32_t r = std::min<uint32_t>((c & 0xF800u) + ((c & 0xF000u) >> 1), 0xF800u);
     const uint32_t g = std::min<uint32_t>((c & 0x07E0u) + ((c & 0x07C0u) >> 1), 0x07E0u);
