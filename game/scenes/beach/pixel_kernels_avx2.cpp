@@ -65,47 +65,54 @@ struct Simd256 {
             r[4 + m] = _mm256_permute2x128_si256(b[m], b[4 + m], 0x31);
         }
     }
-    // 8 steps of the 8 rows from firstRow on into out (step j, lane g: column t0 + j − 2g − 1 of
-    // row firstRow + g), spread: each row's 8 pixels spread, then turned.
-    static void loadBlock(const beachpx::FilterSource& src, int w, int h, int firstRow, int t0,
-                          uint32_t* out) {
+    // 8 steps of the 8 rows of rowsIn into out (step j, lane g: column t0 + j − 2g − 1 of row g),
+    // spread (and raised with the flash): each row's 8 pixels spread, then turned.
+    static void loadBlock(const RowIn* rowsIn, int w, int t0, bool flash, uint32_t* out) {
         V block[8];
-        const int left = std::max(0, -src.dx);
-        const int right = std::min(w, src.width - src.dx);
         for (int g = 0; g < 8; ++g) {
-            const int y = firstRow + g;
+            const RowIn& row = rowsIn[g];
             const int c0 = t0 - 2 * g - 1;
-            const int sy = y + src.dy;
-            alignas(16) uint16_t part[8];
-            if (y >= 0 && y < h && sy >= 0 && sy < src.height && c0 >= left && c0 + 8 <= right) {
-                const uint16_t* p =
-                    src.pixels + static_cast<std::ptrdiff_t>(sy) * src.stride + c0 + src.dx;
-                for (int j = 0; j < 8; ++j) part[j] = p[j];
+            if (c0 >= row.first && c0 + 8 <= row.end) {
+                block[g] = loadSpread(row.at(c0));
             } else {
-                for (int j = 0; j < 8; ++j) part[j] = paddedPixel(src, w, h, c0 + j, y);
+                alignas(16) uint16_t part[8];
+                for (int j = 0; j < 8; ++j) {
+                    const int x = c0 + j;
+                    part[j] = x == -1                         ? row.padLeft
+                              : x == w                        ? row.padRight
+                              : x >= row.first && x < row.end ? *row.at(x)
+                                                              : uint16_t{0};
+                }
+                block[g] = loadSpread(part);
             }
-            if (src.flash)
-                for (int j = 0; j < 8; ++j) part[j] = raised(part[j]);
-            block[g] = loadSpread(part);
+            if (flash) block[g] = raisedSpread(block[g]);
         }
         transpose(block);
         for (int j = 0; j < 8; ++j) store(out + j * 8, block[j]);
     }
-    // The 8 rows from firstRow on, columns t0 + j − 2g − 1 from step j of in, packed into the
-    // rows and columns of the picture that there are.
-    static void storeBlock(const uint32_t* in, uint16_t* dst, int stride, int w, int h,
-                           int firstRow, int t0) {
+    // Each channel of a spread pixel raised by half of itself (rounded down), saturated.
+    static V raisedSpread(V s) {
+        const V half =
+            _mm256_and_si256(_mm256_srli_epi32(s, 1), set1(0xFu | (0x1Fu << 10) | (0xFu << 21)));
+        const V t = _mm256_add_epi32(s, half);
+        const V b = _mm256_min_epu32(_mm256_and_si256(t, set1(0x3FFu)), set1(31));
+        const V g = _mm256_min_epu32(_mm256_and_si256(t, set1(0x7FFu << 10)), set1(63u << 10));
+        const V r = _mm256_min_epu32(_mm256_and_si256(t, set1(0x7FFu << 21)), set1(31u << 21));
+        return _mm256_or_si256(_mm256_or_si256(b, g), r);
+    }
+    // The 8 rows of rowsOut (null: not in the picture), columns t0 + j − 2g − 1 from step j of
+    // in, packed into the columns of the picture that there are.
+    static void storeBlock(const uint32_t* in, uint16_t* const* rowsOut, int w, int t0) {
         V block[8];
         for (int j = 0; j < 8; ++j) block[j] = load(in + j * 8);
         transpose(block);
         for (int g = 0; g < 8; ++g) {
-            const int y = firstRow + g;
-            if (y < 0 || y >= h) continue;
+            uint16_t* row = rowsOut[g];
+            if (!row) continue;
             const int c0 = t0 - 2 * g - 1;
             const int first = std::max(c0, 0);
             const int end = std::min(c0 + 8, w);
             if (first >= end) continue;
-            uint16_t* row = dst + static_cast<std::ptrdiff_t>(y) * stride;
             if (end - first == 8) {
                 storePacked(row + c0, block[g]);
             } else {

@@ -94,48 +94,29 @@ struct Simd512 {
         q3 = _mm512_shuffle_i32x4(b, d, 0xDD);
     }
 
-    // 32 steps of the 16 rows from firstRow on into out (step j, lane g: column t0 + j − 2g − 1
-    // of row firstRow + g), spread. The rows are read 32 pixels at a time and turned as 16-bit
-    // words: interleaved by words and double words, a quarter then holds two columns of four
+    // 32 steps of the 16 rows of rowsIn into out (step j, lane g: column t0 + j − 2g − 1 of row
+    // g), spread (and raised with the flash). The rows are read 32 pixels at a time and turned as
+    // 16-bit words: interleaved by words and double words, a quarter then holds two columns of four
     // rows; the quarters gathered, a vector holds two steps of all rows, four rows a quarter,
     // which is the order in which the halves of the spread pixels interleave back into lanes.
-    static void loadBlock(const beachpx::FilterSource& src, int w, int h, int firstRow, int t0,
-                          uint32_t* out) {
+    static void loadBlock(const RowIn* rowsIn, int w, int t0, bool flash, uint32_t* out) {
         V rows[16];
-        const int left = std::max(0, -src.dx);
-        const int right = std::min(w, src.width - src.dx);
         for (int g = 0; g < 16; ++g) {
-            const int y = firstRow + g;
+            const RowIn& row = rowsIn[g];
             const int c0 = t0 - 2 * g - 1;
-            const int sy = y + src.dy;
-            if (y < 0 || y >= h || sy < 0 || sy >= src.height || left >= right) {
-                rows[g] = _mm512_setzero_si512();
+            if (c0 >= row.first && c0 + 32 <= row.end) {
+                rows[g] = _mm512_loadu_si512(row.at(c0));
                 continue;
             }
-            // Column x of this row is at row + x (formed as an address: it may lie outside).
-            const auto row = reinterpret_cast<std::uintptr_t>(
-                src.pixels + static_cast<std::ptrdiff_t>(sy) * src.stride);
-            const auto at = [&](int x) {
-                return reinterpret_cast<const uint16_t*>(
-                    row + static_cast<std::uintptr_t>(static_cast<std::ptrdiff_t>(x + src.dx) * 2));
-            };
-            if (c0 >= left && c0 + 32 <= right) {
-                rows[g] = _mm512_loadu_si512(at(c0));
-                continue;
-            }
-            const int a = std::max(c0, left);
-            const int b = std::min(c0 + 32, right);
-            V r = loadPart(at(c0), a - c0, b - a);
-            if (c0 <= -1 && -1 < c0 + 32) {
-                const uint16_t first = left == 0 ? *at(0) : 0;
+            const int a = std::max(c0, row.first);
+            const int b = std::min(c0 + 32, row.end);
+            V r = loadPart(row.at(c0), a - c0, b - a);
+            if (c0 <= -1 && -1 < c0 + 32)
                 r = _mm512_mask_set1_epi16(r, static_cast<__mmask32>(1u << (-1 - c0)),
-                                           static_cast<short>(first));
-            }
-            if (c0 <= w && w < c0 + 32) {
-                const uint16_t last = right == w ? *at(w - 1) : 0;
+                                           static_cast<short>(row.padLeft));
+            if (c0 <= w && w < c0 + 32)
                 r = _mm512_mask_set1_epi16(r, static_cast<__mmask32>(1u << (w - c0)),
-                                           static_cast<short>(last));
-            }
+                                           static_cast<short>(row.padRight));
             rows[g] = r;
         }
         V pl[8], ph[8];
@@ -151,7 +132,7 @@ struct Simd512 {
             q[2][l] = _mm512_unpacklo_epi32(ph[2 * l], ph[2 * l + 1]);
             q[3][l] = _mm512_unpackhi_epi32(ph[2 * l], ph[2 * l + 1]);
         }
-        const SpreadTables& t = src.flash ? kSpreadFlash : kSpread;
+        const SpreadTables& t = flash ? kSpreadFlash : kSpread;
         const V blue = _mm512_loadu_si512(t.blue);
         const V greenLow = _mm512_loadu_si512(t.green);
         const V greenHigh = _mm512_loadu_si512(t.green + 32);
@@ -172,10 +153,9 @@ struct Simd512 {
         }
     }
 
-    // The 16 rows from firstRow on, columns t0 + j − 2g − 1 from step j of in, packed into the
-    // rows and columns of the picture that there are: loadBlock's way backwards.
-    static void storeBlock(const uint32_t* in, uint16_t* dst, int stride, int w, int h,
-                           int firstRow, int t0) {
+    // The 16 rows of rowsOut (null: not in the picture), columns t0 + j − 2g − 1 from step j of
+    // in, packed into the columns of the picture that there are: loadBlock's way backwards.
+    static void storeBlock(const uint32_t* in, uint16_t* const* rowsOut, int w, int t0) {
         const V keepLow = set1(0x1F);
         const V keepHigh = set1(0xFFFFF800u);
         const auto packed = [&](V d) {
@@ -207,16 +187,18 @@ struct Simd512 {
                 const V rowPair[2] = {a, b};
                 for (int e = 0; e < 2; ++e) {
                     const int g = 4 * l + 2 * k + e;
-                    const int y = firstRow + g;
-                    if (y < 0 || y >= h) continue;
+                    if (!rowsOut[g]) continue;
                     const int c0 = t0 - 2 * g - 1;
+                    const auto row = reinterpret_cast<std::uintptr_t>(rowsOut[g]);
+                    auto* p = reinterpret_cast<uint16_t*>(
+                        row + static_cast<std::uintptr_t>(static_cast<std::ptrdiff_t>(c0) * 2));
+                    if (c0 >= 0 && c0 + 32 <= w) {
+                        _mm512_storeu_si512(p, rowPair[e]);
+                        continue;
+                    }
                     const int first = std::max(c0, 0);
                     const int end = std::min(c0 + 32, w);
                     if (first >= end) continue;
-                    const auto row = reinterpret_cast<std::uintptr_t>(
-                        dst + static_cast<std::ptrdiff_t>(y) * stride);
-                    auto* p = reinterpret_cast<uint16_t*>(
-                        row + static_cast<std::uintptr_t>(static_cast<std::ptrdiff_t>(c0) * 2));
                     const int n = end - first;
                     const __mmask32 bits = static_cast<__mmask32>(
                         (n >= 32 ? 0xFFFFFFFFu : (1u << n) - 1) << (first - c0));
