@@ -67,7 +67,7 @@ struct Simd256 {
     }
     // 8 steps of the 8 rows of rowsIn into out (step j, lane g: column t0 + j − 2g − 1 of row g),
     // spread (and raised with the flash): each row's 8 pixels spread, then turned.
-    static void loadBlock(const RowIn* rowsIn, int w, int t0, bool flash, uint32_t* out) {
+    static void loadBlock(const RowIn* rowsIn, int w, int t0, bool, bool flash, uint32_t* out) {
         V block[8];
         for (int g = 0; g < 8; ++g) {
             const RowIn& row = rowsIn[g];
@@ -102,7 +102,7 @@ struct Simd256 {
     }
     // The 8 rows of rowsOut (null: not in the picture), columns t0 + j − 2g − 1 from step j of
     // in, packed into the columns of the picture that there are.
-    static void storeBlock(const uint32_t* in, uint16_t* const* rowsOut, int w, int t0) {
+    static void storeBlock(const uint32_t* in, uint16_t* const* rowsOut, int w, int t0, bool) {
         V block[8];
         for (int j = 0; j < 8; ++j) block[j] = load(in + j * 8);
         transpose(block);

@@ -82,6 +82,21 @@ struct Simd512 {
         return _mm512_maskz_loadu_epi16(bits, p);
     }
 
+    // Columns c0..c0 + 31 of a row, its pads and the black around it included.
+    static V rowPart(const RowIn& row, int w, int c0) {
+        if (c0 >= row.first && c0 + 32 <= row.end) return _mm512_loadu_si512(row.at(c0));
+        const int a = std::max(c0, row.first);
+        const int b = std::min(c0 + 32, row.end);
+        V r = loadPart(row.at(c0), a - c0, b - a);
+        if (c0 <= -1 && -1 < c0 + 32)
+            r = _mm512_mask_set1_epi16(r, static_cast<__mmask32>(1u << (-1 - c0)),
+                                       static_cast<short>(row.padLeft));
+        if (c0 <= w && w < c0 + 32)
+            r = _mm512_mask_set1_epi16(r, static_cast<__mmask32>(1u << (w - c0)),
+                                       static_cast<short>(row.padRight));
+        return r;
+    }
+
     // The 4 × 4 transpose of the 128-bit quarters of q[0..3].
     static void quarters(V& q0, V& q1, V& q2, V& q3) {
         const V a = _mm512_shuffle_i32x4(q0, q1, 0x44);
@@ -99,33 +114,25 @@ struct Simd512 {
     // 16-bit words: interleaved by words and double words, a quarter then holds two columns of four
     // rows; the quarters gathered, a vector holds two steps of all rows, four rows a quarter,
     // which is the order in which the halves of the spread pixels interleave back into lanes.
-    static void loadBlock(const RowIn* rowsIn, int w, int t0, bool flash, uint32_t* out) {
+    static void loadBlock(const RowIn* rowsIn, int w, int t0, bool inside, bool flash,
+                          uint32_t* out) {
         V rows[16];
-        for (int g = 0; g < 16; ++g) {
-            const RowIn& row = rowsIn[g];
-            const int c0 = t0 - 2 * g - 1;
-            if (c0 >= row.first && c0 + 32 <= row.end) {
-                rows[g] = _mm512_loadu_si512(row.at(c0));
-                continue;
-            }
-            const int a = std::max(c0, row.first);
-            const int b = std::min(c0 + 32, row.end);
-            V r = loadPart(row.at(c0), a - c0, b - a);
-            if (c0 <= -1 && -1 < c0 + 32)
-                r = _mm512_mask_set1_epi16(r, static_cast<__mmask32>(1u << (-1 - c0)),
-                                           static_cast<short>(row.padLeft));
-            if (c0 <= w && w < c0 + 32)
-                r = _mm512_mask_set1_epi16(r, static_cast<__mmask32>(1u << (w - c0)),
-                                           static_cast<short>(row.padRight));
-            rows[g] = r;
+        if (inside) {
+            // Every row has all 32 pixels: no border, no black.
+#pragma GCC unroll 16
+            for (int g = 0; g < 16; ++g) rows[g] = _mm512_loadu_si512(rowsIn[g].at(t0 - 2 * g - 1));
+        } else {
+            for (int g = 0; g < 16; ++g) rows[g] = rowPart(rowsIn[g], w, t0 - 2 * g - 1);
         }
         V pl[8], ph[8];
+#pragma GCC unroll 8
         for (int i = 0; i < 8; ++i) {
             pl[i] = _mm512_unpacklo_epi16(rows[2 * i], rows[2 * i + 1]);
             ph[i] = _mm512_unpackhi_epi16(rows[2 * i], rows[2 * i + 1]);
         }
         // q[u][l]: quarter l holds columns 8l + 2u and 8l + 2u + 1 of rows 4q..4q + 3.
         V q[4][4];
+#pragma GCC unroll 4
         for (int l = 0; l < 4; ++l) {
             q[0][l] = _mm512_unpacklo_epi32(pl[2 * l], pl[2 * l + 1]);
             q[1][l] = _mm512_unpackhi_epi32(pl[2 * l], pl[2 * l + 1]);
@@ -137,8 +144,10 @@ struct Simd512 {
         const V greenLow = _mm512_loadu_si512(t.green);
         const V greenHigh = _mm512_loadu_si512(t.green + 32);
         const V red = _mm512_loadu_si512(t.red);
+#pragma GCC unroll 4
         for (int u = 0; u < 4; ++u) {
             quarters(q[u][0], q[u][1], q[u][2], q[u][3]);
+#pragma GCC unroll 4
             for (int l = 0; l < 4; ++l) {
                 // Steps 8l + 2u and the next, four rows a quarter.
                 const V c = q[u][l];
@@ -155,7 +164,8 @@ struct Simd512 {
 
     // The 16 rows of rowsOut (null: not in the picture), columns t0 + j − 2g − 1 from step j of
     // in, packed into the columns of the picture that there are: loadBlock's way backwards.
-    static void storeBlock(const uint32_t* in, uint16_t* const* rowsOut, int w, int t0) {
+    static void storeBlock(const uint32_t* in, uint16_t* const* rowsOut, int w, int t0,
+                           bool inside) {
         const V keepLow = set1(0x1F);
         const V keepHigh = set1(0xFFFFF800u);
         const auto packed = [&](V d) {
@@ -163,7 +173,9 @@ struct Simd512 {
             return _mm512_ternarylogic_epi32(_mm512_srli_epi32(d, 10), x, keepHigh, 0xE4);
         };
         V q[4][4];
+#pragma GCC unroll 4
         for (int u = 0; u < 4; ++u) {
+#pragma GCC unroll 4
             for (int l = 0; l < 4; ++l) {
                 const int s = 8 * l + 2 * u;
                 q[u][l] =
@@ -174,6 +186,7 @@ struct Simd512 {
         // A row's words are the even (or odd) words of a quarter of each of two vectors.
         const V even = _mm512_loadu_si512(kEvenWords.words);
         const V odd = _mm512_add_epi16(even, _mm512_set1_epi16(1));
+#pragma GCC unroll 4
         for (int l = 0; l < 4; ++l) {
             const auto ps = [](V v) { return _mm512_castsi512_ps(v); };
             const V pl0 = _mm512_castps_si512(_mm512_shuffle_ps(ps(q[0][l]), ps(q[1][l]), 0x88));
@@ -181,12 +194,18 @@ struct Simd512 {
             const V ph0 = _mm512_castps_si512(_mm512_shuffle_ps(ps(q[2][l]), ps(q[3][l]), 0x88));
             const V ph1 = _mm512_castps_si512(_mm512_shuffle_ps(ps(q[2][l]), ps(q[3][l]), 0xDD));
             const V pair[2][2] = {{pl0, ph0}, {pl1, ph1}};
+#pragma GCC unroll 2
             for (int k = 0; k < 2; ++k) {
                 const V a = _mm512_permutex2var_epi16(pair[k][0], even, pair[k][1]);
                 const V b = _mm512_permutex2var_epi16(pair[k][0], odd, pair[k][1]);
                 const V rowPair[2] = {a, b};
+#pragma GCC unroll 2
                 for (int e = 0; e < 2; ++e) {
                     const int g = 4 * l + 2 * k + e;
+                    if (inside) {
+                        _mm512_storeu_si512(rowsOut[g] + (t0 - 2 * g - 1), rowPair[e]);
+                        continue;
+                    }
                     if (!rowsOut[g]) continue;
                     const int c0 = t0 - 2 * g - 1;
                     const auto row = reinterpret_cast<std::uintptr_t>(rowsOut[g]);
