@@ -39,19 +39,6 @@ constexpr SpreadTables spreadTables(bool flash) {
 constexpr SpreadTables kSpread = spreadTables(false);
 constexpr SpreadTables kSpreadFlash = spreadTables(true);
 
-// Word j of the result: word 2 × (j mod 4) of quarter j / 8 of the first vector (j mod 8 < 4) or
-// of the second.
-struct WordIndex {
-    uint16_t words[32];
-};
-constexpr WordIndex evenWords() {
-    WordIndex w{};
-    for (int j = 0; j < 32; ++j)
-        w.words[j] = static_cast<uint16_t>((j % 8 < 4 ? 0 : 32) + 8 * (j / 8) + 2 * (j % 4));
-    return w;
-}
-constexpr WordIndex kEvenWords = evenWords();
-
 struct Simd512 {
     using V = __m512i;
     using M = __mmask16;
@@ -97,6 +84,36 @@ struct Simd512 {
         return r;
     }
 
+    // r[i][j] becomes r[j][i]: pairs of rows interleaved by double words, then by quad words,
+    // then the 128-bit quarters gathered.
+    static void transpose(V (&r)[16]) {
+        V a[16], b[16];
+#pragma GCC unroll 8
+        for (int i = 0; i < 16; i += 2) {
+            a[i] = _mm512_unpacklo_epi32(r[i], r[i + 1]);
+            a[i + 1] = _mm512_unpackhi_epi32(r[i], r[i + 1]);
+        }
+#pragma GCC unroll 4
+        for (int i = 0; i < 16; i += 4) {
+            b[i] = _mm512_unpacklo_epi64(a[i], a[i + 2]);
+            b[i + 1] = _mm512_unpackhi_epi64(a[i], a[i + 2]);
+            b[i + 2] = _mm512_unpacklo_epi64(a[i + 1], a[i + 3]);
+            b[i + 3] = _mm512_unpackhi_epi64(a[i + 1], a[i + 3]);
+        }
+        // b[4q + m], quarter l: column 4l + m of rows 4q..4q + 3.
+#pragma GCC unroll 4
+        for (int m = 0; m < 4; ++m) {
+            const V even01 = _mm512_shuffle_i32x4(b[m], b[4 + m], 0x88);
+            const V odd01 = _mm512_shuffle_i32x4(b[m], b[4 + m], 0xDD);
+            const V even23 = _mm512_shuffle_i32x4(b[8 + m], b[12 + m], 0x88);
+            const V odd23 = _mm512_shuffle_i32x4(b[8 + m], b[12 + m], 0xDD);
+            r[m] = _mm512_shuffle_i32x4(even01, even23, 0x88);
+            r[8 + m] = _mm512_shuffle_i32x4(even01, even23, 0xDD);
+            r[4 + m] = _mm512_shuffle_i32x4(odd01, odd23, 0x88);
+            r[12 + m] = _mm512_shuffle_i32x4(odd01, odd23, 0xDD);
+        }
+    }
+
     // The 4 × 4 transpose of the 128-bit quarters of q[0..3].
     static void quarters(V& q0, V& q1, V& q2, V& q3) {
         const V a = _mm512_shuffle_i32x4(q0, q1, 0x44);
@@ -110,10 +127,8 @@ struct Simd512 {
     }
 
     // 32 steps of the 16 rows of rowsIn into out (step j, lane g: column t0 + j − 2g − 1 of row
-    // g), spread (and raised with the flash). The rows are read 32 pixels at a time and turned as
-    // 16-bit words: interleaved by words and double words, a quarter then holds two columns of four
-    // rows; the quarters gathered, a vector holds two steps of all rows, four rows a quarter,
-    // which is the order in which the halves of the spread pixels interleave back into lanes.
+    // g), spread (and raised with the flash). The rows are read 32 pixels at a time and turned
+    // as double words, two pixels each: rows two columns apart a lane keep the pairs whole.
     static void loadBlock(const RowIn* rowsIn, int w, int t0, bool inside, bool flash,
                           uint32_t* out) {
         V rows[16];
@@ -124,41 +139,26 @@ struct Simd512 {
         } else {
             for (int g = 0; g < 16; ++g) rows[g] = rowPart(rowsIn[g], w, t0 - 2 * g - 1);
         }
-        V pl[8], ph[8];
-#pragma GCC unroll 8
-        for (int i = 0; i < 8; ++i) {
-            pl[i] = _mm512_unpacklo_epi16(rows[2 * i], rows[2 * i + 1]);
-            ph[i] = _mm512_unpackhi_epi16(rows[2 * i], rows[2 * i + 1]);
-        }
-        // q[u][l]: quarter l holds columns 8l + 2u and 8l + 2u + 1 of rows 4q..4q + 3.
-        V q[4][4];
-#pragma GCC unroll 4
-        for (int l = 0; l < 4; ++l) {
-            q[0][l] = _mm512_unpacklo_epi32(pl[2 * l], pl[2 * l + 1]);
-            q[1][l] = _mm512_unpackhi_epi32(pl[2 * l], pl[2 * l + 1]);
-            q[2][l] = _mm512_unpacklo_epi32(ph[2 * l], ph[2 * l + 1]);
-            q[3][l] = _mm512_unpackhi_epi32(ph[2 * l], ph[2 * l + 1]);
-        }
+        // rows[j]: columns 2j and 2j + 1 of each row, which are steps t0 + 2j and the next.
+        transpose(rows);
         const SpreadTables& t = flash ? kSpreadFlash : kSpread;
         const V blue = _mm512_loadu_si512(t.blue);
         const V greenLow = _mm512_loadu_si512(t.green);
         const V greenHigh = _mm512_loadu_si512(t.green + 32);
         const V red = _mm512_loadu_si512(t.red);
-#pragma GCC unroll 4
-        for (int u = 0; u < 4; ++u) {
-            quarters(q[u][0], q[u][1], q[u][2], q[u][3]);
-#pragma GCC unroll 4
-            for (int l = 0; l < 4; ++l) {
-                // Steps 8l + 2u and the next, four rows a quarter.
-                const V c = q[u][l];
-                const V low = _mm512_or_si512(
-                    _mm512_permutexvar_epi16(c, blue),
-                    _mm512_permutex2var_epi16(greenLow, _mm512_srli_epi16(c, 5), greenHigh));
-                const V high = _mm512_permutexvar_epi16(_mm512_srli_epi16(c, 11), red);
-                const int s = 8 * l + 2 * u;
-                store(out + s * 16, _mm512_unpacklo_epi16(low, high));
-                store(out + (s + 1) * 16, _mm512_unpackhi_epi16(low, high));
-            }
+        const V lowHalf = set1(0xFFFF);
+#pragma GCC unroll 16
+        for (int j = 0; j < 16; ++j) {
+            // Both pixels of each double word looked up at once, then each with its halves.
+            const V c = rows[j];
+            const V low = _mm512_or_si512(
+                _mm512_permutexvar_epi16(c, blue),
+                _mm512_permutex2var_epi16(greenLow, _mm512_srli_epi16(c, 5), greenHigh));
+            const V high = _mm512_permutexvar_epi16(_mm512_srli_epi16(c, 11), red);
+            store(out + 2 * j * 16,
+                  _mm512_ternarylogic_epi32(low, _mm512_slli_epi32(high, 16), lowHalf, 0xE4));
+            store(out + (2 * j + 1) * 16,
+                  _mm512_ternarylogic_epi32(_mm512_srli_epi32(low, 16), high, lowHalf, 0xE4));
         }
     }
 
@@ -183,9 +183,9 @@ struct Simd512 {
             }
             quarters(q[u][0], q[u][1], q[u][2], q[u][3]);
         }
-        // A row's words are the even (or odd) words of a quarter of each of two vectors.
-        const V even = _mm512_loadu_si512(kEvenWords.words);
-        const V odd = _mm512_add_epi16(even, _mm512_set1_epi16(1));
+        // A row's words are the low (or high) halves of the double words of a quarter of each of
+        // two vectors.
+        const V low = set1(0xFFFF);
 #pragma GCC unroll 4
         for (int l = 0; l < 4; ++l) {
             const auto ps = [](V v) { return _mm512_castsi512_ps(v); };
@@ -196,8 +196,10 @@ struct Simd512 {
             const V pair[2][2] = {{pl0, ph0}, {pl1, ph1}};
 #pragma GCC unroll 2
             for (int k = 0; k < 2; ++k) {
-                const V a = _mm512_permutex2var_epi16(pair[k][0], even, pair[k][1]);
-                const V b = _mm512_permutex2var_epi16(pair[k][0], odd, pair[k][1]);
+                const V a = _mm512_packus_epi32(_mm512_and_si512(pair[k][0], low),
+                                                _mm512_and_si512(pair[k][1], low));
+                const V b = _mm512_packus_epi32(_mm512_srli_epi32(pair[k][0], 16),
+                                                _mm512_srli_epi32(pair[k][1], 16));
                 const V rowPair[2] = {a, b};
 #pragma GCC unroll 2
                 for (int e = 0; e < 2; ++e) {
