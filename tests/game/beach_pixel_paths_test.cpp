@@ -87,6 +87,44 @@ TEST_P(PixelPaths, EveryBlurCountAndSaturatedChannels) {
     }
 }
 
+TEST_P(PixelPaths, EveryHeightAndLongChainsOfPasses) {
+    // The passes run in groups of up to three, the bands start a few rows above the picture
+    // depending on its height and the group's size: every height up to past three bands, and
+    // chains of passes longer than a group.
+    std::mt19937 gen(17);
+    for (int h = 1; h <= 52; ++h) {
+        for (int w : {3, 21}) {
+            SCOPED_TRACE(testing::Message() << w << " x " << h);
+            const std::vector<uint16_t> start = noise(static_cast<std::size_t>(w) * h, gen);
+            std::vector<uint16_t> expected = start;
+            std::vector<uint16_t> got = start;
+            referenceFilter(expected, w, h, 8, 16);
+            referenceFilter(expected, w, h, 0, 8);
+            softenAndBlurInPlace(got.data(), w, h, w, 1);
+            ASSERT_EQ(got, expected);
+            expected = start;
+            got = start;
+            for (int i = 0; i < 3; ++i) referenceFilter(expected, w, h, 0, 8);
+            blurInPlace(got.data(), w, h, w, 3);
+            ASSERT_EQ(got, expected);
+        }
+    }
+    for (int blur : {4, 5, 7}) {
+        SCOPED_TRACE(blur);
+        std::vector<uint16_t> expected = noise(45 * 38, gen);
+        std::vector<uint16_t> got = expected;
+        std::vector<uint16_t> softened = expected;
+        std::vector<uint16_t> expectedSoftened = expected;
+        for (int i = 0; i < blur; ++i) referenceFilter(expected, 45, 38, 0, 8);
+        blurInPlace(got.data(), 45, 38, 45, blur);
+        ASSERT_EQ(got, expected);
+        referenceFilter(expectedSoftened, 45, 38, 8, 16);
+        for (int i = 0; i < blur; ++i) referenceFilter(expectedSoftened, 45, 38, 0, 8);
+        softenAndBlurInPlace(softened.data(), 45, 38, 45, blur);
+        ASSERT_EQ(softened, expectedSoftened);
+    }
+}
+
 TEST_P(PixelPaths, APartOfALargerPictureLeavesTheRestAlone) {
     std::mt19937 gen(5);
     const int stride = 90, rows = 50;
