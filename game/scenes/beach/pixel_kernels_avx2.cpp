@@ -67,14 +67,16 @@ struct Simd256 {
     }
     // 8 steps of the 8 rows of rowsIn into out (step j, lane g: column t0 + j − 2g − 1 of row g),
     // spread (and raised with the flash): each row's 8 pixels spread, then turned.
-    static void loadBlock(const RowIn* rowsIn, int w, int t0, bool, bool flash, uint32_t* out) {
+    static void loadBlock(const RowIn* rowsIn, int w, int t0, bool inside, bool flash,
+                          uint32_t* out) {
         V block[8];
-        for (int g = 0; g < 8; ++g) {
-            const RowIn& row = rowsIn[g];
-            const int c0 = t0 - 2 * g - 1;
-            if (c0 >= row.first && c0 + 8 <= row.end) {
-                block[g] = loadSpread(row.at(c0));
-            } else {
+        if (inside) {
+#pragma GCC unroll 8
+            for (int g = 0; g < 8; ++g) block[g] = loadSpread(rowsIn[g].at(t0 - 2 * g - 1));
+        } else {
+            for (int g = 0; g < 8; ++g) {
+                const RowIn& row = rowsIn[g];
+                const int c0 = t0 - 2 * g - 1;
                 alignas(16) uint16_t part[8];
                 for (int j = 0; j < 8; ++j) {
                     const int x = c0 + j;
@@ -85,9 +87,13 @@ struct Simd256 {
                 }
                 block[g] = loadSpread(part);
             }
-            if (flash) block[g] = raisedSpread(block[g]);
+        }
+        if (flash) {
+#pragma GCC unroll 8
+            for (int g = 0; g < 8; ++g) block[g] = raisedSpread(block[g]);
         }
         transpose(block);
+#pragma GCC unroll 8
         for (int j = 0; j < 8; ++j) store(out + j * 8, block[j]);
     }
     // Each channel of a spread pixel raised by half of itself (rounded down), saturated.
@@ -102,10 +108,17 @@ struct Simd256 {
     }
     // The 8 rows of rowsOut (null: not in the picture), columns t0 + j − 2g − 1 from step j of
     // in, packed into the columns of the picture that there are.
-    static void storeBlock(const uint32_t* in, uint16_t* const* rowsOut, int w, int t0, bool) {
+    static void storeBlock(const uint32_t* in, uint16_t* const* rowsOut, int w, int t0,
+                           bool inside) {
         V block[8];
+#pragma GCC unroll 8
         for (int j = 0; j < 8; ++j) block[j] = load(in + j * 8);
         transpose(block);
+        if (inside) {
+#pragma GCC unroll 8
+            for (int g = 0; g < 8; ++g) storePacked(rowsOut[g] + (t0 - 2 * g - 1), block[g]);
+            return;
+        }
         for (int g = 0; g < 8; ++g) {
             uint16_t* row = rowsOut[g];
             if (!row) continue;
@@ -122,11 +135,21 @@ struct Simd256 {
             }
         }
     }
-    static V add(V a, V b) { return _mm256_add_epi32(a, b); }
-    static V set1(uint32_t v) { return _mm256_set1_epi32(static_cast<int>(v)); }
-    static V srl(V a, int s) { return _mm256_srli_epi32(a, s); }
-    static V sll3(V a) { return _mm256_slli_epi32(a, 3); }
-    static V andv(V a, V b) { return _mm256_and_si256(a, b); }
+    static V add(V a, V b) {
+        return _mm256_add_epi32(a, b);
+    }
+    static V set1(uint32_t v) {
+        return _mm256_set1_epi32(static_cast<int>(v));
+    }
+    static V srl(V a, int s) {
+        return _mm256_srli_epi32(a, s);
+    }
+    static V sll3(V a) {
+        return _mm256_slli_epi32(a, 3);
+    }
+    static V andv(V a, V b) {
+        return _mm256_and_si256(a, b);
+    }
     // Lane i takes cur[i − 1], lane 0 takes prev's last lane: the halves [prev high, cur low]
     // give each 128-bit half the lane it lacks.
     static V up(V cur, V prev) {
@@ -140,8 +163,12 @@ struct Simd256 {
         const V laneBits = _mm256_setr_epi32(1, 2, 4, 8, 16, 32, 64, 128);
         return _mm256_cmpeq_epi32(_mm256_and_si256(set1(bits), laneBits), laneBits);
     }
-    static V select(M m, V a, V b) { return _mm256_blendv_epi8(a, b, m); }
-    static V addMasked(V a, M m, V b) { return _mm256_add_epi32(a, _mm256_and_si256(b, m)); }
+    static V select(M m, V a, V b) {
+        return _mm256_blendv_epi8(a, b, m);
+    }
+    static V addMasked(V a, M m, V b) {
+        return _mm256_add_epi32(a, _mm256_and_si256(b, m));
+    }
 };
 
 #include "game/scenes/beach/pixel_wavefront.inc"
