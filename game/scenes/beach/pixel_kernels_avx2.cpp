@@ -77,6 +77,15 @@ struct Simd256 {
             for (int g = 0; g < 8; ++g) {
                 const RowIn& row = rowsIn[g];
                 const int c0 = t0 - 2 * g - 1;
+                if (c0 >= row.first && c0 + 8 <= row.end) {
+                    block[g] = loadSpread(row.at(c0));
+                    continue;
+                }
+                if (row.first >= row.end) {
+                    // Not in the picture, or black all along.
+                    block[g] = set1(0);
+                    continue;
+                }
                 alignas(16) uint16_t part[8];
                 for (int j = 0; j < 8; ++j) {
                     const int x = c0 + j;
