@@ -87,6 +87,44 @@ TEST_P(PixelPaths, EveryBlurCountAndSaturatedChannels) {
     }
 }
 
+TEST_P(PixelPaths, EveryHeightAndLongChainsOfPasses) {
+    // The passes run in groups of up to three, the bands start a few rows above the picture
+    // depending on its height and the group's size: every height up to past three bands, and
+    // chains of passes longer than a group.
+    std::mt19937 gen(17);
+    for (int h = 1; h <= 52; ++h) {
+        for (int w : {3, 21}) {
+            SCOPED_TRACE(testing::Message() << w << " x " << h);
+            const std::vector<uint16_t> start = noise(static_cast<std::size_t>(w) * h, gen);
+            std::vector<uint16_t> expected = start;
+            std::vector<uint16_t> got = start;
+            referenceFilter(expected, w, h, 8, 16);
+            referenceFilter(expected, w, h, 0, 8);
+            softenAndBlurInPlace(got.data(), w, h, w, 1);
+            ASSERT_EQ(got, expected);
+            expected = start;
+            got = start;
+            for (int i = 0; i < 3; ++i) referenceFilter(expected, w, h, 0, 8);
+            blurInPlace(got.data(), w, h, w, 3);
+            ASSERT_EQ(got, expected);
+        }
+    }
+    for (int blur : {4, 5, 7}) {
+        SCOPED_TRACE(blur);
+        std::vector<uint16_t> expected = noise(45 * 38, gen);
+        std::vector<uint16_t> got = expected;
+        std::vector<uint16_t> softened = expected;
+        std::vector<uint16_t> expectedSoftened = expected;
+        for (int i = 0; i < blur; ++i) referenceFilter(expected, 45, 38, 0, 8);
+        blurInPlace(got.data(), 45, 38, 45, blur);
+        ASSERT_EQ(got, expected);
+        referenceFilter(expectedSoftened, 45, 38, 8, 16);
+        for (int i = 0; i < blur; ++i) referenceFilter(expectedSoftened, 45, 38, 0, 8);
+        softenAndBlurInPlace(softened.data(), 45, 38, 45, blur);
+        ASSERT_EQ(softened, expectedSoftened);
+    }
+}
+
 TEST_P(PixelPaths, APartOfALargerPictureLeavesTheRestAlone) {
     std::mt19937 gen(5);
     const int stride = 90, rows = 50;
@@ -109,6 +147,49 @@ TEST_P(PixelPaths, APartOfALargerPictureLeavesTheRestAlone) {
                 << x << ", " << y;
         }
     }
+}
+
+TEST_P(PixelPaths, CaptureIsTheCopyThenTheFilters) {
+    // Parts inside the view, across each of its edges and corners, and wholly outside it; with
+    // and without flash, every blur count; written into a wider picture.
+    std::mt19937 gen(13);
+    const int vw = 97, vh = 61, vpitch = 101;
+    std::vector<uint16_t> page = noise(static_cast<std::size_t>(vpitch) * vh, gen);
+    const PageView view{page.data(), vw, vh, vpitch};
+    struct Part {
+        int x, y, w, h;
+    };
+    const Part parts[] = {{3, 2, 70, 40},   {-5, 4, 40, 33}, {60, -7, 37, 50}, {-3, -2, 100, 65},
+                          {80, 50, 33, 20}, {0, 0, 97, 61},  {-40, 0, 30, 17}, {10, 70, 20, 5},
+                          {90, 10, 1, 30},  {20, 60, 45, 1}, {-1, -1, 1, 1},   {50, 30, 2, 3}};
+    for (const Part& part : parts) {
+        for (bool flash : {false, true}) {
+            for (int blur = 0; blur <= 3; ++blur) {
+                SCOPED_TRACE(testing::Message()
+                             << part.x << ", " << part.y << " " << part.w << " x " << part.h
+                             << " flash " << flash << " blur " << blur);
+                std::vector<uint16_t> expected(static_cast<std::size_t>(part.w) * part.h);
+                copyFromView(view, part.x, part.y, part.w, part.h, expected.data(), part.w, flash);
+                referenceFilter(expected, part.w, part.h, 8, 16);
+                for (int i = 0; i < blur; ++i) referenceFilter(expected, part.w, part.h, 0, 8);
+                const int stride = part.w + 7;
+                std::vector<uint16_t> got(static_cast<std::size_t>(stride) * part.h, 0xABCD);
+                capturePhoto(view, part.x, part.y, part.w, part.h, got.data(), stride, flash, blur);
+                for (int y = 0; y < part.h; ++y) {
+                    for (int x = 0; x < stride; ++x) {
+                        const uint16_t g = got[static_cast<std::size_t>(y) * stride + x];
+                        ASSERT_EQ(g, x < part.w ? expected[static_cast<std::size_t>(y) * part.w + x]
+                                                : uint16_t{0xABCD})
+                            << x << ", " << y;
+                    }
+                }
+            }
+        }
+    }
+    // A view without pixels is black.
+    std::vector<uint16_t> black(20 * 10, 0x1234);
+    capturePhoto(PageView{}, 0, 0, 20, 10, black.data(), 20, true, 2);
+    for (uint16_t c : black) ASSERT_EQ(c, 0);
 }
 
 uint16_t plainRaised(uint16_t c) {

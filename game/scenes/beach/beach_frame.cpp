@@ -246,16 +246,15 @@ void takePhoto(GameState& s, const PageView& view, const ViewRect& r, int camera
     // The photo is always 320 × 180: taken from the viewfinder's corner, kept inside the view.
     const int x = std::clamp(r.x, 0, kViewWidth - kPhotoWidth);
     const int y = std::clamp(r.y, 0, kViewHeight - kPhotoHeight);
-    uint16_t* pixels = s.photos[slot].pixels;
-    copyFromView(view, x, y, kPhotoWidth, kPhotoHeight, pixels, kPhotoWidth, s.flashOn != 0);
-    // The blur rolls and the grade never look at the pixels, so the softening and the blur run
-    // together after them.
+    // The blur rolls and the grade never look at the pixels, so the copy, the softening and the
+    // blur run together after them.
     const int blur = rollBlurCount(camera);
     const int cx = s.scrollX + r.x + r.width / 2;
     const int cy = r.y + r.height / 2;
     storeGrade(s.photoRecords, slot,
                gradePhoto(s.visitors, cx, cy, s.zoomOn != 0, s.flashOn != 0, s.hour, blur));
-    softenAndBlurInPlace(pixels, kPhotoWidth, kPhotoHeight, kPhotoWidth, blur);
+    capturePhoto(view, x, y, kPhotoWidth, kPhotoHeight, s.photos[slot].pixels, kPhotoWidth,
+                 s.flashOn != 0, blur);
 }
 
 PicView photoView(const GameState& s, int slot) {

@@ -30,7 +30,15 @@ void filterInPlace(uint16_t* pixels, int w, int h, int stride, const beachpx::Fi
                    int count) {
     if (!pixels || w <= 0 || h <= 0 || count <= 0) return;
     const beachpx::Kernels& k = beachpx::kernels();
-    k.filter(pixels, w, h, stride, passes, count, filterWork(k.filterWork(w, h)));
+    const beachpx::FilterSource self{pixels, stride, w, h, 0, 0, false};
+    k.filter(self, pixels, stride, w, h, passes, count, filterWork(k.filterWork(w, h)));
+}
+
+std::vector<beachpx::FilterPass> photoPasses(int blurPasses) {
+    std::vector<beachpx::FilterPass> passes(1 + static_cast<std::size_t>(std::max(blurPasses, 0)),
+                                            beachpx::FilterPass::Blur);
+    passes[0] = beachpx::FilterPass::Soften;
+    return passes;
 }
 
 }  // namespace
@@ -115,10 +123,21 @@ void blurInPlace(uint16_t* pixels, int width, int height, int stride, int passes
 }
 
 void softenAndBlurInPlace(uint16_t* pixels, int width, int height, int stride, int blurPasses) {
-    std::vector<beachpx::FilterPass> passes(1 + static_cast<std::size_t>(std::max(blurPasses, 0)),
-                                            beachpx::FilterPass::Blur);
-    passes[0] = beachpx::FilterPass::Soften;
+    const std::vector<beachpx::FilterPass> passes = photoPasses(blurPasses);
     filterInPlace(pixels, width, height, stride, passes.data(), static_cast<int>(passes.size()));
+}
+
+void capturePhoto(const PageView& view, int x, int y, int width, int height, uint16_t* out,
+                  int outStride, bool flash, int blurPasses) {
+    if (!out || width <= 0 || height <= 0) return;
+    const std::vector<beachpx::FilterPass> passes = photoPasses(blurPasses);
+    const beachpx::Kernels& k = beachpx::kernels();
+    // A view without pixels reads as black.
+    const beachpx::FilterSource source{
+        view.pixels, view.pitch, view.pixels ? view.width : 0, view.pixels ? view.height : 0, x,
+        y,           flash};
+    k.filter(source, out, outStride, width, height, passes.data(), static_cast<int>(passes.size()),
+             filterWork(k.filterWork(width, height)));
 }
 
 void addGlow(const PageView& view, int glow) {

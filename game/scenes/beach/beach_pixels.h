@@ -39,6 +39,10 @@ void blurInPlace(uint16_t* pixels, int width, int height, int stride, int passes
 // Soften once, then blur blurPasses times: the photo's whole treatment in one go, the picture
 // converted to the working form and back only once.
 void softenAndBlurInPlace(uint16_t* pixels, int width, int height, int stride, int blurPasses);
+// The photo of a part of the view: copyFromView, then softenAndBlurInPlace, in one go (the view
+// read straight into the filter's working form).
+void capturePhoto(const PageView& view, int x, int y, int width, int height, uint16_t* out,
+                  int outStride, bool flash, int blurPasses);
 
 // Adds the grey (glow >> 3, glow >> 2, glow >> 3) to every pixel of the view, per channel
 // saturated.

@@ -80,6 +80,17 @@ constexpr ChannelTables mixedTables(int night) {
 // mean of its 8 neighbours.
 enum class FilterPass { Soften, Blur };
 
+// Where the filter's picture comes from: its pixel (x, y) is the source's (x + dx, y + dy),
+// black outside the width × height source (rows `stride` apart), raised by the flash when
+// `flash` is set. Filtering in place is reading from the picture itself.
+struct FilterSource {
+    const uint16_t* pixels;
+    int stride;
+    int width, height;
+    int dx, dy;
+    bool flash;
+};
+
 struct Kernels {
     // The visitors' night light: night form of each non-zero pixel of s.
     void (*night)(uint16_t* d, const uint16_t* s, int n);
@@ -89,10 +100,10 @@ struct Kernels {
     void (*glow)(uint16_t* d, int n, uint16_t addRB, uint16_t addG, const ChannelTables& t);
     // Flash raise of s into d.
     void (*flash)(uint16_t* d, const uint16_t* s, int n);
-    // The passes in order over a width × height picture (rows `stride` apart), in place; work
-    // holds filterWork(w, h) words aligned to 64 bytes.
-    void (*filter)(uint16_t* pixels, int w, int h, int stride, const FilterPass* passes, int count,
-                   uint32_t* work);
+    // The passes in order over the w × h picture from src, into `out` (rows `stride` apart; it
+    // may be the source itself); work holds filterWork(w, h) words aligned to 64 bytes.
+    void (*filter)(const FilterSource& src, uint16_t* out, int stride, int w, int h,
+                   const FilterPass* passes, int count, uint32_t* work);
     std::size_t (*filterWork)(int w, int h);
     // Where key is not 0, the pixel of `lit`: a sprite drawn in a light worked out before.
     void (*keyedBy)(uint16_t* d, const uint16_t* lit, const uint16_t* key, int n);

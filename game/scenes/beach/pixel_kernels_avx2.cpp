@@ -1,7 +1,8 @@
 // The AVX2 path: the row loops vectorised by the compiler for AVX2, the filter as a wavefront of
-// 32 rows in four vectors, and the mixed light and the glow by hand.
+// 8 rows in one vector, and the mixed light, the glow and the keyed copy by hand.
 #include <immintrin.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -16,8 +17,14 @@ struct Simd256 {
     using V = __m256i;
     using M = __m256i;  // all ones in the chosen lanes
     static constexpr int L = 8;
+    static constexpr int kBlock = 8;
     static V load(const uint32_t* p) { return _mm256_load_si256(reinterpret_cast<const V*>(p)); }
+    static V loadu(const uint32_t* p) { return _mm256_loadu_si256(reinterpret_cast<const V*>(p)); }
     static void store(uint32_t* p, V v) { _mm256_store_si256(reinterpret_cast<V*>(p), v); }
+    // Lane 7 alone to p[0].
+    static void storeLast(uint32_t* p, V v) {
+        *p = static_cast<uint32_t>(_mm256_extract_epi32(v, 7));
+    }
     // 8 pixels spread out, and back.
     static V loadSpread(const uint16_t* p) {
         const V c = _mm256_cvtepu16_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
@@ -58,11 +65,100 @@ struct Simd256 {
             r[4 + m] = _mm256_permute2x128_si256(b[m], b[4 + m], 0x31);
         }
     }
-    static V add(V a, V b) { return _mm256_add_epi32(a, b); }
-    static V set1(uint32_t v) { return _mm256_set1_epi32(static_cast<int>(v)); }
-    static V srl(V a, int s) { return _mm256_srli_epi32(a, s); }
-    static V sll3(V a) { return _mm256_slli_epi32(a, 3); }
-    static V andv(V a, V b) { return _mm256_and_si256(a, b); }
+    // 8 steps of the 8 rows of rowsIn into out (step j, lane g: column t0 + j − 2g − 1 of row g),
+    // spread (and raised with the flash): each row's 8 pixels spread, then turned.
+    static void loadBlock(const RowIn* rowsIn, int w, int t0, bool inside, bool flash,
+                          uint32_t* out) {
+        V block[8];
+        if (inside) {
+#pragma GCC unroll 8
+            for (int g = 0; g < 8; ++g) block[g] = loadSpread(rowsIn[g].at(t0 - 2 * g - 1));
+        } else {
+            for (int g = 0; g < 8; ++g) {
+                const RowIn& row = rowsIn[g];
+                const int c0 = t0 - 2 * g - 1;
+                if (c0 >= row.first && c0 + 8 <= row.end) {
+                    block[g] = loadSpread(row.at(c0));
+                    continue;
+                }
+                if (row.first >= row.end) {
+                    // Not in the picture, or black all along.
+                    block[g] = set1(0);
+                    continue;
+                }
+                alignas(16) uint16_t part[8];
+                for (int j = 0; j < 8; ++j) {
+                    const int x = c0 + j;
+                    part[j] = x == -1                         ? row.padLeft
+                              : x == w                        ? row.padRight
+                              : x >= row.first && x < row.end ? *row.at(x)
+                                                              : uint16_t{0};
+                }
+                block[g] = loadSpread(part);
+            }
+        }
+        if (flash) {
+#pragma GCC unroll 8
+            for (int g = 0; g < 8; ++g) block[g] = raisedSpread(block[g]);
+        }
+        transpose(block);
+#pragma GCC unroll 8
+        for (int j = 0; j < 8; ++j) store(out + j * 8, block[j]);
+    }
+    // Each channel of a spread pixel raised by half of itself (rounded down), saturated.
+    static V raisedSpread(V s) {
+        const V half =
+            _mm256_and_si256(_mm256_srli_epi32(s, 1), set1(0xFu | (0x1Fu << 10) | (0xFu << 21)));
+        const V t = _mm256_add_epi32(s, half);
+        const V b = _mm256_min_epu32(_mm256_and_si256(t, set1(0x3FFu)), set1(31));
+        const V g = _mm256_min_epu32(_mm256_and_si256(t, set1(0x7FFu << 10)), set1(63u << 10));
+        const V r = _mm256_min_epu32(_mm256_and_si256(t, set1(0x7FFu << 21)), set1(31u << 21));
+        return _mm256_or_si256(_mm256_or_si256(b, g), r);
+    }
+    // The 8 rows of rowsOut (null: not in the picture), columns t0 + j − 2g − 1 from step j of
+    // in, packed into the columns of the picture that there are.
+    static void storeBlock(const uint32_t* in, uint16_t* const* rowsOut, int w, int t0,
+                           bool inside) {
+        V block[8];
+#pragma GCC unroll 8
+        for (int j = 0; j < 8; ++j) block[j] = load(in + j * 8);
+        transpose(block);
+        if (inside) {
+#pragma GCC unroll 8
+            for (int g = 0; g < 8; ++g) storePacked(rowsOut[g] + (t0 - 2 * g - 1), block[g]);
+            return;
+        }
+        for (int g = 0; g < 8; ++g) {
+            uint16_t* row = rowsOut[g];
+            if (!row) continue;
+            const int c0 = t0 - 2 * g - 1;
+            const int first = std::max(c0, 0);
+            const int end = std::min(c0 + 8, w);
+            if (first >= end) continue;
+            if (end - first == 8) {
+                storePacked(row + c0, block[g]);
+            } else {
+                alignas(16) uint16_t part[8];
+                storePacked(part, block[g]);
+                for (int x = first; x < end; ++x) row[x] = part[x - c0];
+            }
+        }
+    }
+    static V add(V a, V b) {
+        return _mm256_add_epi32(a, b);
+    }
+    static V set1(uint32_t v) {
+        return _mm256_set1_epi32(static_cast<int>(v));
+    }
+    static V srl(V a, int s) {
+        return _mm256_srli_epi32(a, s);
+    }
+    static V sll3(V a) {
+        return _mm256_slli_epi32(a, 3);
+    }
+    static V andv(V a, V b) {
+        return _mm256_and_si256(a, b);
+    }
     // Lane i takes cur[i − 1], lane 0 takes prev's last lane: the halves [prev high, cur low]
     // give each 128-bit half the lane it lacks.
     static V up(V cur, V prev) {
@@ -76,17 +172,21 @@ struct Simd256 {
         const V laneBits = _mm256_setr_epi32(1, 2, 4, 8, 16, 32, 64, 128);
         return _mm256_cmpeq_epi32(_mm256_and_si256(set1(bits), laneBits), laneBits);
     }
-    static V select(M m, V a, V b) { return _mm256_blendv_epi8(a, b, m); }
-    static V addMasked(V a, M m, V b) { return _mm256_add_epi32(a, _mm256_and_si256(b, m)); }
+    static V select(M m, V a, V b) {
+        return _mm256_blendv_epi8(a, b, m);
+    }
+    static V addMasked(V a, M m, V b) {
+        return _mm256_add_epi32(a, _mm256_and_si256(b, m));
+    }
 };
 
 #include "game/scenes/beach/pixel_wavefront.inc"
 
-using Wave = Wavefront<Simd256, 4>;
+using Wave = Wavefront<Simd256>;
 
-void filterAvx2(uint16_t* pixels, int w, int h, int stride, const beachpx::FilterPass* passes,
-                int count, uint32_t* work) {
-    Wave::filter(pixels, w, h, stride, passes, count, work);
+void filterAvx2(const beachpx::FilterSource& src, uint16_t* out, int stride, int w, int h,
+                const beachpx::FilterPass* passes, int count, uint32_t* work) {
+    Wave::filter(src, out, stride, w, h, passes, count, work);
 }
 std::size_t filterWorkAvx2(int w, int h) {
     return Wave::work(w, h);
