@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/game/beach_filter_reference.h"
+#include "tests/game/forced_pixel_path.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -26,19 +27,7 @@ std::vector<uint16_t> noise(std::size_t n, std::mt19937& gen) {
     return p;
 }
 
-// Runs the test body once per path the processor has, forced, and puts the start-up path back.
-class PixelPaths : public testing::TestWithParam<Path> {
-  protected:
-    void SetUp() override {
-        before_ = beachpx::currentPath();
-        if (beachpx::usePath(GetParam()) != GetParam()) {
-            beachpx::usePath(before_);
-            GTEST_SKIP() << "this processor lacks " << beachpx::pathName(GetParam());
-        }
-    }
-    void TearDown() override { beachpx::usePath(before_); }
-    Path before_ = Path::Plain;
-};
+using PixelPaths = ForcedPixelPath;
 
 TEST_P(PixelPaths, SoftenAndBlurMatchTheRuleOnEverySize) {
     // Widths and heights around the vector widths (8, 16) and band heights (32), the skew of
@@ -279,10 +268,7 @@ TEST_P(PixelPaths, ChannelLoopsStopAtTheRowsEnd) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Beach, PixelPaths, testing::Values(Path::Plain, Path::Avx2, Path::Avx512),
-                         [](const testing::TestParamInfo<Path>& param) {
-                             return std::string(beachpx::pathName(param.param));
-                         });
+RAVEZ_FOR_EVERY_PIXEL_PATH(Beach, PixelPaths);
 
 TEST(BeachPixelPath, NamesAndChoice) {
     Path p = Path::Plain;

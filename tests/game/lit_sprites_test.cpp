@@ -14,27 +14,21 @@
 #include "game/scenes/beach/pixel_kernels.h"
 #include "game/scenes/beach/pixel_path.h"
 #include "game/ui/scene_draw.h"
+#include "tests/game/forced_pixel_path.h"
 
 namespace {
 
-using beachpx::Path;
-
-// Once per processor path this machine has, forced; the start-up path is put back.
-class LitSprites : public testing::TestWithParam<Path> {
+// Once per processor path, with nothing kept from an earlier test.
+class LitSprites : public ForcedPixelPath {
   protected:
     void SetUp() override {
-        before_ = beachpx::currentPath();
-        if (beachpx::usePath(GetParam()) != GetParam()) {
-            beachpx::usePath(before_);
-            GTEST_SKIP() << "this processor lacks " << beachpx::pathName(GetParam());
-        }
+        ForcedPixelPath::SetUp();
         forgetLitSprites();
     }
     void TearDown() override {
         forgetLitSprites();
-        beachpx::usePath(before_);
+        ForcedPixelPath::TearDown();
     }
-    Path before_ = Path::Plain;
 };
 
 constexpr int kViewWidth = 50;
@@ -113,9 +107,6 @@ TEST_P(LitSprites, KeptWhileTheWeightStays) {
     EXPECT_EQ(draw(60, 8), mixed(60));
 }
 
-INSTANTIATE_TEST_SUITE_P(Beach, LitSprites, testing::Values(Path::Plain, Path::Avx2, Path::Avx512),
-                         [](const testing::TestParamInfo<Path>& param) {
-                             return std::string(beachpx::pathName(param.param));
-                         });
+RAVEZ_FOR_EVERY_PIXEL_PATH(Beach, LitSprites);
 
 }  // namespace

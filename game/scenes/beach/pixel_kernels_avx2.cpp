@@ -192,10 +192,10 @@ std::size_t filterWorkAvx2(int w, int h) {
     return Wave::work(w, h);
 }
 
-// Night light mixed with the day's by weight: the blend of the pixel and its night form, keyed by
-// the sprite. Each channel of both goes into one 16-bit lane as a byte pair (pixel low, night
-// form high), so that one multiply-add by the weights (day, night) gives the whole sum; blue and
-// green are put together by a second multiply-add, as low + 64 × high byte.
+#include "engine/display/blend_avx2.inc"
+
+// Night light mixed with the day's by weight: the blend of the pixel (weight 255 − night) and
+// its night form (weight night), keyed by the sprite.
 void mixedAvx2(uint16_t* __restrict d, const uint16_t* __restrict s, int n, uint16_t night,
                const beachpx::ChannelTables& tables) {
     if (n < 16) {
@@ -203,10 +203,6 @@ void mixedAvx2(uint16_t* __restrict d, const uint16_t* __restrict s, int n, uint
         return;
     }
     const __m256i weights = _mm256_set1_epi16(static_cast<short>(night << 8 | (255 - night)));
-    const __m256i highByte = _mm256_set1_epi16(static_cast<short>(0xFF00));
-    const __m256i low5 = _mm256_set1_epi16(0x1F1F);
-    const __m256i redField = _mm256_set1_epi16(static_cast<short>(0xF800));
-    const __m256i blueGreen = _mm256_set1_epi16(64 << 8 | 1);
     const __m256i halfMask = _mm256_set1_epi16(static_cast<short>(0xF7DE));
     const __m256i lift = _mm256_set1_epi16(0x0861);
     const __m256i zero = _mm256_setzero_si256();
@@ -217,19 +213,7 @@ void mixedAvx2(uint16_t* __restrict d, const uint16_t* __restrict s, int n, uint
         const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
         const __m256i q =
             _mm256_add_epi16(_mm256_srli_epi16(_mm256_and_si256(p, halfMask), 1), lift);
-        const __m256i red =
-            _mm256_blendv_epi8(_mm256_srli_epi16(p, 11), _mm256_srli_epi16(q, 3), highByte);
-        const __m256i green = _mm256_and_si256(
-            _mm256_blendv_epi8(_mm256_srli_epi16(p, 6), _mm256_slli_epi16(q, 2), highByte), low5);
-        const __m256i blue =
-            _mm256_and_si256(_mm256_blendv_epi8(p, _mm256_slli_epi16(q, 8), highByte), low5);
-        const __m256i sumR = _mm256_maddubs_epi16(weights, red);
-        const __m256i sumG = _mm256_maddubs_epi16(weights, green);
-        const __m256i sumB = _mm256_maddubs_epi16(weights, blue);
-        const __m256i gb = _mm256_maddubs_epi16(
-            _mm256_blendv_epi8(_mm256_srli_epi16(sumB, 8), sumG, highByte), blueGreen);
-        const __m256i r = _mm256_and_si256(_mm256_slli_epi16(sumR, 3), redField);
-        const __m256i mixed = _mm256_or_si256(r, gb);
+        const __m256i mixed = blendPixelsAvx2(p, q, weights);
         __m256i* out = reinterpret_cast<__m256i*>(d + i);
         const __m256i transparent = _mm256_cmpeq_epi16(p, zero);
         _mm256_storeu_si256(out, _mm256_blendv_epi8(mixed, _mm256_loadu_si256(out), transparent));
