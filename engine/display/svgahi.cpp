@@ -72,9 +72,10 @@ platform::PixelLayout ScreenLayout() {
                                                                     : platform::PixelLayout::Rgb565;
 }
 
-// Copies (or converts) the draw page into the screen slot at the window offset.
-template <typename RowOp>
-void PageToScreen(PageTable& table, RowOp rowOp) {
+// Hands the draw page and the part of the screen slot it covers at the window offset to
+// blockOp(target, target pitch, source, source pitch, width, height).
+template <typename BlockOp>
+void PageToScreen(PageTable& table, BlockOp blockOp) {
     const Surface& source = table.surfaces[table.drawPageIndex];
     const Surface& target = table.surfaces[ScreenSlot(table)];
     if (!source.pixels() || !target.pixels()) return;
@@ -82,23 +83,24 @@ void PageToScreen(PageTable& table, RowOp rowOp) {
     const int y = table.offsetY;
     const int width = std::min(source.width, target.width - x);
     const int height = std::min(source.height, target.height - y);
-    for (int row = 0; row < height; ++row) {
-        rowOp(target.pixels() + static_cast<std::ptrdiff_t>(row + y) * target.pitch + x,
-              source.pixels() + static_cast<std::ptrdiff_t>(row) * source.pitch, width);
-    }
+    blockOp(target.pixels() + static_cast<std::ptrdiff_t>(y) * target.pitch + x, target.pitch,
+            source.pixels(), source.pitch, width, height);
 }
 
 // The plain copy of the draw page into the screen slot, as one block when both are contiguous.
 void PageCopyToScreen(PageTable& table) {
-    const Surface& source = table.surfaces[table.drawPageIndex];
-    const Surface& target = table.surfaces[ScreenSlot(table)];
-    if (!source.pixels() || !target.pixels()) return;
-    const int x = table.offsetX;
-    const int y = table.offsetY;
-    const int width = std::min(source.width, target.width - x);
-    const int height = std::min(source.height, target.height - y);
-    rowops::CopyRows(target.pixels() + static_cast<std::ptrdiff_t>(y) * target.pitch + x,
-                     target.pitch, source.pixels(), source.pitch, width, height);
+    PageToScreen(table, rowops::CopyRows);
+}
+
+// The draw page converted row by row into the 15-bit screen slot.
+void PageTo555Screen(PageTable& table) {
+    PageToScreen(table, [](uint16_t* target, int targetPitch, const uint16_t* source,
+                           int sourcePitch, int width, int height) {
+        for (int row = 0; row < height; ++row) {
+            rowops::To555(target + static_cast<std::ptrdiff_t>(row) * targetPitch,
+                          source + static_cast<std::ptrdiff_t>(row) * sourcePitch, width);
+        }
+    });
 }
 
 }  // namespace
@@ -269,7 +271,7 @@ void PresentPage15() {
     PageTable* table = Table();
     if (!table || !svga.display->HasSurfaces()) return;
     if (table->bufferingMode == kBufferingQuad) {
-        PageToScreen(*table, rowops::To555);
+        PageTo555Screen(*table);
         table->drawPageIndex = table->drawPageIndex == 2 ? 3 : 2;
         SetPageAdr();
     }
