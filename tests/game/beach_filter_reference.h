@@ -3,10 +3,14 @@
 // place, row by row, left to right, each pixel from its 3 × 3 neighbourhood read at clamped
 // positions as the buffer holds them at that moment, `self` times itself, per channel / divisor.
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "game/scenes/beach/beach_pixels.h"
 
 inline void referenceFilter(std::vector<uint16_t>& p, int w, int h, int self, int divisor) {
     auto at = [&](int x, int y) {
@@ -28,4 +32,17 @@ inline void referenceFilter(std::vector<uint16_t>& p, int w, int h, int self, in
                 static_cast<uint16_t>((r / divisor) << 11 | (g / divisor) << 5 | (b / divisor));
         }
     }
+}
+
+// The game's soften, then two blur passes, on a copy of `picture` (w × h, rows w apart) checked
+// against the rule step by step; `picture` is left holding the rule's result.
+inline void expectSoftenThenTwoBlurs(std::vector<uint16_t>& picture, int w, int h) {
+    std::vector<uint16_t> got = picture;
+    referenceFilter(picture, w, h, 8, 16);
+    softenInPlace(got.data(), w, h, w);
+    ASSERT_EQ(got, picture);
+    referenceFilter(picture, w, h, 0, 8);
+    referenceFilter(picture, w, h, 0, 8);
+    blurInPlace(got.data(), w, h, w, 2);
+    ASSERT_EQ(got, picture);
 }
