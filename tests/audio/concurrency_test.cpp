@@ -1,6 +1,7 @@
 // The game thread's requests against a tick and a mixer on threads of their own, as on a real
 // device. Run under ThreadSanitizer, this is the check that the hand-over is race-free.
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "engine/audio/sound_manager.h"
@@ -94,6 +95,16 @@ TEST_F(ConcurrencyTest, RequestsMeetTheTickAndTheMixerSafely) {
     // Reloading over a freed slot while channels still play it.
     Sound().FreeSample(samples[2]);
     Sound().StopAll();
+    // A sample channel's stop is carried out by the next tick; until then the channel counts
+    // as busy.
+    const auto anyBusy = [] {
+        for (int ch = 0; ch < kSoundChannels; ++ch) {
+            if (Sound().IsChannelBusy(ch)) return true;
+        }
+        return false;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (anyBusy() && std::chrono::steady_clock::now() < deadline) device.waitForTick();
     for (int ch = 0; ch < kSoundChannels; ++ch) EXPECT_FALSE(Sound().IsChannelBusy(ch)) << ch;
     EXPECT_EQ(Files().OpenCount(), 0);
 }
