@@ -136,9 +136,10 @@ void expandBitsOver512(uint16_t* __restrict d, const uint8_t* __restrict bits, i
 
 // Each channel of both pictures goes into a 16-bit lane as a byte pair, so that one
 // multiply-add by the weight pair gives a channel's whole sum, its high byte the result. The
-// pairs are cut out with byte-granular multishifts and merged by bitwise selects rather than
-// word shifts: word shifts and multiply-adds share one port on these processors, and that
-// port is the limit.
+// pairs are cut out with byte-granular multishifts and merged by bitwise selects. Word shifts
+// and shuffles each have one port on these processors, multiplies and bitwise operations two:
+// so the remaining moves (a byte up, a byte down, red into place) are multiplies by 256, the
+// high half of one, and a multiply by 8, which also spreads the work over both ports.
 //   first:  byte 2i = red of pixel i, byte 2i+1 = green   (masked to five bits each)
 //   second: byte 2i = green,          byte 2i+1 = red     (unmasked)
 // Taking the five low bits of each byte from one and everything else from the masked first
@@ -159,13 +160,9 @@ void blend512(uint16_t* __restrict d, const uint16_t* __restrict s1, const uint1
     // Bit offsets inside each quadword of four pixels.
     const __m512i redGreen = _mm512_set1_epi64(0x363B262B161B060BLL);
     const __m512i greenRed = _mm512_set1_epi64(0x3B362B261B160B06LL);
-    // Byte shuffles (within 16-byte lanes) moving each word's low byte up, or high byte down,
-    // and clearing the byte it leaves.
-    const __m512i lowUp = _mm512_set4_epi32(0x0EFF0CFF, 0x0AFF08FF, 0x06FF04FF, 0x02FF00FF);
-    const __m512i highDown =
-        _mm512_set4_epi32(static_cast<int>(0xFF0FFF0D), static_cast<int>(0xFF0BFF09),
-                          static_cast<int>(0xFF07FF05), static_cast<int>(0xFF03FF01));
     const __mmask64 high = 0xAAAAAAAAAAAAAAAAULL;
+    const __m512i byteUp = _mm512_set1_epi16(256);
+    const __m512i eight = _mm512_set1_epi16(8);
     eachVector(d, n, [&](int i, __mmask32 lanes) {
         // Both pictures stream from the second-level cache; fetching them well ahead keeps
         // the loads from stalling the arithmetic.
@@ -179,15 +176,16 @@ void blend512(uint16_t* __restrict d, const uint16_t* __restrict s1, const uint1
         const __m512i red = _mm512_ternarylogic_epi32(rgP, grQ, highFive, kSecondWhere);
         const __m512i green = _mm512_ternarylogic_epi32(grQ, rgP, lowFive, kFirstWhere);
         const __m512i blue = _mm512_ternarylogic_epi32(
-            _mm512_and_si512(p, lowFive), _mm512_shuffle_epi8(q, lowUp), highFive, kSecondWhere);
+            _mm512_and_si512(p, lowFive), _mm512_mullo_epi16(q, byteUp), highFive, kSecondWhere);
         const __m512i sumR = _mm512_maddubs_epi16(weights, red);
         const __m512i sumG = _mm512_maddubs_epi16(swapped, green);
         const __m512i sumB = _mm512_maddubs_epi16(weights, blue);
         const __m512i gb = _mm512_maddubs_epi16(
-            _mm512_mask_blend_epi8(high, _mm512_shuffle_epi8(sumB, highDown), sumG), blueGreen);
+            _mm512_mask_blend_epi8(high, _mm512_mulhi_epu16(sumB, byteUp), sumG), blueGreen);
         // Red field from the shifted red sum, the rest from gb.
-        store(d + i, lanes,
-              _mm512_ternarylogic_epi32(_mm512_slli_epi16(sumR, 3), gb, redField, kFirstWhere));
+        store(
+            d + i, lanes,
+            _mm512_ternarylogic_epi32(_mm512_mullo_epi16(sumR, eight), gb, redField, kFirstWhere));
     });
 }
 

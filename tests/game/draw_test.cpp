@@ -174,6 +174,38 @@ TEST(PrimitivesTest, BlendTwoFollowsTheRuleForEveryPixelValueAndWeight) {
     }
 }
 
+TEST(PrimitivesTest, BlendTwoCoversThePicturesAndNothingElseInCallAfterCall) {
+    fillBlendTable();
+    // Taller than one stretch of rows, and not a multiple of it; consecutive calls walk the
+    // stretches in turn from the top and from the bottom.
+    constexpr int kWidth = 64;
+    constexpr int kHeight = 150;
+    std::vector<uint16_t> first(static_cast<std::size_t>(kWidth) * kHeight);
+    std::vector<uint16_t> second(first.size());
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        first[i] = static_cast<uint16_t>(i * 2654435761u >> 7);
+        second[i] = static_cast<uint16_t>(i * 40503u + 99u);
+    }
+    const PicView one{first.data(), kWidth, kHeight, kWidth};
+    const PicView two{second.data(), kWidth, kHeight, kWidth};
+    for (const int pageWidth : {kWidth, kWidth + 6}) {  // rows without and with gaps between
+        Page page(pageWidth, kHeight + 3, 0x5555);
+        for (const int a : {0, 77, 200, 255}) {
+            blendTwo(page.view(), one, two, a);
+            for (int y = 0; y < kHeight + 3; ++y) {
+                for (int x = 0; x < pageWidth; ++x) {
+                    const std::size_t i = static_cast<std::size_t>(y) * kWidth + x;
+                    const uint16_t want = x < kWidth && y < kHeight
+                                              ? blendedPixel(first[i], second[i], a)
+                                              : uint16_t{0x5555};
+                    ASSERT_EQ(page.at(x, y), want)
+                        << "page width " << pageWidth << " a " << a << " at " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
 TEST(PrimitivesTest, KeyedCopyClipsAtEveryEdge) {
     const std::vector<uint16_t> picture = {1, 0, 3, 4, 5, 6, 0, 8, 9};  // 3 × 3
     const PicView view{picture.data(), 3, 3, 3};
