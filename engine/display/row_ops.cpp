@@ -140,6 +140,22 @@ void Blend(uint16_t* __restrict dst, const uint16_t* __restrict first,
     gKernels->blend(dst, first, second, count, a);
 }
 
+void BlendRows(uint16_t* __restrict dst, int dstPitch, const uint16_t* __restrict first,
+               int firstPitch, const uint16_t* __restrict second, int secondPitch, int count,
+               int rows, uint16_t a) {
+    if (count <= 0 || rows <= 0) return;
+    if (dstPitch == count && firstPitch == count && secondPitch == count) {
+        // No row's end is then split into a short vector.
+        gKernels->blend(dst, first, second, count * rows, a);
+        return;
+    }
+    for (int row = 0; row < rows; ++row) {
+        gKernels->blend(dst + static_cast<std::ptrdiff_t>(row) * dstPitch,
+                        first + static_cast<std::ptrdiff_t>(row) * firstPitch,
+                        second + static_cast<std::ptrdiff_t>(row) * secondPitch, count, a);
+    }
+}
+
 void Grey(uint16_t* __restrict dst, const uint16_t* __restrict src, int count) {
     gKernels->grey(dst, src, count);
 }

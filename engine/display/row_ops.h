@@ -34,6 +34,10 @@ void Darken(uint16_t* __restrict dst, int count);
 // bits); a is 0..255.
 void Blend(uint16_t* __restrict dst, const uint16_t* __restrict first,
            const uint16_t* __restrict second, int count, uint16_t a);
+// Blend over `rows` rows of `count` pixels; one run when all three are contiguous.
+void BlendRows(uint16_t* __restrict dst, int dstPitch, const uint16_t* __restrict first,
+               int firstPitch, const uint16_t* __restrict second, int secondPitch, int count,
+               int rows, uint16_t a);
 // g = (r + g5 + b) / 3 written back as r = g, green = 2g, b = g.
 void Grey(uint16_t* __restrict dst, const uint16_t* __restrict src, int count);
 // Each of `pixels` source pixels twice.

@@ -114,22 +114,6 @@ void blendTwo(const PageView& page, PicView first, PicView second, int a) {
     const int h = std::min(first.height, second.height);
     if (!clipRect(page, 0, 0, w, h, &c)) return;
     const uint16_t weight = static_cast<uint16_t>(std::clamp(a, 0, 255));
-    // Rows without gaps between them, in all three, run as one: no row's end is then split
-    // into a short vector.
-    const bool gapless =
-        page.pitch == c.width && first.stride == c.width && second.stride == c.width;
-    const auto blendRows = [&](int from, int to) {
-        const auto at = [&](PicView p, int row) {
-            return p.pixels + static_cast<std::ptrdiff_t>(row) * p.stride;
-        };
-        if (gapless) {
-            rowops::Blend(page.Row(from), at(first, from), at(second, from), c.width * (to - from),
-                          weight);
-            return;
-        }
-        for (int row = from; row < to; ++row)
-            rowops::Blend(page.Row(row), at(first, row), at(second, row), c.width, weight);
-    };
     // A scene blends the same two pictures into the page frame after frame, and the three
     // together about fill the second-level cache: walked the same way each time, each stretch
     // of rows would have been pushed out just before it is needed again. So every other call
@@ -141,7 +125,11 @@ void blendTwo(const PageView& page, PicView first, PicView second, int a) {
     const int stretches = (c.height + kStretch - 1) / kStretch;
     for (int k = 0; k < stretches; ++k) {
         const int from = (upwards ? stretches - 1 - k : k) * kStretch;
-        blendRows(from, std::min(c.height, from + kStretch));
+        const auto at = [from](PicView p) {
+            return p.pixels + static_cast<std::ptrdiff_t>(from) * p.stride;
+        };
+        rowops::BlendRows(page.Row(from), page.pitch, at(first), first.stride, at(second),
+                          second.stride, c.width, std::min(kStretch, c.height - from), weight);
     }
 }
 
