@@ -16,7 +16,7 @@
 #include "engine/platform/headless_display.h"
 #include "engine/platform/performance_counter.h"
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/video/movie_player.h"
 #include "engine/video/movie_writer.h"
 

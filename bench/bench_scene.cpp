@@ -18,7 +18,7 @@
 #include "engine/platform/performance_counter.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_writer.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_class.h"

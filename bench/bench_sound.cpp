@@ -16,7 +16,7 @@
 #include "engine/platform/headless_audio.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/little_endian.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

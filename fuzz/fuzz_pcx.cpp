@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "engine/resources/image_formats.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "engine/memory/memory.h"
 #include "engine/platform/message_box.h"
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace fuzz {
 

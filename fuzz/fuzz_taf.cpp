@@ -8,7 +8,7 @@
 #include "engine/memory/typed_loaders.h"
 #include "engine/resources/animation_format.h"
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <iterator>
 
 #include "engine/resources/bmp.h"
-#include "engine/resources/dos_path.h"
-#include "engine/resources/messages.h"
+#include "engine/base/dos_path.h"
+#include "engine/base/messages.h"
 
 namespace {
 

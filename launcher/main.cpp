@@ -9,7 +9,7 @@
 #include "engine/platform/message_box.h"
 #include "engine/platform/sdl/sdl_message_box.h"
 #include "engine/resources/data_location.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "launcher/launcher.h"
 #include "launcher/sdl_host.h"
 

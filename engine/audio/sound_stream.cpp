@@ -7,7 +7,7 @@
 #include "engine/audio/sound_result.h"
 #include "engine/audio/wav_header.h"
 #include "engine/memory/memory.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // plays samples again that were asked for more than once. Runs on the timer's thread.
 #include "engine/audio/sound_manager.h"
 #include "engine/audio/sound_result.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "engine/resources/little_endian.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

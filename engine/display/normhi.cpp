@@ -11,8 +11,8 @@
 #include "engine/platform/message_box.h"
 #include "engine/platform/performance_counter.h"
 #include "engine/platform/window_messages.h"
-#include "engine/resources/dos_path.h"
-#include "engine/resources/messages.h"
+#include "engine/base/dos_path.h"
+#include "engine/base/messages.h"
 
 namespace {
 

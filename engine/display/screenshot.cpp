@@ -7,7 +7,7 @@
 #include "engine/display/svgahi.h"
 #include "engine/resources/bmp.h"
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 int SaveScreenshot(const char* fileName) {
     const PageView page = GetDrawTarget();

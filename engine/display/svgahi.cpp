@@ -9,7 +9,7 @@
 #include "engine/display/normhi.h"
 #include "engine/display/row_ops.h"
 #include "engine/display/svgahi_state.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 SvgaState svga;
 

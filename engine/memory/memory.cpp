@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

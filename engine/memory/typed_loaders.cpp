@@ -8,7 +8,7 @@
 #include "engine/resources/animation_format.h"
 #include "engine/resources/font_format.h"
 #include "engine/resources/image_formats.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "engine/resources/image_formats.h"
 #include "engine/resources/little_endian.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "engine/resources/dos_path.h"
+#include "engine/base/dos_path.h"
 
 void ReadConfiguration(int& resolutionMode, int& detailMode, const char* path) {
     resolutionMode = kResolutionModeNotGiven;

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/resources/dos_path.h"
+#include "engine/base/dos_path.h"
 
 #ifndef RAVEZ_BUILD_DATA_DIR
 #define RAVEZ_BUILD_DATA_DIR ""

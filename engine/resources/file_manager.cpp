@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "engine/resources/dos_path.h"
-#include "engine/resources/messages.h"
+#include "engine/base/dos_path.h"
+#include "engine/base/messages.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "engine/resources/animation_format.h"
 #include "engine/resources/little_endian.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "engine/resources/dos_path.h"
+#include "engine/base/dos_path.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
 #include "engine/resources/little_endian.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
 #include "engine/resources/little_endian.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 // Pixels are copied from the file as they are: file and memory are both little-endian.
 static_assert(std::endian::native == std::endian::little);

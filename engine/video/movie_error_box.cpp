@@ -8,7 +8,7 @@ extern "C" {
 
 #include "engine/display/svgahi.h"
 #include "engine/platform/message_box.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/video/movie_player_state.h"
 
 void MoviePlayer::State::Fail(const char* step, int result) {

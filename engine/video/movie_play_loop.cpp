@@ -5,7 +5,7 @@
 #include "engine/display/normhi.h"
 #include "engine/display/svgahi.h"
 #include "engine/platform/window_messages.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/video/frame_clock.h"
 #include "engine/video/movie_player_state.h"
 

@@ -12,7 +12,7 @@ extern "C" {
 #include "engine/audio/sound_result.h"
 #include "engine/display/normhi.h"
 #include "engine/display/svgahi.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/video/file_io.h"
 #include "engine/video/frame_clock.h"
 #include "engine/video/movie_player_state.h"

@@ -11,7 +11,7 @@ extern "C" {
 }
 
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/video/file_io.h"
 
 struct MovieWriter::State {

@@ -9,7 +9,7 @@
 #include "engine/input/pointer.h"
 #include "engine/memory/memory.h"
 #include "engine/memory/typed_loaders.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
 #include "game/app/resolution.h"

@@ -23,7 +23,7 @@
 #include "engine/resources/config.h"
 #include "engine/resources/data_location.h"
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/video/movie_player.h"
 #include "game/app/bot.h"

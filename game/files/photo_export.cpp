@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/resources/dos_path.h"
+#include "engine/base/dos_path.h"
 #include "engine/resources/little_endian.h"
 #include "game/files/whole_file.h"
 

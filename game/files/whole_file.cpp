@@ -9,9 +9,9 @@
 #include <string>
 #include <system_error>
 
-#include "engine/resources/dos_path.h"
+#include "engine/base/dos_path.h"
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

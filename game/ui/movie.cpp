@@ -3,7 +3,7 @@
 #include "engine/display/normhi.h"
 #include "engine/display/svgahi.h"
 #include "engine/input/input.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/video/movie_player.h"
 #include "game/state/frame_values.h"
 #include "game/ui/runtime.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "engine/audio/wav_header.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/pool_entry.h"
 #include "game/asset_table.h"
 #include "tests/assets/data_test_support.h"

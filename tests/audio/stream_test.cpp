@@ -1,7 +1,7 @@
 #include <numeric>
 
 #include "engine/audio/sound_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tests/audio/sound_test_support.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tests/audio/sound_test_support.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "engine/platform/window_messages.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tests/support/display_env.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "engine/display/builtin_font.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_writer.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/pool_class.h"
 #include "game/app/program.h"
 #include "game/asset_table.h"

@@ -6,7 +6,7 @@
 #include "engine/resources/animation_format.h"
 #include "engine/resources/animation_writer.h"
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tests/support/test_env.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "engine/resources/image_formats.h"
 #include "engine/resources/image_writer.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tests/support/test_env.h"
 
 namespace {

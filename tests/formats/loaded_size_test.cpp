@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/resources/image_formats.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tests/support/test_env.h"
 
 namespace {

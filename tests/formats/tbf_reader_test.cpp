@@ -8,7 +8,7 @@
 
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tests/support/test_env.h"
 
 namespace {

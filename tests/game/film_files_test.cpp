@@ -11,7 +11,7 @@
 
 #include "engine/resources/file_manager.h"
 #include "engine/resources/little_endian.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "game/files/photo_export.h"
 #include "game/files/savegame_file.h"
 #include "game/files/whole_file.h"

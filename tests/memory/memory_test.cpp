@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/memory/memory.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tests/support/test_env.h"
 
 using ::testing::ElementsAre;

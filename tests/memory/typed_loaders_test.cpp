@@ -11,7 +11,7 @@
 #include "engine/resources/font_format.h"
 #include "engine/resources/font_writer.h"
 #include "engine/resources/image_writer.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tests/support/test_env.h"
 
 namespace {

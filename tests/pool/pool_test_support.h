@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/memory/memory.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_class.h"

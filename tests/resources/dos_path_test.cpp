@@ -1,6 +1,6 @@
 #include <filesystem>
 
-#include "engine/resources/dos_path.h"
+#include "engine/base/dos_path.h"
 #include "tests/support/test_env.h"
 
 namespace {

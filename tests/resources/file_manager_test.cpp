@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tests/support/test_env.h"
 
 using ::testing::ElementsAre;

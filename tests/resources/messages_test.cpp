@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tests/support/test_env.h"
 
 using ::testing::ElementsAre;

@@ -8,7 +8,7 @@
 
 #include "engine/memory/memory.h"
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 void EngineTest::SetUp() {
     previousDir = std::filesystem::current_path();

@@ -6,7 +6,7 @@
 #include "engine/audio/sound_manager.h"
 #include "engine/platform/headless_audio.h"
 #include "engine/platform/window_messages.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/video/movie_writer.h"
 #include "tests/support/display_env.h"
 

@@ -5,7 +5,7 @@
 
 #include "engine/memory/memory.h"
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "tools/pooltool/commands.h"
 #include "tools/pooltool/tool_io.h"
 

@@ -5,7 +5,7 @@
 #include "engine/resources/bmp.h"
 #include "engine/resources/image_formats.h"
 #include "engine/resources/image_writer.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_class.h"
 #include "tools/pooltool/commands.h"

@@ -4,7 +4,7 @@
 
 #include "engine/memory/memory.h"
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/pool_class.h"
 #include "engine/resources/pool/pool_entry.h"
 #include "tools/pooltool/commands.h"

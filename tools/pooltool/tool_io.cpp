@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "engine/resources/file_manager.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 bool ReadWholeFile(const std::string& name, std::vector<uint8_t>& bytes) {
     FileHandle handle = Files().Open(name.c_str(), "rb");

@@ -1,6 +1,6 @@
 #include "engine/resources/pool/pool.h"
 
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Creating pools, reading their header, building the index and appending chunks.
 #include "engine/resources/pool/pool_class.h"
 
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/pool_class_messages.h"
 #include "engine/resources/pool/pool_entry.h"
 #include "engine/resources/pool/pool_io.h"

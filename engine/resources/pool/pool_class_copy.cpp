@@ -2,8 +2,8 @@
 #include <cstring>
 #include <string>
 
-#include "engine/resources/dos_path.h"
-#include "engine/resources/messages.h"
+#include "engine/base/dos_path.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/pool_class.h"
 #include "engine/resources/pool/pool_class_messages.h"
 #include "engine/resources/pool/pool_entry.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/pool_format.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/pool_format.h"
 
 int PoolFail(int16_t code, const char* context) {

@@ -3,7 +3,7 @@
 
 #include "engine/memory/memory.h"
 #include "engine/resources/image_formats.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/pool.h"
 
 namespace {

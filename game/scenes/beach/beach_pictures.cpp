@@ -6,7 +6,7 @@
 
 #include "engine/audio/sound_manager.h"
 #include "engine/memory/memory.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_entry.h"
 #include "game/asset_table.h"

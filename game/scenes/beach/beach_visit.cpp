@@ -2,7 +2,7 @@
 // meanwhile, and a fresh visit.
 
 #include "engine/display/normhi.h"
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 #include "game/asset_table.h"
 #include "game/scenes/beach/beach.h"
 #include "game/scenes/beach/beach_pictures.h"

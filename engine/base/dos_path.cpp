@@ -1,4 +1,4 @@
-#include "engine/resources/dos_path.h"
+#include "engine/base/dos_path.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

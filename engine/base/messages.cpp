@@ -1,4 +1,4 @@
-#include "engine/resources/messages.h"
+#include "engine/base/messages.h"
 
 #include <algorithm>
 #include <atomic>
@@ -8,7 +8,7 @@
 #include <string>
 
 #include "engine/platform/message_box.h"
-#include "engine/resources/dos_path.h"
+#include "engine/base/dos_path.h"
 
 namespace {
 
