@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
-#include "engine/platform/message_box.h"
-#include "engine/platform/sdl/sdl_message_box.h"
-#include "engine/resources/data_location.h"
 #include "engine/base/messages.h"
+#include "engine/platform/sdl/sdl_platform.h"
+#include "engine/resources/data_location.h"
 #include "launcher/launcher.h"
-#include "launcher/sdl_host.h"
+#include "launcher/launcher_window.h"
 
 namespace {
 
@@ -58,23 +58,20 @@ int main(int argc, char** argv) {
     if (!chooseDataFolder(dataDir)) return 1;
 
     StartMessages();
-    platform::SdlMessageBox boxes;
-    platform::setMessageBoxService(&boxes);
+    platform::PlatformSettings settings;
+    settings.windowed = true;
+    const std::unique_ptr<platform::Platform> face = platform::createSdlPlatform(settings);
+    face->install(false);  // the tune has a player of its own
 
     int status = 0;
-    {
-        SdlLauncherHost host;
-        host.boxes = &boxes;
-        Launcher launcher;
-        if (!StartLauncher(&launcher, &host)) {
-            std::fprintf(stderr, "launcher: %s\n", host.lastError().c_str());
-            status = 1;  // a launcher that never showed its window did not succeed
-        } else {
-            host.run(&launcher, screenshot);
-            ReleaseLauncher(&launcher, &host);
-        }
+    LauncherWindow window(*face);
+    Launcher launcher;
+    if (!StartLauncher(&launcher, &window)) {
+        std::fprintf(stderr, "launcher: %s\n", window.lastError().c_str());
+        status = 1;  // a launcher that never showed its window did not succeed
+    } else {
+        window.run(&launcher, screenshot);
+        ReleaseLauncher(&launcher, &window);
     }
-    platform::setMessageBoxService(nullptr);
-    SDL_Quit();
     return status;
 }

@@ -4,6 +4,8 @@
 // headless face keeps everything in memory and takes its events from the caller.
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace platform {
 
@@ -58,6 +60,8 @@ class DisplayBackend {
     virtual int pixelFormat() = 0;
     // The system's last error value, for the texts of unknown failure codes.
     virtual uint32_t lastSystemError() const = 0;
+    // What the face's window system said of its last failure ("" when it said nothing).
+    virtual const std::string& lastError() const = 0;
 
     // Next pending event; false when there is none.
     virtual bool pollEvent(WindowEvent* out) = 0;
@@ -70,6 +74,24 @@ class DisplayBackend {
     virtual void showSystemPointer(bool show) = 0;
     // Moves the system pointer to a page position.
     virtual void warpPointer(int x, int y) = 0;
+
+    // What the screen shows now (the last presented page as placed on the output), RGB565,
+    // rows packed; false when it cannot be read back.
+    virtual bool readShownPixels(std::vector<uint16_t>* pixels, int* width, int* height) = 0;
+
+    // A plain window of exactly this size at this place on the screen, without a frame and
+    // hidden until shown: the launcher's. Its page is the window's size, shown one to one; it
+    // also sends kWmPaint when the window system wants it drawn again and kWmClose when it is
+    // closed. The device is opened with it.
+    virtual bool createPopupWindow(const char* title, int x, int y, int width, int height) = 0;
+    virtual void showWindow() = 0;
+    // The desktop's size (0 × 0 when unknown), and the window's size in page pixels.
+    virtual void screenSize(int* width, int* height) = 0;
+    virtual void placeWindow(int x, int y, int width, int height) = 0;
+    virtual void windowSize(int* width, int* height) = 0;
+    // As pollEvent, but waits up to timeoutMs for one (a negative timeout waits for as long as
+    // it takes); false when none came or waiting failed.
+    virtual bool waitEvent(WindowEvent* out, int timeoutMs) = 0;
 };
 
 }  // namespace platform

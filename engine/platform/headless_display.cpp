@@ -100,6 +100,45 @@ void HeadlessDisplay::warpPointer(int x, int y) {
     pointerY = y;
 }
 
+bool HeadlessDisplay::readShownPixels(std::vector<uint16_t>* pixels, int* width, int* height) {
+    if (presentCount == 0) return false;
+    *pixels = shown;
+    *width = shownWidth;
+    *height = shownHeight;
+    return true;
+}
+
+bool HeadlessDisplay::createPopupWindow(const char* title, int x, int y, int width, int height) {
+    if (window_ || failCreateWindow) return false;
+    window_ = true;
+    popup = true;
+    windowShown = false;
+    windowTitle = title ? title : "";
+    placeWindow(x, y, width, height);
+    return openDevice() == kDisplayOk;
+}
+
+void HeadlessDisplay::screenSize(int* width, int* height) {
+    *width = screenWidth;
+    *height = screenHeight;
+}
+
+void HeadlessDisplay::placeWindow(int x, int y, int width, int height) {
+    windowX = x;
+    windowY = y;
+    windowWidth = width;
+    windowHeight = height;
+}
+
+void HeadlessDisplay::windowSize(int* width, int* height) {
+    *width = window_ ? windowWidth : 0;
+    *height = window_ ? windowHeight : 0;
+}
+
+bool HeadlessDisplay::waitEvent(WindowEvent* out, int) {
+    return pollEvent(out);
+}
+
 uintptr_t HeadlessDisplay::buttonFlags() const {
     // Messages name the logical buttons: with swapped buttons the physical right one is left.
     const bool physicalLeft = keys_[kVkLButton];

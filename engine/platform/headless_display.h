@@ -3,6 +3,7 @@
 // the caller (tests, scripted runs), and the key and button state is what the caller made it.
 
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "engine/platform/display_backend.h"
@@ -29,6 +30,7 @@ class HeadlessDisplay final : public DisplayBackend {
     int listModes(DisplayMode* out, int max) override;
     int pixelFormat() override { return format; }
     uint32_t lastSystemError() const override { return systemError; }
+    const std::string& lastError() const override { return errorText; }
 
     bool pollEvent(WindowEvent* out) override;
     bool asyncKeyDown(int virtualKey) override;
@@ -37,6 +39,15 @@ class HeadlessDisplay final : public DisplayBackend {
 
     void showSystemPointer(bool show) override { systemPointerVisible = show; }
     void warpPointer(int x, int y) override;
+    bool readShownPixels(std::vector<uint16_t>* pixels, int* width, int* height) override;
+
+    bool createPopupWindow(const char* title, int x, int y, int width, int height) override;
+    void showWindow() override { windowShown = true; }
+    void screenSize(int* width, int* height) override;
+    void placeWindow(int x, int y, int width, int height) override;
+    void windowSize(int* width, int* height) override;
+    // Takes the next queued event; waits for nothing, since nothing else can queue one.
+    bool waitEvent(WindowEvent* out, int timeoutMs) override;
 
     // Input as a player would make it. Buttons are physical (0 left, 1 right, 2 middle); with
     // swapButtons the physical right button sends the left-button messages, as the system
@@ -57,6 +68,7 @@ class HeadlessDisplay final : public DisplayBackend {
     int32_t failSetMode = kDisplayOk;
     int32_t failListModes = kDisplayOk;
     uint32_t systemError = 0;
+    std::string errorText;
     int format = 16;  // RAVEZ_PIXELFORMAT=15 sets 15 at construction
     bool swapButtons = false;
     bool capsLock = false;
@@ -65,8 +77,19 @@ class HeadlessDisplay final : public DisplayBackend {
     VirtualPerformanceCounter* frameClock = nullptr;
     uint64_t frameStep = 0;
 
+    // The desktop a pop-up window is placed on (0 × 0: the size is unknown).
+    int screenWidth = 1920;
+    int screenHeight = 1080;
+
     // What the caller can look at.
     bool fullscreen = true;
+    bool popup = false;
+    bool windowShown = false;
+    std::string windowTitle;
+    int windowX = 0;
+    int windowY = 0;
+    int windowWidth = 0;
+    int windowHeight = 0;
     bool systemPointerVisible = true;
     int pointerX = 0;
     int pointerY = 0;

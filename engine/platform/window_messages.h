@@ -8,6 +8,7 @@ namespace platform {
 
 // Message numbers.
 constexpr uint32_t kWmDestroy = 0x0002;
+constexpr uint32_t kWmPaint = 0x000F;
 constexpr uint32_t kWmClose = 0x0010;
 constexpr uint32_t kWmQuit = 0x0012;
 constexpr uint32_t kWmActivateApp = 0x001C;

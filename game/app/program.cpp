@@ -9,21 +9,16 @@
 #include <string>
 
 #include "engine/audio/sound_manager.h"
+#include "engine/base/messages.h"
 #include "engine/display/normhi.h"
 #include "engine/input/input.h"
 #include "engine/memory/memory.h"
-#include "engine/platform/headless_audio.h"
-#include "engine/platform/headless_display.h"
-#include "engine/platform/message_box.h"
+#include "engine/platform/headless_platform.h"
 #include "engine/platform/performance_counter.h"
-#include "engine/platform/sdl/sdl_audio.h"
-#include "engine/platform/sdl/sdl_display.h"
-#include "engine/platform/sdl/sdl_message_box.h"
 #include "engine/platform/window_messages.h"
 #include "engine/resources/config.h"
 #include "engine/resources/data_location.h"
 #include "engine/resources/file_manager.h"
-#include "engine/base/messages.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/video/movie_player.h"
 #include "game/app/bot.h"
@@ -61,59 +56,25 @@ intptr_t OnDestroy(WindowHandle, uintptr_t, intptr_t) {
     return 0;
 }
 
-struct Faces {
-    std::unique_ptr<platform::HeadlessDisplay> headless;
-    std::unique_ptr<platform::SdlDisplay> sdl;
-    platform::VirtualPerformanceCounter clock;
-    std::unique_ptr<platform::HeadlessAudioDevice> headlessAudio;
-    std::unique_ptr<platform::SdlAudioDevice> sdlAudio;
-    platform::HeadlessMessageBox headlessBoxes;
-    platform::SdlMessageBox sdlBoxes;
-
-    platform::DisplayBackend& backend() {
-        if (headless) return *headless;
-        return *sdl;
-    }
+// Everything one run of the program holds, in the order the steps below make it.
+struct Session {
+    Options options;
+    ScriptDriver script;
+    SessionReplay replay;
+    bool replaying = false;
+    std::unique_ptr<Bot> bot;
+    DataSetSearch data;
+    std::unique_ptr<platform::Platform> face;
+    SessionRecorder recorder;
+    std::unique_ptr<NormalWin> display;
+    std::unique_ptr<MoviePlayer> movies;
 };
 
-void installFaces(Faces& faces, const Options& options) {
-    Runtime& rt = runtime();
-    if (options.headless) {
-        faces.headless = std::make_unique<platform::HeadlessDisplay>();
-        // The virtual clock moves at the start of every turn, so that the frame the main loop
-        // measures (from the end of one present to the next) lasts --frame-ms.
-        rt.virtualClock = &faces.clock;
-        rt.virtualStep = static_cast<uint64_t>(options.frameMs) *
-                         (platform::VirtualPerformanceCounter::kFrequency / 1000);
-        platform::setPerformanceCounter(&faces.clock);
-        faces.headlessAudio = std::make_unique<platform::HeadlessAudioDevice>();
-        if (!options.noSound) platform::setAudioDevice(faces.headlessAudio.get());
-        platform::setMessageBoxService(&faces.headlessBoxes);
-        rt.headless = faces.headless.get();
-        rt.headlessAudio = faces.headlessAudio.get();
-    } else {
-        faces.sdl = std::make_unique<platform::SdlDisplay>(options.windowed);
-        faces.sdlAudio = std::make_unique<platform::SdlAudioDevice>();
-        if (!options.noSound) platform::setAudioDevice(faces.sdlAudio.get());
-        platform::setMessageBoxService(&faces.sdlBoxes);
-    }
-}
+// A step either lets the start go on or ends the program with an exit code.
+constexpr int kGoOn = -1;
 
-void removeFaces() {
-    platform::setMessageBoxService(nullptr);
-    platform::setAudioDevice(nullptr);
-    platform::setPerformanceCounter(nullptr);
-    Runtime& rt = runtime();
-    rt.headless = nullptr;
-    rt.headlessAudio = nullptr;
-    rt.virtualClock = nullptr;
-    rt.script = nullptr;
-}
-
-}  // namespace
-
-int gameMain(int argc, char** argv) {
-    Options options;
+int readCommandLine(Session& s, int argc, char** argv) {
+    Options& options = s.options;
     std::string error;
     if (!parseOptions(argc, argv, &options, &error)) {
         std::fprintf(stderr, "%s\n%s", error.c_str(), usageText());
@@ -129,31 +90,41 @@ int gameMain(int argc, char** argv) {
         std::printf("data: %s\n", data.found.empty() ? "none found" : data.found.c_str());
         return 0;
     }
-    ScriptDriver script;
-    SessionReplay replay;
-    const bool replaying = !options.script.empty() && isRecording(options.script);
-    if (replaying) {
-        if (!replay.load(options.script)) {
-            std::fprintf(stderr, "%s\n", replay.error().c_str());
+    return kGoOn;
+}
+
+// The script, the recording to replay or the bot: where a headless run's input comes from.
+int loadPlayedInput(Session& s) {
+    Options& options = s.options;
+    s.replaying = !options.script.empty() && isRecording(options.script);
+    if (s.replaying) {
+        if (!s.replay.load(options.script)) {
+            std::fprintf(stderr, "%s\n", s.replay.error().c_str());
             return 2;
         }
         // A recording plays as it was made.
-        options.skipMovies = options.skipMovies || replay.skipMovies();
-    } else if (!options.script.empty() && !script.load(options.script)) {
-        std::fprintf(stderr, "%s\n", script.error().c_str());
+        options.skipMovies = options.skipMovies || s.replay.skipMovies();
+    } else if (!options.script.empty() && !s.script.load(options.script)) {
+        std::fprintf(stderr, "%s\n", s.script.error().c_str());
         return 2;
     }
     if (options.botDays > 0 && !options.script.empty()) {
         std::fprintf(stderr, "%s: --bot and --script do not go together\n%s", kTitle, usageText());
         return 2;
     }
-    Bot bot(options.botDays, options.botSeed);
+    s.bot = std::make_unique<Bot>(options.botDays, options.botSeed);
+    return kGoOn;
+}
+
+// Finds the data set and moves into the working directory (saves, photos, configuration).
+int enterWorkingDirectory(Session& s) {
+    Options& options = s.options;
     // Paths on the command line are taken from where the program was started.
     std::error_code ec;
     if (!options.dumpState.empty())
         options.dumpState = fs::absolute(options.dumpState, ec).string();
     if (!options.record.empty()) options.record = fs::absolute(options.record, ec).string();
-    const DataSetSearch data = FindDataSet(options.dataDir, kDataSetMarker);
+    s.data = FindDataSet(options.dataDir, kDataSetMarker);
     const std::string workDir = chooseWorkDir(options);
     if (workDir.empty() || chdir(workDir.c_str()) != 0) {
         std::fprintf(stderr, "%s: no working directory for saves and photos\n", kTitle);
@@ -161,126 +132,208 @@ int gameMain(int argc, char** argv) {
     }
     // A working directory that holds a whole set (a portable copy) needs no other; a folder
     // the player named must hold one.
-    if (data.found.empty() && (data.explicitChoice || !HoldsDataSet(workDir, kDataSetMarker))) {
-        std::fprintf(stderr, "%s: %s\n", kTitle, NoDataSetMessage(data).c_str());
+    if (s.data.found.empty() && (s.data.explicitChoice || !HoldsDataSet(workDir, kDataSetMarker))) {
+        std::fprintf(stderr, "%s: %s\n", kTitle, NoDataSetMessage(s.data).c_str());
         return 1;
     }
+    return kGoOn;
+}
 
-    // The record is zero and the generator fresh when a program starts.
+// The record is zero and the generator fresh when a program starts.
+void startFreshGame() {
     std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
     setRandomState(1);
     startAlbumRun();
     startSavegameRun();
+}
 
+void openFiles(const Session& s) {
     Files().Startup();
-    if (!data.found.empty()) Files().SetSearchPath((data.found + "/").c_str());
+    if (!s.data.found.empty()) Files().SetSearchPath((s.data.found + "/").c_str());
     // The shared files carry German words; another build reads its own pictures first.
     if (std::strcmp(txt::kLanguage, "de") != 0) Files().SetLanguageFolder(txt::kLanguage);
-    Faces faces;
-    installFaces(faces, options);
-    // A recorded run counts in microseconds, the unit of the headless replay.
-    platform::MicrosecondPerformanceCounter microseconds;
-    if (!options.record.empty() && !options.headless)
-        platform::setPerformanceCounter(&microseconds);
+}
+
+int makeFace(Session& s, platform::PlatformFactory windowFace) {
+    const Options& options = s.options;
+    if (options.headless) {
+        s.face = platform::createHeadlessPlatform();
+    } else if (windowFace) {
+        platform::PlatformSettings settings;
+        settings.windowed = options.windowed;
+        // A recorded run counts in microseconds, the unit of the headless replay.
+        settings.microsecondCounter = !options.record.empty();
+        s.face = windowFace(settings);
+    }
+    if (!s.face) {
+        std::fprintf(stderr, "%s: this program has no window; use --headless\n", kTitle);
+        return 1;
+    }
+    s.face->install(!options.noSound);
+    Runtime& rt = runtime();
+    if (platform::HeadlessPlatform* headless = s.face->headless()) {
+        // The virtual clock moves at the start of every turn, so that the frame the main loop
+        // measures (from the end of one present to the next) lasts --frame-ms.
+        rt.virtualClock = &headless->clock();
+        rt.virtualStep = static_cast<uint64_t>(options.frameMs) *
+                         (platform::VirtualPerformanceCounter::kFrequency / 1000);
+        rt.headless = &headless->headlessDisplay();
+        rt.headlessAudio = &headless->headlessAudio();
+    }
+    return kGoOn;
+}
+
+void removeFace(Session& s) {
+    Runtime& rt = runtime();
+    rt.headless = nullptr;
+    rt.headlessAudio = nullptr;
+    rt.virtualClock = nullptr;
+    rt.script = nullptr;
+    if (s.face) s.face->uninstall();
+    s.face.reset();
+}
+
+// A headless run takes its turns from the recording, the bot or the script.
+void attachPlayedInput(Session& s) {
     Runtime& rt = runtime();
     // A replay sets the clock to each recorded turn itself.
-    if (replaying) rt.virtualStep = 0;
+    if (s.replaying) rt.virtualStep = 0;
     latchTurnCounter();
-    rt.skipMovies = options.skipMovies;
-    if (options.headless) {
-        if (replaying) {
-            replay.attach(faces.headless.get(), &faces.clock, turnCounter());
-            rt.script = &replay;
-        } else if (options.botDays > 0) {
-            bot.setInput(faces.headless.get());
-            rt.script = &bot;
-        } else {
-            script.setInput(faces.headless.get());
-            rt.script = &script;  // without a script file: nothing to play, the game ends at once
-        }
+    rt.skipMovies = s.options.skipMovies;
+    platform::HeadlessPlatform* headless = s.face->headless();
+    if (!headless) return;
+    if (s.replaying) {
+        s.replay.attach(&headless->headlessDisplay(), &headless->clock(), turnCounter());
+        rt.script = &s.replay;
+    } else if (s.options.botDays > 0) {
+        s.bot->setInput(&headless->headlessDisplay());
+        rt.script = s.bot.get();
+    } else {
+        s.script.setInput(&headless->headlessDisplay());
+        rt.script = &s.script;  // without a script file: nothing to play, the game ends at once
     }
-    SessionRecorder recorder;
+}
+
+int openRecording(Session& s) {
+    Runtime& rt = runtime();
+    const Options& options = s.options;
     if (!options.record.empty()) {
-        if (!recorder.open(options.record, options.skipMovies, turnCounter())) {
+        if (!s.recorder.open(options.record, options.skipMovies, turnCounter())) {
             std::fprintf(stderr, "%s: cannot write %s\n", kTitle, options.record.c_str());
-            removeFaces();
-            Files().Shutdown();
             return 1;
         }
-        if (replaying) recorder.setSource(&replay);
-        rt.recorder = &recorder;
-        setPollTap(&recorder);
-    } else if (replaying) {
-        setPollTap(&replay);
+        if (s.replaying) s.recorder.setSource(&s.replay);
+        rt.recorder = &s.recorder;
+        setPollTap(&s.recorder);
+    } else if (s.replaying) {
+        setPollTap(&s.replay);
     }
+    return kGoOn;
+}
 
-    // The services, in their order.
-    auto display = std::make_unique<NormalWin>(faces.backend());
+int closeRecording(Session& s, int result) {
+    setPollTap(nullptr);
+    runtime().recorder = nullptr;
+    if (!s.options.record.empty() && !s.recorder.close()) {
+        std::fprintf(stderr, "%s: the recording %s is incomplete\n", kTitle,
+                     s.options.record.c_str());
+        if (result == 0) result = 1;
+    }
+    return result;
+}
+
+// The services, in their order.
+void startServices(Session& s) {
+    s.display = std::make_unique<NormalWin>(s.face->display());
     SetMemoryWarnings(0);
     installInputHandlers();
-    auto movies = std::make_unique<MoviePlayer>(display.get());
+    s.movies = std::make_unique<MoviePlayer>(s.display.get());
     StartMessages();
     if (!Sound().Start(nullptr)) {
         // A machine without a sound device still plays, silently; the failure must not be
         // taken for a display failure when the window is checked next.
-        if (!options.noSound) {
+        if (!s.options.noSound) {
             const char* why = GetContextMessage();
             std::fprintf(stderr, "%s: playing without sound (%s)\n", kTitle, why ? why : "");
         }
         SetContextMessage(nullptr);
         SetErrorCode(0);
     }
-    rt.display = display.get();
-    rt.movies = movies.get();
+    Runtime& rt = runtime();
+    rt.display = s.display.get();
+    rt.movies = s.movies.get();
+}
 
+// Opens the window in the configured resolution and runs the main loop until the game ends.
+int playGame(Session& s) {
+    NormalWin& display = *s.display;
     FrameValues& f = frameValues();
     ReadConfiguration(f.resolutionMode, f.detailMode);
     const Resolution size = resolutionFor(f.resolutionMode);
-    int result = 0;
-    if (!display->CreateGameWindow(kTitle, kTitle, size.width, size.height, 16, kBufferingQuad)) {
+    if (!display.CreateGameWindow(kTitle, kTitle, size.width, size.height, 16, kBufferingQuad)) {
         std::fprintf(stderr, "%s: the window cannot be opened\n", kTitle);
+        return 1;
+    }
+    SetBoxOwner(display.GetWindow());
+    f.perfFrequency = platform::performanceCounter().frequency();
+    display.RegisterHandler(platform::kWmCommand, &OnMenuCommand);
+    display.RegisterHandler(platform::kWmDestroy, &OnDestroy);
+    display.PumpMessages();
+    KeyRecord key;
+    MouseRecord mouse;
+    pollKeys(&key);
+    pollMouse(&mouse);
+    runMainLoop();
+    int result = 0;
+    const std::string& dumpState = s.options.dumpState;
+    if (!dumpState.empty() && !dumpGameState(dumpState)) {
+        std::fprintf(stderr, "%s: cannot write %s\n", kTitle, dumpState.c_str());
         result = 1;
-    } else {
-        if (faces.sdl) faces.sdlBoxes.parent = faces.sdl->window();
-        SetBoxOwner(display->GetWindow());
-        f.perfFrequency = platform::performanceCounter().frequency();
-        display->RegisterHandler(platform::kWmCommand, &OnMenuCommand);
-        display->RegisterHandler(platform::kWmDestroy, &OnDestroy);
-        display->PumpMessages();
-        KeyRecord key;
-        MouseRecord mouse;
-        pollKeys(&key);
-        pollMouse(&mouse);
-        runMainLoop();
-        if (!options.dumpState.empty() && !dumpGameState(options.dumpState)) {
-            std::fprintf(stderr, "%s: cannot write %s\n", kTitle, options.dumpState.c_str());
-            result = 1;
-        }
-        if (script.failed() || replay.failed() || bot.failed()) result = 3;
     }
-    setPollTap(nullptr);
-    rt.recorder = nullptr;
-    if (!options.record.empty() && !recorder.close()) {
-        std::fprintf(stderr, "%s: the recording %s is incomplete\n", kTitle,
-                     options.record.c_str());
-        if (result == 0) result = 1;
-    }
+    if (s.script.failed() || s.replay.failed() || s.bot->failed()) result = 3;
+    return result;
+}
 
-    // The release, in reverse order.
+// The release, in reverse order.
+void stopServices(Session& s) {
+    Runtime& rt = runtime();
     Sound().Shutdown();
     rt.movies = nullptr;
-    movies.reset();
-    display->ReleaseDirectDraw();
+    s.movies.reset();
+    s.display->ReleaseDirectDraw();
     ClosePools();
-    if (options.botDays > 0) {
+    if (s.options.botDays > 0) {
         // What the run leaves behind must be nothing.
-        std::printf("bot: %s, memory held %u bytes, files open %d\n", bot.summary().c_str(),
+        std::printf("bot: %s, memory held %u bytes, files open %d\n", s.bot->summary().c_str(),
                     MemAllocatedBytes(), Files().OpenCount());
     }
     MemShutdown();
     rt.display = nullptr;
-    display.reset();
+    s.display.reset();
+}
+
+}  // namespace
+
+int gameMain(int argc, char** argv, platform::PlatformFactory windowFace) {
+    Session s;
+    int code = readCommandLine(s, argc, argv);
+    if (code == kGoOn) code = loadPlayedInput(s);
+    if (code == kGoOn) code = enterWorkingDirectory(s);
+    if (code != kGoOn) return code;
+
+    startFreshGame();
+    openFiles(s);
+    code = makeFace(s, windowFace);
+    if (code == kGoOn) {
+        attachPlayedInput(s);
+        code = openRecording(s);
+    }
+    if (code == kGoOn) {
+        startServices(s);
+        code = closeRecording(s, playGame(s));
+        stopServices(s);
+    }
     Files().Shutdown();
-    removeFaces();
-    return result;
+    removeFace(s);
+    return code;
 }

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "engine/base/messages.h"
 #include "engine/display/builtin_font.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_writer.h"
-#include "engine/base/messages.h"
 #include "engine/resources/pool/pool_class.h"
 #include "game/app/program.h"
 #include "game/asset_table.h"
@@ -157,7 +157,7 @@ int GameRun::play(const std::string& script, const std::vector<std::string>& ext
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     const fs::path here = fs::current_path();
-    const int code = gameMain(static_cast<int>(argv.size()), argv.data());
+    const int code = gameMain(static_cast<int>(argv.size()), argv.data(), nullptr);
     fs::current_path(here);
     dump_ = readFile(dumpPath);
     dump_.resize(sizeof(GameState));

@@ -90,7 +90,7 @@ void DrawScene(int frame, const MouseRecord& mouse, int fps) {
 }
 
 bool WriteWindowShot(platform::SdlDisplay& display, const char* path) {
-    std::basic_string<uint16_t> pixels;
+    std::vector<uint16_t> pixels;
     int width = 0;
     int height = 0;
     if (!display.readShownPixels(&pixels, &width, &height)) {

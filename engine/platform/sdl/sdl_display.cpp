@@ -56,15 +56,19 @@ SdlDisplay::~SdlDisplay() {
     if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
+bool SdlDisplay::startVideo() {
+    if (videoStarted_) return true;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        lastError_ = SDL_GetError();
+        return false;
+    }
+    videoStarted_ = true;
+    return true;
+}
+
 bool SdlDisplay::createWindow(const char* title, int width, int height) {
     if (window_) return true;
-    if (!videoStarted_) {
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-            lastError_ = SDL_GetError();
-            return false;
-        }
-        videoStarted_ = true;
-    }
+    if (!startVideo()) return false;
     Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
     int windowWidth = std::max(width, 1);
     int windowHeight = std::max(height, 1);
@@ -90,10 +94,76 @@ bool SdlDisplay::createWindow(const char* title, int width, int height) {
     return true;
 }
 
+bool SdlDisplay::createPopupWindow(const char* title, int x, int y, int width, int height) {
+    if (window_) return false;
+    if (!startVideo()) return false;
+    window_ = SDL_CreateWindow(title ? title : "", x, y, std::max(width, 1), std::max(height, 1),
+                               SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+    if (!window_) {
+        lastError_ = SDL_GetError();
+        return false;
+    }
+    popup_ = true;
+    windowed_ = true;
+    pageWidth_ = std::max(width, 1);
+    pageHeight_ = std::max(height, 1);
+    if (openDevice() != kDisplayOk) {
+        SDL_DestroyWindow(window_);
+        window_ = nullptr;
+        popup_ = false;
+        return false;
+    }
+    return true;
+}
+
+void SdlDisplay::showWindow() {
+    if (window_) SDL_ShowWindow(window_);
+}
+
+void SdlDisplay::screenSize(int* width, int* height) {
+    SDL_DisplayMode mode{};
+    const int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_)) : 0;
+    if (!videoStarted_ || SDL_GetDesktopDisplayMode(display, &mode) != 0) mode.w = mode.h = 0;
+    *width = mode.w;
+    *height = mode.h;
+}
+
+void SdlDisplay::placeWindow(int x, int y, int width, int height) {
+    if (!window_) return;
+    SDL_SetWindowSize(window_, width, height);
+    SDL_SetWindowPosition(window_, x, y);
+}
+
+void SdlDisplay::windowSize(int* width, int* height) {
+    *width = *height = 0;
+    if (window_) SDL_GetWindowSize(window_, width, height);
+}
+
+bool SdlDisplay::waitEvent(WindowEvent* out, int timeoutMs) {
+    if (!videoStarted_) return false;
+    const Uint64 start = SDL_GetTicks64();
+    SDL_Event event;
+    while (true) {
+        int wait = -1;
+        if (timeoutMs >= 0) {
+            const Uint64 waited = SDL_GetTicks64() - start;
+            if (waited > static_cast<Uint64>(timeoutMs)) return false;
+            wait = timeoutMs - static_cast<int>(waited);
+        }
+        const int got = wait < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, wait);
+        if (!got) {
+            if (timeoutMs < 0) lastError_ = SDL_GetError();
+            return false;
+        }
+        if (translate(event, out)) return true;
+    }
+}
+
 void SdlDisplay::destroyWindow() {
     closeDevice();
     if (window_) SDL_DestroyWindow(window_);
     window_ = nullptr;
+    popup_ = false;
 }
 
 int32_t SdlDisplay::openDevice() {
@@ -121,7 +191,7 @@ int32_t SdlDisplay::setMode(int width, int height, int bits) {
     if (!ensureTexture(bits == 15 ? PixelLayout::Rgb555 : PixelLayout::Rgb565)) {
         return kDisplayOutOfMemory;
     }
-    if (windowed_) fitWindowToPage();
+    if (windowed_ && !popup_) fitWindowToPage();
     return kDisplayOk;
 }
 
@@ -191,7 +261,7 @@ void SdlDisplay::drawFrame() {
 }
 
 void SdlDisplay::toggleFullscreen() {
-    if (!window_) return;
+    if (!window_ || popup_) return;
     windowed_ = !windowed_;
     SDL_SetWindowFullscreen(window_, windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
     if (windowed_) fitWindowToPage();
@@ -299,6 +369,15 @@ bool SdlDisplay::translate(const SDL_Event& event, WindowEvent* out) {
             *out = {kWmClose, 0, 0};
             return true;
         case SDL_WINDOWEVENT:
+            if (popup_ && (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                           event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)) {
+                *out = {kWmPaint, 0, 0};
+                return true;
+            }
+            if (popup_ && event.window.event == SDL_WINDOWEVENT_CLOSE) {
+                *out = {kWmClose, 0, 0};
+                return true;
+            }
             if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                 *out = {kWmActivateApp, 1, 0};
                 return true;
@@ -382,7 +461,7 @@ void SdlDisplay::warpPointer(int x, int y) {
         sizes.outputHeight > 0 ? sy * sizes.windowHeight / sizes.outputHeight : sy);
 }
 
-bool SdlDisplay::readShownPixels(std::basic_string<uint16_t>* pixels, int* width, int* height) {
+bool SdlDisplay::readShownPixels(std::vector<uint16_t>* pixels, int* width, int* height) {
     if (!renderer_ || !texture_) return false;
     // The presented buffer is gone after a present; draw the frame again and read that.
     drawFrame();

@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include <string>
+#include <vector>
 
 #include "engine/platform/display_backend.h"
 #include "engine/platform/letterbox.h"
@@ -42,17 +43,24 @@ class SdlDisplay final : public DisplayBackend {
 
     void showSystemPointer(bool show) override;
     void warpPointer(int x, int y) override;
+    // Draws the last presented page again and reads that back (the presented buffer is gone
+    // after a present).
+    bool readShownPixels(std::vector<uint16_t>* pixels, int* width, int* height) override;
+
+    bool createPopupWindow(const char* title, int x, int y, int width, int height) override;
+    void showWindow() override;
+    void screenSize(int* width, int* height) override;
+    void placeWindow(int x, int y, int width, int height) override;
+    void windowSize(int* width, int* height) override;
+    bool waitEvent(WindowEvent* out, int timeoutMs) override;
 
     SDL_Window* window() const { return window_; }
     // The name of the SDL renderer in use ("" before the device is open).
     const char* rendererName() const;
-    // The last SDL error text, for the start-up messages of tools.
-    const std::string& lastError() const { return lastError_; }
-    // Copies what the window shows (the last presented page, letterboxed) into an RGB565 buffer of
-    // the output size; false when the renderer cannot read back.
-    bool readShownPixels(std::basic_string<uint16_t>* pixels, int* width, int* height);
+    const std::string& lastError() const override { return lastError_; }
 
   private:
+    bool startVideo();
     bool translate(const SDL_Event& event, WindowEvent* out);
     void pagePosition(int windowX, int windowY, int* x, int* y);
     ScreenRect placement();
@@ -61,6 +69,7 @@ class SdlDisplay final : public DisplayBackend {
     void fitWindowToPage();
 
     bool windowed_;
+    bool popup_ = false;
     bool videoStarted_ = false;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;

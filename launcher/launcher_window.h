@@ -1,22 +1,25 @@
 #pragma once
-// The launcher's window on SDL2: a borderless window (a pop-up with a thin frame has no title
-// bar either) whose content the launcher paints in software, buttons as areas of that window,
-// the title tune queued to an SDL audio device, and games started through the platform seam.
-
-#include <SDL.h>
+// The launcher's window on a platform face: a window without a frame whose content the launcher
+// paints in software, buttons as areas of that window, the title tune on the face's tune player
+// and games started through the face's process start. The same code runs on the SDL2 face for
+// players and on the headless face in tests.
 
 #include <string>
 #include <vector>
 
-#include "engine/platform/sdl/sdl_message_box.h"
+#include "engine/platform/platform.h"
 #include "launcher/launcher.h"
 
-class SdlLauncherHost final : public LauncherHost {
+namespace platform {
+struct WindowEvent;
+}
+
+class LauncherWindow final : public LauncherHost {
   public:
-    SdlLauncherHost() = default;
-    ~SdlLauncherHost() override;
-    SdlLauncherHost(const SdlLauncherHost&) = delete;
-    SdlLauncherHost& operator=(const SdlLauncherHost&) = delete;
+    explicit LauncherWindow(platform::Platform& face) : face_(face) {}
+    ~LauncherWindow() override;
+    LauncherWindow(const LauncherWindow&) = delete;
+    LauncherWindow& operator=(const LauncherWindow&) = delete;
 
     bool createWindow(const char* title, int x, int y, int width, int height) override;
     void showWindow() override;
@@ -36,33 +39,23 @@ class SdlLauncherHost final : public LauncherHost {
     int shownWidth() const { return pageWidth_; }
     int shownHeight() const { return pageHeight_; }
 
-    // Runs the message loop until the launcher ends. With a screenshot path, the window is
-    // saved there as a 24-bit BMP after its first painting and the launcher ends.
+    // Runs the message loop until the launcher ends. With a screenshot path, what the window
+    // shows is saved there as a 24-bit BMP after its first painting and the launcher ends.
     void run(Launcher* launcher, const char* screenshotPath);
 
-    // Message boxes shown from now on belong to the launcher window once it exists.
-    platform::SdlMessageBox* boxes = nullptr;
-
-    SDL_Window* window() const { return window_; }
     const std::string& lastError() const { return lastError_; }
 
   private:
-    void handle(Launcher* launcher, const SDL_Event& event);
+    void handle(Launcher* launcher, const platform::WindowEvent& event);
+    void saveScreenshot(const char* path);
 
-    bool video_ = false;
-    bool audio_ = false;
-    SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
-    int textureWidth_ = 0;
-    int textureHeight_ = 0;
+    platform::Platform& face_;
+    bool window_ = false;
     std::vector<uint16_t> page_;
     int pageWidth_ = 0;
     int pageHeight_ = 0;
     bool dirty_ = true;
     bool exposed_ = false;
-    bool capture_ = false;  // read the next presented frame back into captured_
-    std::vector<uint16_t> captured_;
     int pressed_ = 0;  // button under the pointer when the mouse button went down
     std::string lastError_;
 };

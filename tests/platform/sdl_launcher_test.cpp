@@ -1,5 +1,5 @@
-// The launcher's SDL face on SDL's dummy video driver: real window sizes and positions, what
-// is shown, and a click going through the message loop to a real game start.
+// The launcher's window on the SDL face with SDL's dummy video driver: real window sizes and
+// positions, what is shown, and a click going through the message loop to a real game start.
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,44 +9,52 @@
 #include <fstream>
 #include <thread>
 
-#include "launcher/sdl_host.h"
+#include "engine/platform/sdl/sdl_display.h"
+#include "engine/platform/sdl/sdl_platform.h"
+#include "launcher/launcher_window.h"
 #include "tests/launcher/launcher_test_support.h"
 #include "tests/support/test_env.h"
 
 namespace {
 
-class SdlHostTest : public EngineTest {
+class SdlLauncherTest : public EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
         ::setenv("SDL_VIDEODRIVER", "dummy", 1);
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        platform::PlatformSettings settings;
+        settings.windowed = true;
+        face = platform::createSdlPlatform(settings);
     }
     void TearDown() override {
-        SDL_Quit();
+        face.reset();
         EngineTest::TearDown();
     }
+    SDL_Window* window() { return platform::sdlDisplayOf(*face)->window(); }
+
+    std::unique_ptr<platform::Platform> face;
 };
 
-TEST_F(SdlHostTest, MissingBackgroundLeavesTheWindowAtTenByTen) {
-    SdlLauncherHost host;
+TEST_F(SdlLauncherTest, MissingBackgroundLeavesTheWindowAtTenByTen) {
+    LauncherWindow host(*face);
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(&launcher, &host)) << host.lastError();
     ASSERT_EQ(boxTexts().size(), 3u);
     EXPECT_EQ(boxTexts()[0], "LOAD_BITMAP_ERROR: IMAGES\\BACK.BMP");
     int width = 0, height = 0;
-    SDL_GetWindowSize(host.window(), &width, &height);
+    SDL_GetWindowSize(window(), &width, &height);
     EXPECT_EQ(width, 10);
     EXPECT_EQ(height, 10);
-    EXPECT_STREQ(SDL_GetWindowTitle(host.window()), "RAVEZ LENSQUEST  ");
+    EXPECT_STREQ(SDL_GetWindowTitle(window()), "RAVEZ LENSQUEST  ");
     ReleaseLauncher(&launcher, &host);
 }
 
-TEST_F(SdlHostTest, WindowTakesThePicturesSizeCentredAndShowsIt) {
+TEST_F(SdlLauncherTest, WindowTakesThePicturesSizeCentredAndShowsIt) {
     writeFile("IMAGES/BACK.BMP", SolidBmp(320, 200, 0x001F, 0xFFFF));
     writeFile("IMAGES/B1.BMP", SolidBmp(40, 46, 0x07E0, 0x07E0));
     writeFile("IMAGES/B2.BMP", SolidBmp(40, 46, 0xF800, 0xF800));
-    SdlLauncherHost host;
+    LauncherWindow host(*face);
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(&launcher, &host)) << host.lastError();
     EXPECT_TRUE(boxTexts().empty());
@@ -54,8 +62,8 @@ TEST_F(SdlHostTest, WindowTakesThePicturesSizeCentredAndShowsIt) {
     SDL_DisplayMode desktop{};
     ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktop), 0);
     int x = 0, y = 0, width = 0, height = 0;
-    SDL_GetWindowSize(host.window(), &width, &height);
-    SDL_GetWindowPosition(host.window(), &x, &y);
+    SDL_GetWindowSize(window(), &width, &height);
+    SDL_GetWindowPosition(window(), &x, &y);
     EXPECT_EQ(width, 320);
     EXPECT_EQ(height, 200);
     EXPECT_EQ(x, desktop.w / 2 - 160);
@@ -71,7 +79,7 @@ TEST_F(SdlHostTest, WindowTakesThePicturesSizeCentredAndShowsIt) {
     ReleaseLauncher(&launcher, &host);
 }
 
-TEST_F(SdlHostTest, ClickOnTheGermanButtonStartsTheGameThroughTheLoop) {
+TEST_F(SdlLauncherTest, ClickOnTheGermanButtonStartsTheGameThroughTheLoop) {
     writeFile("IMAGES/BACK.BMP", SolidBmp(800, 600, 0x001F, 0x001F));
     writeFile("IMAGES/B1.BMP", SolidBmp(40, 46, 0x07E0, 0x07E0));
     writeFile("IMAGES/B2.BMP", SolidBmp(40, 46, 0xF800, 0xF800));
@@ -97,7 +105,7 @@ TEST_F(SdlHostTest, ClickOnTheGermanButtonStartsTheGameThroughTheLoop) {
     const std::string savedPath = path ? path : "";
     ::setenv("PATH", ((dir / "bin").string() + ":" + savedPath).c_str(), 1);
 
-    SdlLauncherHost host;
+    LauncherWindow host(*face);
     Launcher launcher;
     ASSERT_TRUE(StartLauncher(&launcher, &host)) << host.lastError();
     ASSERT_EQ(launcher.buttons[0].x, 130);
@@ -105,7 +113,7 @@ TEST_F(SdlHostTest, ClickOnTheGermanButtonStartsTheGameThroughTheLoop) {
 
     const auto click = [&](int x, int y) {
         SDL_Event event{};
-        event.button.windowID = SDL_GetWindowID(host.window());
+        event.button.windowID = SDL_GetWindowID(window());
         event.button.button = SDL_BUTTON_LEFT;
         event.button.x = x;
         event.button.y = y;

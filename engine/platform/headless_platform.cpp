@@ -1,0 +1,25 @@
+#include "engine/platform/headless_platform.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace platform {
+
+HeadlessPlatform::~HeadlessPlatform() {
+    uninstall();
+}
+
+bool HeadlessPlatform::startProgram(const std::string& name) {
+    if (std::find(refusedPrograms.begin(), refusedPrograms.end(), name) != refusedPrograms.end()) {
+        std::fprintf(stderr, "cannot start %s\n", name.c_str());
+        return false;
+    }
+    startedPrograms.push_back(name);
+    return true;
+}
+
+std::unique_ptr<Platform> createHeadlessPlatform(const PlatformSettings&) {
+    return std::make_unique<HeadlessPlatform>();
+}
+
+}  // namespace platform
