@@ -1,0 +1,91 @@
+// The launcher's window on the headless face: the whole launcher from start-up through its
+// message loop, with the face's window, events, tune player and process start.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/platform/headless_platform.h"
+#include "engine/platform/window_messages.h"
+#include "engine/resources/bmp.h"
+#include "launcher/launcher_window.h"
+#include "tests/launcher/launcher_test_support.h"
+#include "tests/support/test_env.h"
+
+namespace {
+
+using platform::kWmLButtonDown;
+using platform::kWmLButtonUp;
+using platform::MakePointParam;
+
+class LauncherWindowTest : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        writeFile("IMAGES/BACK.BMP", SolidBmp(800, 600, 0x001F, 0xFFFF));
+        writeFile("IMAGES/B1.BMP", SolidBmp(40, 46, 0x07E0, 0x07E0));
+        writeFile("IMAGES/B2.BMP", SolidBmp(40, 46, 0xF800, 0xF800));
+        writeFile("WAVES/MAIN.WAV", Bytes().text("RIFF").u32(4).text("WAVE").data);
+    }
+    void click(int x, int y) {
+        display().postEvent({kWmLButtonDown, platform::kMkLButton, MakePointParam(x, y)});
+        display().postEvent({kWmLButtonUp, 0, MakePointParam(x, y)});
+    }
+    platform::HeadlessDisplay& display() { return face.headlessDisplay(); }
+
+    platform::HeadlessPlatform face;
+    LauncherWindow window{face};
+    Launcher launcher;
+};
+
+TEST_F(LauncherWindowTest, ClicksThroughTheLoopStartTheBuildsAndQuit) {
+    display().screenWidth = 1024;
+    display().screenHeight = 768;
+    ASSERT_TRUE(StartLauncher(&launcher, &window)) << window.lastError();
+    EXPECT_TRUE(boxTexts().empty());
+    EXPECT_EQ(display().windowTitle, "RAVEZ LENSQUEST  ");
+    EXPECT_TRUE(display().windowShown);
+    EXPECT_EQ(display().windowX, 112);
+    EXPECT_EQ(display().windowY, 84);
+    ASSERT_EQ(display().windowWidth, 800);
+    ASSERT_EQ(display().windowHeight, 600);
+    EXPECT_EQ(face.headlessTunes().playing.size(), 1u);
+
+    click(150, 20);       // German
+    click(150, 49 + 20);  // English
+    click(300, 20);       // beside the buttons: nothing
+    display().postEvent({kWmLButtonDown, platform::kMkLButton, MakePointParam(150, 20)});
+    display().postEvent({kWmLButtonUp, 0, MakePointParam(150, 49 + 20)});  // let go elsewhere
+    click(150, 49 * 2 + 10);                                               // quit
+    click(150, 20);  // after the end: not taken
+    window.run(&launcher, nullptr);
+
+    EXPECT_TRUE(launcher.ending);
+    EXPECT_EQ(face.startedPrograms, (std::vector<std::string>{"game_de", "game_uk"}));
+    EXPECT_TRUE(face.headlessTunes().playing.empty()) << "starting a game stops the tune";
+    // What the loop presented is what the launcher paints: the picture with the buttons on it.
+    ASSERT_EQ(display().shownWidth, 800);
+    ASSERT_EQ(display().shownHeight, 600);
+    EXPECT_EQ(display().shown[0], 0xFFFF);
+    EXPECT_EQ(display().shown[800 * 599 + 799], 0x001F);
+    EXPECT_EQ(display().shown[800 * 20 + 150], 0x07E0);
+    ReleaseLauncher(&launcher, &window);
+}
+
+TEST_F(LauncherWindowTest, AScreenshotIsWhatTheScreenShowsAndEndsTheLauncher) {
+    ASSERT_TRUE(StartLauncher(&launcher, &window));
+    display().postEvent({platform::kWmPaint, 0, 0});
+    window.run(&launcher, "shot.bmp");
+    EXPECT_TRUE(launcher.ending);
+    const std::vector<uint8_t> file = readFile("shot.bmp");
+    int width = 0;
+    int height = 0;
+    std::vector<uint16_t> pixels;
+    ASSERT_TRUE(DecodeBmp24(file, width, height, pixels));
+    EXPECT_EQ(width, 800);
+    EXPECT_EQ(height, 600);
+    EXPECT_EQ(pixels, display().shown);
+    ReleaseLauncher(&launcher, &window);
+}
+
+}  // namespace
