@@ -22,7 +22,7 @@
 #include "engine/input/pointer.h"
 #include "engine/platform/performance_counter.h"
 #include "engine/platform/sdl/sdl_display.h"
-#include "engine/platform/sdl/sdl_message_box.h"
+#include "engine/platform/sdl/sdl_platform.h"
 #include "engine/platform/window_messages.h"
 #include "engine/resources/bmp.h"
 
@@ -89,7 +89,7 @@ void DrawScene(int frame, const MouseRecord& mouse, int fps) {
     DrawLine(56, 400, 56 + (frame * 4) % 500, 380, Rgb(255, 255, 0));
 }
 
-bool WriteWindowShot(platform::SdlDisplay& display, const char* path) {
+bool WriteWindowShot(platform::DisplayBackend& display, const char* path) {
     std::vector<uint16_t> pixels;
     int width = 0;
     int height = 0;
@@ -147,21 +147,21 @@ int main(int argc, char** argv) {
         }
     }
 
-    platform::SdlDisplay display(windowed);
-    platform::SdlMessageBox boxes;
-    platform::setMessageBoxService(&boxes);
+    platform::PlatformSettings settings;
+    settings.windowed = windowed;
+    const std::unique_ptr<platform::Platform> face = platform::createSdlPlatform(settings);
+    face->install(false);
+    platform::DisplayBackend& display = face->display();
     int result = 0;
     {
         NormalWin win(display);
         if (!win.CreateGameWindow("Ravez Lensquest", "Ravez Lensquest", kModes[mode][0],
                                   kModes[mode][1], 16, kBufferingQuad)) {
             std::fprintf(stderr, "displaydemo: no window (%s)\n", display.lastError().c_str());
-            platform::setMessageBoxService(nullptr);
             return 1;
         }
-        boxes.parent = display.window();
         std::printf("displaydemo: video driver %s, renderer %s\n", SDL_GetCurrentVideoDriver(),
-                    display.rendererName());
+                    platform::sdlDisplayOf(*face)->rendererName());
         // The display object starts with the built-in font at spacing 6 (narrow); the demo wants
         // whole cells, as a font installed by the game gets them.
         SetFont(BuiltinFontRecord());
@@ -211,6 +211,5 @@ int main(int argc, char** argv) {
         if (shot && !WriteWindowShot(display, shot)) result = 1;
         setPointerPicture(nullptr, 0);
     }
-    platform::setMessageBoxService(nullptr);
     return result;
 }
