@@ -38,6 +38,10 @@ int shotsFree(const GameState& s) {
     return free;
 }
 
+Errand gearErrand(Gear kind, int row) {
+    return {Errand::BuyGear, static_cast<int>(kind), row};
+}
+
 // The way back to the map from any scene.
 const char* towardMap(int scene) {
     switch (scene) {
@@ -178,7 +182,8 @@ Errand nextErrand(const GameState& s, const std::set<int>& seen) {
     const bool camera = s.camera[0] || s.camera[1] || s.camera[2];
     const int room = rentedHotel(s);
     if (!camera) {
-        if (s.money >= kGearPrice[0][0] && shopOpen(s)) return {Errand::BuyGear, 0, 0};
+        if (s.money >= gearPrice(Gear::Camera, 0) && shopOpen(s))
+            return gearErrand(Gear::Camera, 0);
         return {};
     }
     if (room < 0 && s.money >= kRoomPrice[0]) return {Errand::RentRoom, 0, 0};
@@ -201,8 +206,8 @@ Errand nextErrand(const GameState& s, const std::set<int>& seen) {
     if (shopOpen(s)) {
         // The zoom lens doubles a photo's worth; more cameras make a longer film.
         for (int c = 0; c < 3; ++c) {
-            if (s.camera[c] && !s.lens[c] && s.money >= kGearPrice[1][c] + kBotReserve)
-                return {Errand::BuyGear, 1, c};
+            if (s.camera[c] && !s.lens[c] && s.money >= gearPrice(Gear::Lens, c) + kBotReserve)
+                return gearErrand(Gear::Lens, c);
         }
     }
     bool allGates = true;
@@ -215,8 +220,8 @@ Errand nextErrand(const GameState& s, const std::set<int>& seen) {
     // More cameras once every beach is open: the money goes to the memberships first.
     if (allGates && shopOpen(s)) {
         for (int c = 1; c < 3; ++c) {
-            if (!s.camera[c] && s.money >= kGearPrice[0][c] + kBotReserve)
-                return {Errand::BuyGear, 0, c};
+            if (!s.camera[c] && s.money >= gearPrice(Gear::Camera, c) + kBotReserve)
+                return gearErrand(Gear::Camera, c);
         }
     }
     if (shotsFree(s) > 0) return {Errand::Beach, -1, 0};

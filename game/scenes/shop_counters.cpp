@@ -51,12 +51,13 @@ bool counterCell(const Cell& c, bool held, int price, const char* caption) {
     return areaHotspot(c.x, c.y, c.width, c.height, caption) && s.money >= price;
 }
 
-const char* const* gearNames(int kind) {
+const char* const* gearNames(Gear kind) {
     switch (kind) {
-        case 0:
+        case Gear::Camera:
             return txt::kCameraNames;
-        case 1:
+        case Gear::Lens:
             return txt::kLensNames;
+        case Gear::Flash:
         default:
             return txt::kFlashNames;
     }
@@ -75,7 +76,7 @@ void runCameraCounterScene() {
                             kGearPrice[kind][row], txt::kEquipmentCaptions[kind][row]) &&
                 buyGear(s, gear, row)) {
                 playClick();
-                messageBox(210, 150, gearNames(kind)[row], txt::kBought, "", "", "", "");
+                messageBox(210, 150, gearNames(gear)[row], txt::kBought, "", "", "", "");
             }
         }
     }
