@@ -11,54 +11,48 @@
 #include "game/scenes/beach/visitor_types.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/state/town_rules.h"
 #include "game/ui/hotspots.h"
 #include "texts/texts.h"
 
 namespace {
 
-constexpr int kPoliceOfficer = 23;
-constexpr int kHospitalCashier = 27;
-
-bool isBeach(int scene) {
-    return scene >= 201 && scene <= 210;
-}
-
 // Scenes whose frame may change the money: buying, renting, tips, bills, fees, donations,
-// sending photos, secrets, the beach's incidents, a new or a loaded game (scene 20).
+// sending photos, secrets, the beach's incidents, a new or a loaded game.
 bool changesMoney(int scene) {
     switch (scene) {
-        case 0:
-        case 3:
-        case 4:
-        case 5:
-        case 6:
-        case 8:
-        case 12:
-        case 13:
-        case 14:
-        case 16:
-        case 17:
-        case 18:
-        case 19:
-        case 20:
-        case 22:
-        case 23:
-        case 24:
-        case 25:
-        case 26:
-        case 27:
-        case 28:
-        case 29:
-        case 30:
-        case 31:
-        case 32:
-        case 33:
-        case 34:
-        case 35:
+        case kSceneMenu:
+        case kSceneHotel1Lobby:
+        case kSceneHotel2Lobby:
+        case kSceneHotel3Lobby:
+        case kSceneHotel1Reception:
+        case kScenePorter:
+        case kSceneComputer:
+        case kSceneNews:
+        case kSceneHotel1Outside:
+        case kSceneHospitalOutside:
+        case kScenePoliceOutside:
+        case kSceneHospitalInside:
+        case kSceneTownStreet:
+        case kSceneLoadGame:
+        case kScenePoliceInside:
+        case kScenePoliceOfficer:
+        case kSceneApartment:
+        case kSceneCameraCounter:
+        case kSceneCamouflageCounter:
+        case kSceneHospitalCashier:
+        case kSceneGateBeach2:
+        case kSceneGateBeach4:
+        case kSceneGateBeach7:
+        case kSceneGateBeach8:
+        case kSceneHotel2Outside:
+        case kSceneHotel3Outside:
+        case kSceneHotel2Reception:
+        case kSceneHotel3Reception:
             return true;
         default:
-            return isBeach(scene);
+            return isBeachScene(scene);
     }
 }
 
@@ -113,7 +107,7 @@ int Bot::below(int n) {
 
 std::string Bot::brokenRule() {
     const GameState& s = gameState();
-    if (s.sceneId != -1 && !sceneAvailable(s.sceneId))
+    if (s.sceneId != kSceneQuit && !sceneAvailable(s.sceneId))
         return "scene " + std::to_string(s.sceneId) + " does not exist";
     if (s.money == 0 && s.day == 0) return {};  // no game yet: the menu of a fresh start
     if (s.month < 0 || s.month > 11 || s.day < 1 || s.day > 30)
@@ -135,7 +129,7 @@ std::string Bot::brokenRule() {
                        " shots on its camera";
         }
     }
-    if (isBeach(s.sceneId) && s.beachLoaded) {
+    if (isBeachScene(s.sceneId) && s.beachLoaded) {
         for (int i = 0; i < kVisitorSlots; ++i) {
             if (s.visitors.typeId[i] == 0) continue;
             if (!insideSpawnZone(s.currentBeach, s.visitors.x[i], s.visitors.y[i]))
@@ -213,7 +207,7 @@ bool Bot::leavingBeach(const GameState& s) const {
     const bool done = errand_.kind != Errand::Beach && errand_.kind != Errand::None;
     const int hoursAllowed = carefulVisit_ ? 1 : 4;
     const bool risky = s.hoursOnBeach >= hoursAllowed && s.minute >= 45;
-    return isBeach(s.sceneId) && (done || risky);
+    return isBeachScene(s.sceneId) && (done || risky);
 }
 
 void Bot::actOnBeach(const GameState& s, const std::vector<DrawnHotspot>& spots) {
@@ -272,7 +266,7 @@ void Bot::actOnBeach(const GameState& s, const std::vector<DrawnHotspot>& spots)
 }
 
 void Bot::updateErrand(const GameState& s) {
-    const bool onBeach = isBeach(s.sceneId);
+    const bool onBeach = isBeachScene(s.sceneId);
     if (onBeach != wasOnBeach_) {
         // A new visit, or its end: the visitors of the last one are gone.
         target_ = -1;
@@ -298,7 +292,7 @@ void Bot::updateErrand(const GameState& s) {
             // The hospital and the police are seen only after an accident or an arrest on a
             // beach: early on, with little money, the bill is small and a risk worth taking.
             const bool incidentsSeen =
-                scenesSeen_.count(kHospitalCashier) && scenesSeen_.count(kPoliceOfficer);
+                scenesSeen_.count(kSceneHospitalCashier) && scenesSeen_.count(kScenePoliceOfficer);
             carefulVisit_ = incidentsSeen || chance(70);
         }
         errand_.a = tripBeach_;
@@ -332,14 +326,14 @@ void Bot::act() {
     }
     // A beach is where the game is played: the bot stays for hours (visitors, photos and the
     // beach's dangers come with time) before its buttons get their turn.
-    if (isBeach(s.sceneId) && chance(97)) {
+    if (isBeachScene(s.sceneId) && chance(97)) {
         actOnBeach(s, spots);
         return;
     }
     // A careful visit starts early in an hour: the beach turns dangerous at the second hour
     // change of a visit, and the first comes at once unless the last visit was in this hour.
-    if (s.sceneId == 1 && errand_.kind == Errand::Beach && carefulVisit_ && s.minute >= 40 &&
-        s.hour != s.lastBeachHour) {
+    if (s.sceneId == kSceneMap && errand_.kind == Errand::Beach && carefulVisit_ &&
+        s.minute >= 40 && s.hour != s.lastBeachHour) {
         waitTurns_ = 5;
         return;
     }
@@ -411,7 +405,7 @@ void Bot::feed() {
     if (havePrevious_ && (s.day != prevDay_ || s.month != prevMonth_) && s.day != 0 &&
         prevDay_ != 0) {
         // A day end moves the calendar on by one; a loaded or new game jumps anywhere.
-        if (prevScene_ != 0 && prevScene_ != 20) ++daysPassed_;
+        if (prevScene_ != kSceneMenu && prevScene_ != kSceneLoadGame) ++daysPassed_;
     }
     const int shots = s.shotsTaken[0] + s.shotsTaken[1] + s.shotsTaken[2];
     if (havePrevious_ && shots > prevShots_) photos_ += shots - prevShots_;

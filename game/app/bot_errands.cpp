@@ -3,24 +3,15 @@
 #include <algorithm>
 
 #include "game/state/clock.h"
+#include "game/state/scene_ids.h"
 #include "game/state/shop_rules.h"
 #include "game/state/town_rules.h"
 #include "texts/texts.h"
 
 namespace {
 
-constexpr int kRoomScene[kHotels] = {7, 9, 10};
-constexpr int kLobbyScene[kHotels] = {3, 4, 5};
-constexpr int kReceptionScene[kHotels] = {6, 34, 35};
-constexpr int kOutsideScene[kHotels] = {14, 32, 33};
 constexpr int kGateBeach[kVipGates] = {1, 3, 6, 7};  // beach index of each gate
-constexpr int kFirstGateScene = 28;
-constexpr int kCameraCounter = 25;
 constexpr int kMoveOutNights = 8;
-
-bool isBeachScene(int scene) {
-    return scene >= 201 && scene <= 210;
-}
 
 bool shopOpen(const GameState& s) {
     return s.hour >= 7 && s.hour <= 20;  // an hour to spare before it closes at 22:00
@@ -38,42 +29,46 @@ int shotsFree(const GameState& s) {
     return free;
 }
 
+Errand gearErrand(Gear kind, int row) {
+    return {Errand::BuyGear, static_cast<int>(kind), row};
+}
+
 // The way back to the map from any scene.
 const char* towardMap(int scene) {
     switch (scene) {
-        case 2:
+        case kSceneShop:
             return txt::kLeaveShop;
-        case 25:
-        case 26:
+        case kSceneCameraCounter:
+        case kSceneCamouflageCounter:
             return txt::kToShop;
-        case 3:
-        case 4:
-        case 5:
+        case kSceneHotel1Lobby:
+        case kSceneHotel2Lobby:
+        case kSceneHotel3Lobby:
             return txt::kLeaveHotel;
-        case 6:
-        case 34:
-        case 35:
+        case kSceneHotel1Reception:
+        case kSceneHotel2Reception:
+        case kSceneHotel3Reception:
             return txt::kToHotel;
-        case 7:
-        case 8:
-        case 9:
-        case 10:
+        case kSceneHotel1Room:
+        case kScenePorter:
+        case kSceneHotel2Room:
+        case kSceneHotel3Room:
             return txt::kToLobby;
-        case 11:
-        case 12:
-        case 13:
+        case kSceneAlbum:
+        case kSceneComputer:
+        case kSceneNews:
             return txt::kToHotelRoom;
-        case 15:
+        case kSceneLaptop:
             return txt::kToRoom;
-        case 18:
-        case 22:
-        case 24:
+        case kSceneHospitalInside:
+        case kScenePoliceInside:
+        case kSceneApartment:
             return txt::kToOutside;
-        case 27:
+        case kSceneHospitalCashier:
             return txt::kPayBill;
-        case 23:
+        case kScenePoliceOfficer:
             return txt::kPoliceman;
-        case 0:
+        case kSceneMenu:
             return txt::kNewGame;
         default:
             return isBeachScene(scene) ? txt::kLeaveBeach : txt::kToMap;
@@ -82,11 +77,11 @@ const char* towardMap(int scene) {
 
 // Into the player's own room (hotel h), from the map or any scene of that hotel.
 const char* towardRoom(int scene, int h) {
-    if (scene == 1) return txt::kHotelNames[h];
-    if (scene == kOutsideScene[h]) return txt::kToHotel;
-    if (scene == kLobbyScene[h]) return txt::kToRoom;
-    if (scene == kReceptionScene[h]) return txt::kToHotel;
-    if (scene == kRoomScene[h]) return txt::kToLaptop;
+    if (scene == kSceneMap) return txt::kHotelNames[h];
+    if (scene == kHotelOutsideScene[h]) return txt::kToHotel;
+    if (scene == kHotelLobbyScene[h]) return txt::kToRoom;
+    if (scene == kHotelReceptionScene[h]) return txt::kToHotel;
+    if (scene == kHotelRoomScene[h]) return txt::kToLaptop;
     return towardMap(scene);
 }
 
@@ -94,61 +89,66 @@ const char* towardRoom(int scene, int h) {
 std::vector<const char*> towardPlace(const GameState& s, int target) {
     const int scene = s.sceneId;
     switch (target) {
-        case 2:
-        case 19:
-        case 24:
-        case 25:
-        case 26:
-            if (scene == 1) return {txt::kRavezShop};
-            if (scene == 19) return {target == 24 ? txt::kToApartment : txt::kIntoShop};
-            if (scene == 2) {
-                if (target == 25) return {txt::kBuyCameras};
-                if (target == 26) return {txt::kBuyCamouflage};
+        case kSceneShop:
+        case kSceneTownStreet:
+        case kSceneApartment:
+        case kSceneCameraCounter:
+        case kSceneCamouflageCounter:
+            if (scene == kSceneMap) return {txt::kRavezShop};
+            if (scene == kSceneTownStreet) {
+                return {target == kSceneApartment ? txt::kToApartment : txt::kIntoShop};
+            }
+            if (scene == kSceneShop) {
+                if (target == kSceneCameraCounter) return {txt::kBuyCameras};
+                if (target == kSceneCamouflageCounter) return {txt::kBuyCamouflage};
             }
             return {towardMap(scene)};
-        case 20:
-        case 21:
-            if (scene == 1) return {target == 20 ? txt::kLoadGame : txt::kSaveGame};
+        case kSceneLoadGame:
+        case kSceneSaveGame:
+            if (scene == kSceneMap) {
+                return {target == kSceneLoadGame ? txt::kLoadGame : txt::kSaveGame};
+            }
             return {towardMap(scene)};
-        case 16:
-        case 18:
-            if (scene == 1) return {txt::kHospitalMap};
-            if (scene == 16) return {txt::kIntoHospital};
+        case kSceneHospitalOutside:
+        case kSceneHospitalInside:
+            if (scene == kSceneMap) return {txt::kHospitalMap};
+            if (scene == kSceneHospitalOutside) return {txt::kIntoHospital};
             return {towardMap(scene)};
-        case 17:
-        case 22:
-            if (scene == 1) return {txt::kPoliceMap};
-            if (scene == 17) return {txt::kToPoliceStation};
+        case kScenePoliceOutside:
+        case kScenePoliceInside:
+            if (scene == kSceneMap) return {txt::kPoliceMap};
+            if (scene == kScenePoliceOutside) return {txt::kToPoliceStation};
             return {towardMap(scene)};
-        case 13: {
+        case kSceneNews: {
             const int h = rentedHotel(s);
             if (h < 0) return {};
-            if (scene == 15) return {txt::kToComputer};
-            if (scene == 12) return {txt::kReadNews};
+            if (scene == kSceneLaptop) return {txt::kToComputer};
+            if (scene == kSceneComputer) return {txt::kReadNews};
             return {towardRoom(scene, h)};
         }
         default:
             break;
     }
     for (int g = 0; g < kVipGates; ++g) {
-        if (target != kFirstGateScene + g) continue;
-        if (scene == 1) return {txt::kBeachNames[kGateBeach[g]]};
+        if (target != kGateScene[g]) continue;
+        if (scene == kSceneMap) return {txt::kBeachNames[kGateBeach[g]]};
         return {towardMap(scene)};
     }
     // The hotels: outside, lobby, reception and the porter (in any lobby; the player's own
     // hotel if there is one).
     int h = -1;
     for (int i = 0; i < kHotels; ++i) {
-        if (target == kOutsideScene[i] || target == kLobbyScene[i] || target == kReceptionScene[i])
+        if (target == kHotelOutsideScene[i] || target == kHotelLobbyScene[i] ||
+            target == kHotelReceptionScene[i])
             h = i;
     }
-    if (target == 8) h = std::max(rentedHotel(s), 0);
+    if (target == kScenePorter) h = std::max(rentedHotel(s), 0);
     if (h < 0) return {};
-    if (scene == 1) return {txt::kHotelNames[h]};
-    if (scene == kOutsideScene[h]) return {txt::kToHotel};
-    if (scene == kLobbyScene[h]) {
-        if (target == 8) return {txt::kBoredPorter, txt::kEatingPorter};
-        if (target == kReceptionScene[h]) return {txt::kToReception};
+    if (scene == kSceneMap) return {txt::kHotelNames[h]};
+    if (scene == kHotelOutsideScene[h]) return {txt::kToHotel};
+    if (scene == kHotelLobbyScene[h]) {
+        if (target == kScenePorter) return {txt::kBoredPorter, txt::kEatingPorter};
+        if (target == kHotelReceptionScene[h]) return {txt::kToReception};
     }
     return {towardMap(scene)};
 }
@@ -156,12 +156,36 @@ std::vector<const char*> towardPlace(const GameState& s, int target) {
 }  // namespace
 
 int placeToLook(const GameState& s, const std::set<int>& seen, int pick) {
-    static constexpr int kPlaces[] = {2,  3,  4,  5,  6,  8,  13, 14, 16, 17, 18, 19, 20,
-                                      21, 22, 24, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35};
+    static constexpr int kPlaces[] = {kSceneShop,
+                                      kSceneHotel1Lobby,
+                                      kSceneHotel2Lobby,
+                                      kSceneHotel3Lobby,
+                                      kSceneHotel1Reception,
+                                      kScenePorter,
+                                      kSceneNews,
+                                      kSceneHotel1Outside,
+                                      kSceneHospitalOutside,
+                                      kScenePoliceOutside,
+                                      kSceneHospitalInside,
+                                      kSceneTownStreet,
+                                      kSceneLoadGame,
+                                      kSceneSaveGame,
+                                      kScenePoliceInside,
+                                      kSceneApartment,
+                                      kSceneCameraCounter,
+                                      kSceneCamouflageCounter,
+                                      kSceneGateBeach2,
+                                      kSceneGateBeach4,
+                                      kSceneGateBeach7,
+                                      kSceneGateBeach8,
+                                      kSceneHotel2Outside,
+                                      kSceneHotel3Outside,
+                                      kSceneHotel2Reception,
+                                      kSceneHotel3Reception};
     std::vector<int> unseen;
     for (int place : kPlaces) {
         if (seen.count(place)) continue;
-        if (place == 13 && rentedHotel(s) < 0) continue;
+        if (place == kSceneNews && rentedHotel(s) < 0) continue;
         unseen.push_back(place);
     }
     if (unseen.empty()) return -1;
@@ -178,7 +202,8 @@ Errand nextErrand(const GameState& s, const std::set<int>& seen) {
     const bool camera = s.camera[0] || s.camera[1] || s.camera[2];
     const int room = rentedHotel(s);
     if (!camera) {
-        if (s.money >= kGearPrice[0][0] && shopOpen(s)) return {Errand::BuyGear, 0, 0};
+        if (s.money >= gearPrice(Gear::Camera, 0) && shopOpen(s))
+            return gearErrand(Gear::Camera, 0);
         return {};
     }
     if (room < 0 && s.money >= kRoomPrice[0]) return {Errand::RentRoom, 0, 0};
@@ -193,16 +218,16 @@ Errand nextErrand(const GameState& s, const std::set<int>& seen) {
         if (s.money >= kRoomPrice[other]) return {Errand::RentRoom, other, 0};
     }
     // The rooms not seen yet, each once, when the money allows.
-    if (room >= 0 && !seen.count(kRoomScene[room])) return {Errand::SeeRoom, room, 0};
+    if (room >= 0 && !seen.count(kHotelRoomScene[room])) return {Errand::SeeRoom, room, 0};
     for (int h = 0; h < kHotels; ++h) {
-        if (h == room || seen.count(kRoomScene[h]) || taken > 0) continue;
+        if (h == room || seen.count(kHotelRoomScene[h]) || taken > 0) continue;
         if (s.money >= kRoomPrice[h] + kBotReserve) return {Errand::RentRoom, h, 0};
     }
     if (shopOpen(s)) {
         // The zoom lens doubles a photo's worth; more cameras make a longer film.
         for (int c = 0; c < 3; ++c) {
-            if (s.camera[c] && !s.lens[c] && s.money >= kGearPrice[1][c] + kBotReserve)
-                return {Errand::BuyGear, 1, c};
+            if (s.camera[c] && !s.lens[c] && s.money >= gearPrice(Gear::Lens, c) + kBotReserve)
+                return gearErrand(Gear::Lens, c);
         }
     }
     bool allGates = true;
@@ -215,8 +240,8 @@ Errand nextErrand(const GameState& s, const std::set<int>& seen) {
     // More cameras once every beach is open: the money goes to the memberships first.
     if (allGates && shopOpen(s)) {
         for (int c = 1; c < 3; ++c) {
-            if (!s.camera[c] && s.money >= kGearPrice[0][c] + kBotReserve)
-                return {Errand::BuyGear, 0, c};
+            if (!s.camera[c] && s.money >= gearPrice(Gear::Camera, c) + kBotReserve)
+                return gearErrand(Gear::Camera, c);
         }
     }
     if (shotsFree(s) > 0) return {Errand::Beach, -1, 0};
@@ -240,17 +265,17 @@ std::vector<const char*> errandCaptions(const GameState& s, const Errand& e) {
         case Errand::None:
             return {};
         case Errand::BuyGear:
-            if (scene == 1) return {txt::kRavezShop};
-            if (scene == 19) return {txt::kIntoShop};
-            if (scene == 2) return {txt::kBuyCameras};
-            if (scene == kCameraCounter) return {txt::kEquipmentCaptions[e.a][e.b]};
+            if (scene == kSceneMap) return {txt::kRavezShop};
+            if (scene == kSceneTownStreet) return {txt::kIntoShop};
+            if (scene == kSceneShop) return {txt::kBuyCameras};
+            if (scene == kSceneCameraCounter) return {txt::kEquipmentCaptions[e.a][e.b]};
             return {towardMap(scene)};
         case Errand::RentRoom: {
             const int h = e.a;
-            if (scene == 1) return {txt::kHotelNames[h]};
-            if (scene == kOutsideScene[h]) return {txt::kToHotel};
-            if (scene == kLobbyScene[h]) return {txt::kToReception};
-            if (scene == kReceptionScene[h]) return {txt::kRentRoom};
+            if (scene == kSceneMap) return {txt::kHotelNames[h]};
+            if (scene == kHotelOutsideScene[h]) return {txt::kToHotel};
+            if (scene == kHotelLobbyScene[h]) return {txt::kToReception};
+            if (scene == kHotelReceptionScene[h]) return {txt::kRentRoom};
             return {towardMap(scene)};
         }
         case Errand::SeeRoom:
@@ -259,15 +284,16 @@ std::vector<const char*> errandCaptions(const GameState& s, const Errand& e) {
         case Errand::Send: {
             const int h = e.a;
             const bool album = e.kind == Errand::Album;
-            if (scene == 15) return {album ? txt::kToCamera : txt::kToComputer};
-            if (scene == 11) return {album ? txt::kTransferPhotos : txt::kToHotelRoom};
-            if (scene == 12 || scene == 13) return {album ? txt::kToHotelRoom : txt::kSendPhotos};
+            if (scene == kSceneLaptop) return {album ? txt::kToCamera : txt::kToComputer};
+            if (scene == kSceneAlbum) return {album ? txt::kTransferPhotos : txt::kToHotelRoom};
+            if (scene == kSceneComputer || scene == kSceneNews)
+                return {album ? txt::kToHotelRoom : txt::kSendPhotos};
             return {towardRoom(scene, h)};
         }
         case Errand::JoinGate: {
             const int g = e.a;
-            if (scene == 1) return {txt::kBeachNames[kGateBeach[g]]};
-            if (scene == kFirstGateScene + g) return {txt::kPayFee, txt::kToReception};
+            if (scene == kSceneMap) return {txt::kBeachNames[kGateBeach[g]]};
+            if (scene == kGateScene[g]) return {txt::kPayFee, txt::kToReception};
             return {towardMap(scene)};
         }
         case Errand::Look:
@@ -275,10 +301,9 @@ std::vector<const char*> errandCaptions(const GameState& s, const Errand& e) {
         case Errand::Beach: {
             if (isBeachScene(scene)) return {};
             const int beach = e.a;
-            if (scene == 1) return {txt::kBeachNames[beach]};
+            if (scene == kSceneMap) return {txt::kBeachNames[beach]};
             for (int g = 0; g < kVipGates; ++g) {
-                if (scene == kFirstGateScene + g)
-                    return {txt::kToVipBeach, txt::kBack, towardMap(scene)};
+                if (scene == kGateScene[g]) return {txt::kToVipBeach, txt::kBack, towardMap(scene)};
             }
             return {towardMap(scene)};
         }

@@ -1,6 +1,7 @@
 #include "game/app/main_loop.h"
 
 #include "engine/audio/sound_manager.h"
+#include "engine/base/messages.h"
 #include "engine/display/builtin_font.h"
 #include "engine/display/normhi.h"
 #include "engine/display/svgahi.h"
@@ -9,7 +10,6 @@
 #include "engine/input/pointer.h"
 #include "engine/memory/memory.h"
 #include "engine/memory/typed_loaders.h"
-#include "engine/base/messages.h"
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
 #include "game/app/resolution.h"
@@ -20,6 +20,7 @@
 #include "game/state/clock.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/ui/movie.h"
 #include "game/ui/panels.h"
 #include "game/ui/picture_ownership.h"
@@ -62,27 +63,27 @@ void setCursorPicture() {
 // The scene's context, then the scene itself.
 void callScene(GameState& s, FrameValues& f) {
     switch (s.sceneId) {
-        case 0:
+        case kSceneMenu:
             s.onMap = 0;
             break;
-        case 1:
+        case kSceneMap:
             s.onMap = 1;
             break;
-        case 3:
-        case 4:
-        case 5:
-            s.currentHotel = s.sceneId - 3;
+        case kSceneHotel1Lobby:
+        case kSceneHotel2Lobby:
+        case kSceneHotel3Lobby:
+            s.currentHotel = s.sceneId - kSceneHotel1Lobby;
             break;
-        case 7:
+        case kSceneHotel1Room:
             s.currentRoom = 0;
             break;
-        case 9:
+        case kSceneHotel2Room:
             s.currentRoom = 1;
             break;
-        case 10:
+        case kSceneHotel3Room:
             s.currentRoom = 2;
             break;
-        case -1:
+        case kSceneQuit:
             f.keyCode = 27;
             break;
         default:
@@ -90,8 +91,8 @@ void callScene(GameState& s, FrameValues& f) {
     }
     const int scene = s.sceneId;
     if (SceneFrame frame = sceneFrame(scene)) frame();
-    const bool beach = scene >= 201 && scene <= 210;
-    if (scene != 0 && scene != 24 && scene != -1 && !beach) {
+    if (scene != kSceneMenu && scene != kSceneApartment && scene != kSceneQuit &&
+        !isBeachScene(scene)) {
         drawDatePanel(10, 430, 0xFFFF);
         drawMoneyPanel(10, 400, 0xFFFF);
     }
@@ -102,36 +103,36 @@ void callScene(GameState& s, FrameValues& f) {
 
 int locationAfterScene(int sceneId, int location) {
     switch (sceneId) {
-        case 2:
-        case 19:
-        case 24:
-        case 25:
-        case 26:
-            return 2;
-        case 3:
-        case 14:
-        case 15:
-            return 3;
-        case 4:
-        case 32:
-            return 4;
-        case 5:
-        case 33:
-            return 5;
-        case 16:
-            return 18;
-        case 17:
-            return 22;
-        case 28:
-            return 202;
-        case 29:
-            return 204;
-        case 30:
-            return 207;
-        case 31:
-            return 208;
+        case kSceneShop:
+        case kSceneTownStreet:
+        case kSceneApartment:
+        case kSceneCameraCounter:
+        case kSceneCamouflageCounter:
+            return kSceneShop;
+        case kSceneHotel1Lobby:
+        case kSceneHotel1Outside:
+        case kSceneLaptop:
+            return kSceneHotel1Lobby;
+        case kSceneHotel2Lobby:
+        case kSceneHotel2Outside:
+            return kSceneHotel2Lobby;
+        case kSceneHotel3Lobby:
+        case kSceneHotel3Outside:
+            return kSceneHotel3Lobby;
+        case kSceneHospitalOutside:
+            return kSceneHospitalInside;
+        case kScenePoliceOutside:
+            return kScenePoliceInside;
+        case kSceneGateBeach2:
+            return kSceneBeach2;
+        case kSceneGateBeach4:
+            return kSceneBeach4;
+        case kSceneGateBeach7:
+            return kSceneBeach7;
+        case kSceneGateBeach8:
+            return kSceneBeach8;
         default:
-            return sceneId >= 201 && sceneId <= 210 ? sceneId : location;
+            return isBeachScene(sceneId) ? sceneId : location;
     }
 }
 
@@ -140,12 +141,12 @@ int checkGameEnd() {
     const bool room = s.roomRented[0] || s.roomRented[1] || s.roomRented[2];
     if ((s.money < 150 && !room) || s.money < 0) {
         playMovie(assets::kMovieGameOver, assets::kMusicMap);
-        s.sceneId = 0;
+        s.sceneId = kSceneMenu;
         return 1;
     }
     if (s.money >= 150000) {
         playMovie(assets::kMovieWon, assets::kMusicMap);
-        s.sceneId = 0;
+        s.sceneId = kSceneMenu;
         return 2;
     }
     return 0;
@@ -210,7 +211,7 @@ bool runFrame() {
     presentFrame();
     f.frameEndCounter = now;
 
-    if (s.sceneId == 1) checkGameEnd();
+    if (s.sceneId == kSceneMap) checkGameEnd();
     f.buttonWasDown = f.buttonDown;
     return f.keyCode != 27;
 }

@@ -13,6 +13,7 @@
 #include "game/state/film.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/ui/modal_box.h"
 #include "game/ui/movie.h"
 #include "game/ui/scene.h"
@@ -31,7 +32,6 @@ constexpr int kBackX = 590;
 constexpr int kBackY = 10;
 constexpr int kTransferX = 480;
 constexpr int kTransferY = 350;
-constexpr int kLaptopScene = 15;
 constexpr int kKeyS = 0x53;
 constexpr uint16_t kTextColour = 0xFFFF;     // on the detail panel
 constexpr uint16_t kSummaryColour = 0xB280;  // on the album's light summary card
@@ -161,9 +161,9 @@ void runAlbumFrame() {
     const PageView page = scenePage();
     drawCopy(page, locationPicture(assets::kPicAlbum), 0, 0);
     if (hotspotClicked(drawHotspot(assets::kPicBack, kBackX, kBackY, txt::kToHotelRoom)) &&
-        sceneAvailable(kLaptopScene)) {
+        sceneAvailable(kSceneLaptop)) {
         playClick();
-        changeScene(kLaptopScene, nullptr);
+        changeScene(kSceneLaptop, nullptr);
     }
 
     const SeriesWalk series = findSeries(s.photoRecords);

@@ -5,6 +5,7 @@
 #include "game/scenes/place_kit.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/state/town_rules.h"
 #include "game/ui/movie.h"
 #include "texts/texts.h"
@@ -49,7 +50,7 @@ void runApartmentScene() {
             playMovie(assets::kMovieHomeLaura, assets::kMusicTown);
         }
     }
-    if (backButton(txt::kToOutside)) goTo(19, assets::kMusicTown);
+    if (backButton(txt::kToOutside)) goTo(kSceneTownStreet, assets::kMusicTown);
     for (int secret = 1; secret <= kSecrets; ++secret) {
         if (s.secretFound[secret - 1]) secretColumn(s, secret);
     }

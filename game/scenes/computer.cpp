@@ -8,6 +8,7 @@
 #include "game/scenes/scenes.h"
 #include "game/state/film.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/ui/modal_box.h"
 #include "game/ui/movie.h"
 #include "game/ui/scene.h"
@@ -15,8 +16,6 @@
 
 namespace {
 
-constexpr int kLaptopScene = 15;
-constexpr int kNewsScene = 13;
 constexpr uint16_t kNewsColour = 0xBDE0;
 
 // What both screens share: background, back button, the pending report and the send button.
@@ -24,9 +23,9 @@ void runComputerCommon() {
     GameState& s = gameState();
     drawCopy(scenePage(), locationPicture(assets::kPicComputer), 0, 0);
     if (hotspotClicked(drawHotspot(assets::kPicComputerBack, 253, 408, txt::kToHotelRoom)) &&
-        sceneAvailable(kLaptopScene)) {
+        sceneAvailable(kSceneLaptop)) {
         playClick();
-        changeScene(kLaptopScene, nullptr);
+        changeScene(kSceneLaptop, nullptr);
     }
     if (s.reportPending) {
         s.reportPending = 0;
@@ -52,7 +51,7 @@ void runComputerFrame() {
     runComputerCommon();
     if (hotspotClicked(drawHotspot(assets::kPicNews, 436, 337, txt::kReadNews))) {
         playClick();
-        changeScene(kNewsScene, nullptr);
+        changeScene(kSceneNews, nullptr);
     }
 }
 

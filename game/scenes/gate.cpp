@@ -8,6 +8,7 @@
 #include "game/scenes/place_kit.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/state/town_rules.h"
 #include "game/ui/movie.h"
 #include "texts/texts.h"
@@ -63,7 +64,7 @@ void runGateScene(int gate) {
 
     if (backButton(txt::kToMap)) {
         gCounterOpen = false;
-        goTo(1, assets::kMusicMap);
+        goTo(kSceneMap, assets::kMusicMap);
     }
     const int secret = gateSecret(gate);
     if (secret && !isDayHour(s.hour) && hiddenSpot(assets::kPicSecretSpot[secret - 1])) {

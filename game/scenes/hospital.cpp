@@ -8,6 +8,7 @@
 #include "game/scenes/place_kit.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/state/town_rules.h"
 #include "game/ui/movie.h"
 #include "texts/texts.h"
@@ -15,14 +16,14 @@
 void runHospitalOutsideScene() {
     GameState& s = gameState();
     drawDayNightBackground(assets::kPicHospitalDay, assets::kPicHospitalNight);
-    if (backButton(txt::kToMap)) goTo(1, assets::kMusicMap);
+    if (backButton(txt::kToMap)) goTo(kSceneMap, assets::kMusicMap);
     if (!isDayHour(s.hour) && hiddenSpot(assets::kPicSecretSpot[6])) {
         playClick();
         playMovie(assets::kMovieSecret[6], assets::kMusicTown);
         findSecret(s, 7);
     }
     if (isDayHour(s.hour) && placedHotspot(assets::kPicHospitalDoor, txt::kIntoHospital)) {
-        goTo(18, assets::kMusicHospital);
+        goTo(kSceneHospitalInside, assets::kMusicHospital);
     }
 }
 
@@ -32,7 +33,7 @@ void runHospitalInsideScene() {
         playClick();
         playTelevision(assets::kMusicHospital);
     }
-    if (backButton(txt::kToOutside)) goTo(16, assets::kMusicTown);
+    if (backButton(txt::kToOutside)) goTo(kSceneHospitalOutside, assets::kMusicTown);
 }
 
 void runHospitalCashierScene() {
@@ -50,7 +51,7 @@ void runHospitalCashierScene() {
     if (placedHotspot(assets::kPicPayBill, txt::kPayBill)) {
         playClick();
         payHospitalBill(s);
-        changeScene(18, nullptr);
+        changeScene(kSceneHospitalInside, nullptr);
     }
     // The stay: the hours pass once, with everything that happens in them.
     recoverInHospital(s);

@@ -8,6 +8,7 @@
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
 #include "game/state/hotel_rules.h"
+#include "game/state/scene_ids.h"
 #include "game/state/town_rules.h"
 #include "game/ui/movie.h"
 #include "texts/texts.h"
@@ -26,7 +27,7 @@ void porter(GameState& s, int hotel) {
     if (mood == 0) {
         if (placedHotspot(assets::kPicPorterBored[hotel], txt::kBoredPorter)) {
             s.tip = kTipOffered;
-            goTo(8, nullptr);
+            goTo(kScenePorter, nullptr);
         }
     } else if (mood == 1 && hotel == 0) {
         // He is eating: he shows, but he does not answer.
@@ -52,7 +53,7 @@ void runLobbyScene() {
     const HotelPlaces& h = kHotelPlaces[hotel];
     if (arrestDue(s, hotel)) {
         playMovie(assets::kMovieHotelArrest, assets::kMusicPolice);
-        changeScene(23, nullptr);
+        changeScene(kScenePoliceOfficer, nullptr);
         return;
     }
     drawDayNightBackground(assets::kPicLobbyDay[hotel], assets::kPicLobbyNight[hotel]);

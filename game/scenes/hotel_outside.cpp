@@ -7,6 +7,7 @@
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
 #include "game/state/hotel_rules.h"
+#include "game/state/scene_ids.h"
 #include "game/state/town_rules.h"
 #include "game/ui/movie.h"
 #include "texts/texts.h"
@@ -19,7 +20,7 @@ void runHotelOutsideScene(int hotel) {
         const PlacedPicture car = placed(assets::kPicArrestExtra[hotel]);
         drawKeyed(scenePage(), locationPicture(car.number), car.x, car.y);
     }
-    if (backButton(txt::kToMap)) goTo(1, assets::kMusicMap);
+    if (backButton(txt::kToMap)) goTo(kSceneMap, assets::kMusicMap);
     if (placedHotspot(assets::kPicHotelDoor[hotel], txt::kToHotel)) goTo(h.lobby, h.lobbyMusic);
     if (hotel == 2 && !isDayHour(s.hour) && hiddenSpot(assets::kPicSecretSpot[2])) {
         playClick();

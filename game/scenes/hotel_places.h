@@ -2,6 +2,7 @@
 // The three hotels' scenes and background loops, by array index 0..2.
 
 #include "game/asset_table.h"
+#include "game/state/scene_ids.h"
 
 struct HotelPlaces {
     int outside;
@@ -13,9 +14,12 @@ struct HotelPlaces {
 };
 
 inline constexpr HotelPlaces kHotelPlaces[3] = {
-    {14, 3, 6, 7, assets::kMusicLobby, assets::kMusicHotel},
-    {32, 4, 34, 9, assets::kMusicLobby2, assets::kMusicHotel},
-    {33, 5, 35, 10, assets::kMusicLobby, assets::kMusicHotel3},
+    {kSceneHotel1Outside, kSceneHotel1Lobby, kSceneHotel1Reception, kSceneHotel1Room,
+     assets::kMusicLobby, assets::kMusicHotel},
+    {kSceneHotel2Outside, kSceneHotel2Lobby, kSceneHotel2Reception, kSceneHotel2Room,
+     assets::kMusicLobby2, assets::kMusicHotel},
+    {kSceneHotel3Outside, kSceneHotel3Lobby, kSceneHotel3Reception, kSceneHotel3Room,
+     assets::kMusicLobby, assets::kMusicHotel3},
 };
 
 // A hotel index read from the record, kept inside the table.

@@ -6,6 +6,7 @@
 #include "game/scenes/place_kit.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/state/town_rules.h"
 #include "game/ui/movie.h"
 #include "texts/texts.h"
@@ -26,7 +27,8 @@ void runRoomScene() {
         s.lampOn[hotel] = s.lampOn[hotel] ? 0 : 1;
     }
     if (backButton(txt::kToLobby)) goTo(h.lobby, h.lobbyMusic);
-    if (placedHotspot(assets::kPicRoomToLaptop, txt::kToLaptop)) goTo(15, assets::kMusicComputer);
+    if (placedHotspot(assets::kPicRoomToLaptop, txt::kToLaptop))
+        goTo(kSceneLaptop, assets::kMusicComputer);
     if (hotel == 0 && isDayHour(s.hour) && hiddenSpot(assets::kPicSecretSpot[0])) {
         playClick();
         playMovie(assets::kMovieSecret[0], assets::kMusicRoom);

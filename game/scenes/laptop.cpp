@@ -5,6 +5,7 @@
 #include "game/scenes/place_kit.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "texts/texts.h"
 
 void runLaptopScene() {
@@ -12,6 +13,7 @@ void runLaptopScene() {
     const int hotel = hotelIndex(s.currentRoom);
     drawDayNightBackground(assets::kPicLaptopDay[hotel], assets::kPicLaptopNight[hotel]);
     if (backButton(txt::kToRoom)) goTo(kHotelPlaces[hotel].room, assets::kMusicRoom);
-    if (placedHotspot(assets::kPicLaptopToCamera, txt::kToCamera)) goTo(11, nullptr);
-    if (placedHotspot(assets::kPicLaptopToComputer, txt::kToComputer)) goTo(12, nullptr);
+    if (placedHotspot(assets::kPicLaptopToCamera, txt::kToCamera)) goTo(kSceneAlbum, nullptr);
+    if (placedHotspot(assets::kPicLaptopToComputer, txt::kToComputer))
+        goTo(kSceneComputer, nullptr);
 }

@@ -2,10 +2,11 @@
 // the load, save and title-screen buttons.
 
 #include "game/asset_table.h"
+#include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/ui/hotspots.h"
 #include "game/ui/scene.h"
-#include "game/scenes/scenes.h"
 #include "texts/texts.h"
 
 namespace {
@@ -30,39 +31,32 @@ constexpr MapPlace kEndDayPlace = {79, 10};
 constexpr MapPlace kSpeedPlace[3] = {{16, 51}, {91, 46}, {166, 51}};
 constexpr MapPlace kPreviewPlace = {530, 240};
 
-constexpr int kHotelOutside[kHotels] = {14, 32, 33};
 constexpr const char* kHotelMusic[kHotels] = {assets::kMusicHotel, assets::kMusicHotel,
                                               assets::kMusicHotel3};
 
-// Members-only beaches lead to their gates; -1 for the open beaches.
+// Members-only beaches (index 0..9) lead to their gates; -1 for the open beaches.
 int gateOf(int beach) {
-    switch (beach) {
-        case 1:
-            return 0;
-        case 3:
-            return 1;
-        case 6:
-            return 2;
-        case 7:
-            return 3;
-        default:
-            return -1;
+    for (int gate = 0; gate < kVipGates; ++gate) {
+        if (kGateBeachScene[gate] == beachScene(beach + 1)) return gate;
     }
+    return -1;
 }
 
 // Where the player marker stands: the place of `location`, lower by 50 (30 for hotels).
 MapPlace playerMarkerPlace(int location) {
-    if (location >= 201 && location <= 210) {
-        const MapPlace p = kBeachPlace[location - 201];
+    if (isBeachScene(location)) {
+        const MapPlace p = kBeachPlace[beachOfScene(location) - 1];
         return {p.x, p.y + 50};
     }
-    if (location >= 3 && location <= 5) {
-        const MapPlace p = kHotelPlace[location - 3];
+    if (location >= kSceneHotel1Lobby && location <= kSceneHotel3Lobby) {
+        const MapPlace p = kHotelPlace[location - kSceneHotel1Lobby];
         return {p.x, p.y + 30};
     }
-    if (location == 2 || location == 19) return {kShopPlace.x, kShopPlace.y + 50};
-    if (location == 18) return {kHospitalPlace.x, kHospitalPlace.y + 50};
-    if (location == 22) return {kPolicePlace.x, kPolicePlace.y + 50};
+    if (location == kSceneShop || location == kSceneTownStreet) {
+        return {kShopPlace.x, kShopPlace.y + 50};
+    }
+    if (location == kSceneHospitalInside) return {kHospitalPlace.x, kHospitalPlace.y + 50};
+    if (location == kScenePoliceInside) return {kPolicePlace.x, kPolicePlace.y + 50};
     return {300, 220};
 }
 
@@ -94,9 +88,9 @@ void runMapScene() {
         if (inside && gate >= 0) preview = assets::kPicPreviewVipBeach[gate];
         if (hotspotClicked(inside)) {
             if (gate >= 0) {
-                travel(28 + gate, assets::kMusicGate);
+                travel(kGateScene[gate], assets::kMusicGate);
             } else {
-                travel(201 + b, nullptr);
+                travel(beachScene(b + 1), nullptr);
             }
         }
     }
@@ -104,7 +98,7 @@ void runMapScene() {
         const bool inside = drawHotspot(assets::kPicMapHotel, kHotelPlace[h].x, kHotelPlace[h].y,
                                         txt::kHotelNames[h]);
         if (inside) preview = assets::kPicPreviewHotel[h];
-        if (hotspotClicked(inside)) travel(kHotelOutside[h], kHotelMusic[h]);
+        if (hotspotClicked(inside)) travel(kHotelOutsideScene[h], kHotelMusic[h]);
     }
     struct TownPlace {
         int picture;
@@ -113,11 +107,12 @@ void runMapScene() {
         int preview;
         int scene;
     };
-    const TownPlace town[3] = {
-        {assets::kPicMapShop, kShopPlace, txt::kRavezShop, assets::kPicPreviewShop, 19},
-        {assets::kPicMapHospital, kHospitalPlace, txt::kHospitalMap, assets::kPicPreviewHospital,
-         16},
-        {assets::kPicMapPolice, kPolicePlace, txt::kPoliceMap, assets::kPicPreviewPolice, 17}};
+    const TownPlace town[3] = {{assets::kPicMapShop, kShopPlace, txt::kRavezShop,
+                                assets::kPicPreviewShop, kSceneTownStreet},
+                               {assets::kPicMapHospital, kHospitalPlace, txt::kHospitalMap,
+                                assets::kPicPreviewHospital, kSceneHospitalOutside},
+                               {assets::kPicMapPolice, kPolicePlace, txt::kPoliceMap,
+                                assets::kPicPreviewPolice, kScenePoliceOutside}};
     for (const TownPlace& t : town) {
         const bool inside = drawHotspot(t.picture, t.place.x, t.place.y, t.caption);
         if (inside) preview = t.preview;
@@ -154,15 +149,15 @@ void runMapScene() {
 
     if (hotspotClicked(
             drawHotspot(assets::kPicMapLoad, kLoadPlace.x, kLoadPlace.y, txt::kLoadGame))) {
-        travel(20, nullptr);
+        travel(kSceneLoadGame, nullptr);
     }
     if (hotspotClicked(
             drawHotspot(assets::kPicMapSave, kSavePlace.x, kSavePlace.y, txt::kSaveGame))) {
-        travel(21, nullptr);
+        travel(kSceneSaveGame, nullptr);
     }
     if (hotspotClicked(
             drawHotspot(assets::kPicMapMenu, kMenuPlace.x, kMenuPlace.y, txt::kToStartScreen))) {
-        travel(0, nullptr);
+        travel(kSceneMenu, nullptr);
     }
 
     if (preview >= 0) drawKeyed(page, locationPicture(preview), kPreviewPlace.x, kPreviewPlace.y);

@@ -1,12 +1,13 @@
 // The main menu (scene 0): new game, load, the intro again, and quit.
 
 #include "game/asset_table.h"
+#include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/ui/hotspots.h"
 #include "game/ui/modal_box.h"
 #include "game/ui/movie.h"
 #include "game/ui/scene.h"
-#include "game/scenes/scenes.h"
 #include "texts/texts.h"
 
 namespace {
@@ -42,12 +43,12 @@ void runMenuScene() {
         startNewGame();
         playClick();
         playMovie(assets::kMovieNewGame, assets::kMusicMap);
-        s.sceneId = 1;
+        s.sceneId = kSceneMap;
     }
     // The load screen comes with the savegames; until then the button leads nowhere.
-    if (menuButton(kLoadButton, txt::kLoadSavedGame) && sceneAvailable(20)) {
+    if (menuButton(kLoadButton, txt::kLoadSavedGame) && sceneAvailable(kSceneLoadGame)) {
         playClick();
-        s.sceneId = 20;
+        s.sceneId = kSceneLoadGame;
     }
     if (menuButton(kIntroButton, txt::kViewIntro)) {
         playClick();
@@ -55,6 +56,6 @@ void runMenuScene() {
     }
     if (menuButton(kQuitButton, txt::kQuitGame)) {
         playClick();
-        if (confirmBox(210, 250, txt::kAreYouSure, txt::kBlankLine) == 1) s.sceneId = -1;
+        if (confirmBox(210, 250, txt::kAreYouSure, txt::kBlankLine) == 1) s.sceneId = kSceneQuit;
     }
 }

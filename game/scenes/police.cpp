@@ -5,6 +5,7 @@
 #include "game/scenes/place_kit.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/state/town_rules.h"
 #include "game/ui/modal_box.h"
 #include "game/ui/movie.h"
@@ -40,14 +41,14 @@ void runPoliceOutsideScene() {
         findSecret(s, 6);
     }
     if (placedHotspot(assets::kPicPoliceDoor, txt::kToPoliceStation)) {
-        goTo(22, assets::kMusicPolice);
+        goTo(kScenePoliceInside, assets::kMusicPolice);
     }
-    if (backButton(txt::kToMap)) goTo(1, assets::kMusicMap);
+    if (backButton(txt::kToMap)) goTo(kSceneMap, assets::kMusicMap);
 }
 
 void runPoliceInsideScene() {
     drawCopy(scenePage(), locationPicture(assets::kPicPoliceInside), 0, 0);
-    if (backButton(txt::kToOutside)) goTo(17, assets::kMusicTown);
+    if (backButton(txt::kToOutside)) goTo(kScenePoliceOutside, assets::kMusicTown);
 }
 
 void runPoliceOfficerScene() {
@@ -63,6 +64,6 @@ void runPoliceOfficerScene() {
         playMovie(assets::kMovieDonation, assets::kMusicMap);
         payDonation(s);
         messageBox(210, 150, txt::kDonation1, txt::kDonation2, "", "", "", "");
-        changeScene(22, nullptr);
+        changeScene(kScenePoliceInside, nullptr);
     }
 }

@@ -11,6 +11,7 @@
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
 #include "game/state/saved_game.h"
+#include "game/state/scene_ids.h"
 #include "game/ui/hotspots.h"
 #include "game/ui/modal_box.h"
 #include "game/ui/scene.h"
@@ -73,7 +74,7 @@ void loadSlot(int slot) {
         case SlotRead::Missing:
             break;
     }
-    changeScene(1, nullptr);
+    changeScene(kSceneMap, nullptr);
 }
 
 void saveSlot(int slot) {
@@ -82,13 +83,13 @@ void saveSlot(int slot) {
     GameState& s = gameState();
     if (!slotEmpty(gDirectory, slot) &&
         confirmBox(210, 250, txt::kOverwrite1, txt::kOverwrite2) != 1) {
-        changeScene(1, nullptr);
+        changeScene(kSceneMap, nullptr);
         return;
     }
     if (!writeSlotFile(slot, &s, sizeof s)) {
         // The old slot and its row stay as they were.
         messageBox(210, 150, txt::kSaveFailed[0], txt::kSaveFailed[1], "", "", "", "");
-        changeScene(1, nullptr);
+        changeScene(kSceneMap, nullptr);
         return;
     }
     gDirectory.saveCounter =
@@ -101,7 +102,7 @@ void saveSlot(int slot) {
         messageBox(210, 150, txt::kGameSaved, txt::kListNotSaved[0], txt::kListNotSaved[1], "", "",
                    "");
     }
-    changeScene(1, nullptr);
+    changeScene(kSceneMap, nullptr);
 }
 
 }  // namespace
@@ -116,7 +117,7 @@ void runLoadScreenFrame() {
     int slot = 0;
     if (drawSlotScreen(assets::kPicLoadScreen, txt::kLoadRow, &slot)) {
         playClick();
-        changeScene(s.onMap ? 1 : 0, nullptr);
+        changeScene(s.onMap ? kSceneMap : kSceneMenu, nullptr);
         return;
     }
     if (slot > 0 && !slotEmpty(gDirectory, slot)) {
@@ -129,7 +130,7 @@ void runSaveScreenFrame() {
     int slot = 0;
     if (drawSlotScreen(assets::kPicSaveScreen, txt::kSaveRow, &slot)) {
         playClick();
-        changeScene(1, nullptr);
+        changeScene(kSceneMap, nullptr);
         return;
     }
     if (slot > 0) saveSlot(slot);

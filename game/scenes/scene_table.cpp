@@ -2,63 +2,65 @@
 
 #include <iterator>
 
+#include "game/state/scene_ids.h"
+
 namespace {
 
 struct SceneEntry {
-    int id;
+    SceneNumber id;
     SceneFrame frame;
 };
 
-// One line per scene; the beaches 201..210 share one frame function.
+// One line per scene; the beaches share one frame function.
 constexpr SceneEntry kScenes[] = {
     // clang-format off
-    {0, &runMenuScene},
-    {1, &runMapScene},
-    {2, &runShopScene},
-    {3, &runLobbyScene},
-    {4, &runLobbyScene},
-    {5, &runLobbyScene},
-    {6, [] { runReceptionScene(0); }},
-    {7, &runRoomScene},
-    {8, &runPorterScene},
-    {9, &runRoomScene},
-    {10, &runRoomScene},
-    {14, [] { runHotelOutsideScene(0); }},
-    {15, &runLaptopScene},
-    {16, &runHospitalOutsideScene},
-    {17, &runPoliceOutsideScene},
-    {18, &runHospitalInsideScene},
-    {19, &runTownStreetScene},
-    {22, &runPoliceInsideScene},
-    {23, &runPoliceOfficerScene},
-    {24, &runApartmentScene},
-    {25, &runCameraCounterScene},
-    {26, &runCamouflageCounterScene},
-    {27, &runHospitalCashierScene},
-    {28, [] { runGateScene(0); }},
-    {29, [] { runGateScene(1); }},
-    {30, [] { runGateScene(2); }},
-    {31, [] { runGateScene(3); }},
-    {32, [] { runHotelOutsideScene(1); }},
-    {33, [] { runHotelOutsideScene(2); }},
-    {34, [] { runReceptionScene(1); }},
-    {35, [] { runReceptionScene(2); }},
-    {201, &runBeachScene},
-    {202, &runBeachScene},
-    {203, &runBeachScene},
-    {204, &runBeachScene},
-    {205, &runBeachScene},
-    {206, &runBeachScene},
-    {207, &runBeachScene},
-    {208, &runBeachScene},
-    {209, &runBeachScene},
-    {210, &runBeachScene},
+    {kSceneMenu, &runMenuScene},
+    {kSceneMap, &runMapScene},
+    {kSceneShop, &runShopScene},
+    {kSceneHotel1Lobby, &runLobbyScene},
+    {kSceneHotel2Lobby, &runLobbyScene},
+    {kSceneHotel3Lobby, &runLobbyScene},
+    {kSceneHotel1Reception, [] { runReceptionScene(0); }},
+    {kSceneHotel1Room, &runRoomScene},
+    {kScenePorter, &runPorterScene},
+    {kSceneHotel2Room, &runRoomScene},
+    {kSceneHotel3Room, &runRoomScene},
+    {kSceneHotel1Outside, [] { runHotelOutsideScene(0); }},
+    {kSceneLaptop, &runLaptopScene},
+    {kSceneHospitalOutside, &runHospitalOutsideScene},
+    {kScenePoliceOutside, &runPoliceOutsideScene},
+    {kSceneHospitalInside, &runHospitalInsideScene},
+    {kSceneTownStreet, &runTownStreetScene},
+    {kScenePoliceInside, &runPoliceInsideScene},
+    {kScenePoliceOfficer, &runPoliceOfficerScene},
+    {kSceneApartment, &runApartmentScene},
+    {kSceneCameraCounter, &runCameraCounterScene},
+    {kSceneCamouflageCounter, &runCamouflageCounterScene},
+    {kSceneHospitalCashier, &runHospitalCashierScene},
+    {kSceneGateBeach2, [] { runGateScene(0); }},
+    {kSceneGateBeach4, [] { runGateScene(1); }},
+    {kSceneGateBeach7, [] { runGateScene(2); }},
+    {kSceneGateBeach8, [] { runGateScene(3); }},
+    {kSceneHotel2Outside, [] { runHotelOutsideScene(1); }},
+    {kSceneHotel3Outside, [] { runHotelOutsideScene(2); }},
+    {kSceneHotel2Reception, [] { runReceptionScene(1); }},
+    {kSceneHotel3Reception, [] { runReceptionScene(2); }},
+    {kSceneBeach1, &runBeachScene},
+    {kSceneBeach2, &runBeachScene},
+    {kSceneBeach3, &runBeachScene},
+    {kSceneBeach4, &runBeachScene},
+    {kSceneBeach5, &runBeachScene},
+    {kSceneBeach6, &runBeachScene},
+    {kSceneBeach7, &runBeachScene},
+    {kSceneBeach8, &runBeachScene},
+    {kSceneBeach9, &runBeachScene},
+    {kSceneBeach10, &runBeachScene},
     // clang-format on
-    {11, &runAlbumFrame},
-    {12, &runComputerFrame},
-    {13, &runNewsFrame},
-    {20, &runLoadScreenFrame},
-    {21, &runSaveScreenFrame},
+    {kSceneAlbum, &runAlbumFrame},
+    {kSceneComputer, &runComputerFrame},
+    {kSceneNews, &runNewsFrame},
+    {kSceneLoadGame, &runLoadScreenFrame},
+    {kSceneSaveGame, &runSaveScreenFrame},
 };
 
 }  // namespace

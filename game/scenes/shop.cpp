@@ -4,6 +4,7 @@
 #include "game/scenes/place_kit.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/state/town_rules.h"
 #include "game/ui/movie.h"
 #include "texts/texts.h"
@@ -35,7 +36,9 @@ void runShopScene() {
         }
     }
 
-    if (backButton(txt::kLeaveShop)) goTo(19, assets::kMusicTown);
-    if (placedHotspot(assets::kPicShopBuyCameras, txt::kBuyCameras)) goTo(25, nullptr);
-    if (placedHotspot(assets::kPicShopBuyCamouflage, txt::kBuyCamouflage)) goTo(26, nullptr);
+    if (backButton(txt::kLeaveShop)) goTo(kSceneTownStreet, assets::kMusicTown);
+    if (placedHotspot(assets::kPicShopBuyCameras, txt::kBuyCameras))
+        goTo(kSceneCameraCounter, nullptr);
+    if (placedHotspot(assets::kPicShopBuyCamouflage, txt::kBuyCamouflage))
+        goTo(kSceneCamouflageCounter, nullptr);
 }

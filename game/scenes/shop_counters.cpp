@@ -7,6 +7,7 @@
 #include "game/scenes/place_kit.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/state/shop_rules.h"
 #include "game/ui/hotspots.h"
 #include "game/ui/modal_box.h"
@@ -51,12 +52,13 @@ bool counterCell(const Cell& c, bool held, int price, const char* caption) {
     return areaHotspot(c.x, c.y, c.width, c.height, caption) && s.money >= price;
 }
 
-const char* const* gearNames(int kind) {
+const char* const* gearNames(Gear kind) {
     switch (kind) {
-        case 0:
+        case Gear::Camera:
             return txt::kCameraNames;
-        case 1:
+        case Gear::Lens:
             return txt::kLensNames;
+        case Gear::Flash:
         default:
             return txt::kFlashNames;
     }
@@ -67,7 +69,7 @@ const char* const* gearNames(int kind) {
 void runCameraCounterScene() {
     GameState& s = gameState();
     drawCopy(scenePage(), locationPicture(assets::kPicCameraCounter), 0, 0);
-    if (backButton(txt::kToShop)) goTo(2, nullptr);
+    if (backButton(txt::kToShop)) goTo(kSceneShop, nullptr);
     for (int kind = 0; kind < kGearKinds; ++kind) {
         for (int row = 0; row < kGearRows; ++row) {
             const Gear gear = static_cast<Gear>(kind);
@@ -75,7 +77,7 @@ void runCameraCounterScene() {
                             kGearPrice[kind][row], txt::kEquipmentCaptions[kind][row]) &&
                 buyGear(s, gear, row)) {
                 playClick();
-                messageBox(210, 150, gearNames(kind)[row], txt::kBought, "", "", "", "");
+                messageBox(210, 150, gearNames(gear)[row], txt::kBought, "", "", "", "");
             }
         }
     }
@@ -84,7 +86,7 @@ void runCameraCounterScene() {
 void runCamouflageCounterScene() {
     GameState& s = gameState();
     drawCopy(scenePage(), locationPicture(assets::kPicCamouflageCounter), 0, 0);
-    if (backButton(txt::kToShop)) goTo(2, nullptr);
+    if (backButton(txt::kToShop)) goTo(kSceneShop, nullptr);
     for (int item = 0; item < kCamouflageItems; ++item) {
         if (counterCell(camouflageCell(item), s.camouflage[item] != 0, kCamouflagePrice[item],
                         txt::kCamouflageCaptions[item]) &&

@@ -7,6 +7,7 @@
 #include "game/state/clock.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/state/town_rules.h"
 #include "texts/texts.h"
 
@@ -36,12 +37,13 @@ void streetBackground(int hour) {
 void runTownStreetScene() {
     const GameState& s = gameState();
     streetBackground(s.hour);
-    if (backButton(txt::kToMap)) goTo(1, assets::kMusicMap);
+    if (backButton(txt::kToMap)) goTo(kSceneMap, assets::kMusicMap);
     if (isShopHour(s.hour)) {
-        if (placedHotspot(assets::kPicTownShopDoor, txt::kIntoShop)) goTo(2, assets::kMusicShop);
+        if (placedHotspot(assets::kPicTownShopDoor, txt::kIntoShop))
+            goTo(kSceneShop, assets::kMusicShop);
     } else {
         // Closed: the door only says so.
         placedHotspot(assets::kPicTownShopDoor, txt::kShopClosed);
     }
-    if (placedHotspot(assets::kPicTownHomeDoor, txt::kToApartment)) goTo(24, nullptr);
+    if (placedHotspot(assets::kPicTownHomeDoor, txt::kToApartment)) goTo(kSceneApartment, nullptr);
 }

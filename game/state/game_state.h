@@ -50,7 +50,7 @@ struct BeachVisitors {
 };
 
 struct GameState {
-    int32_t sceneId;
+    int32_t sceneId;  // a SceneNumber (scene_ids.h)
     int32_t location;
     int32_t month;  // 0..11
     int32_t day;    // 1..30

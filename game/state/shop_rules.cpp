@@ -15,7 +15,7 @@ int32_t& gearOwned(GameState& s, Gear kind, int row) {
 bool buyGear(GameState& s, Gear kind, int row) {
     if (row < 0 || row >= kGearRows) return false;
     int32_t& owned = gearOwned(s, kind, row);
-    const int price = kGearPrice[static_cast<int>(kind)][row];
+    const int price = gearPrice(kind, row);
     if (owned || s.money < price) return false;
     owned = 1;
     s.money -= price;

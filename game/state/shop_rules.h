@@ -14,6 +14,20 @@ constexpr int kGearPrice[kGearKinds][kGearRows] = {
     {800, 1200, 2000}, {400, 800, 1000}, {400, 800, 1000}};
 constexpr int kCamouflagePrice[kCamouflageItems] = {50, 100, 200, 500, 800, 1000};
 
+constexpr int gearPrice(Gear kind, int row) {
+    return kGearPrice[static_cast<int>(kind)][row];
+}
+
+// Camouflage items in the shop's order: the index into `camouflage` and the counter's cells.
+enum CamouflageItem : int {
+    kCamouflageLifesaver = 0,
+    kCamouflageAirMattress = 1,
+    kCamouflageSandCastle = 2,
+    kCamouflageRubberBoat = 3,
+    kCamouflageLifeguardSuit = 4,
+    kCamouflageYacht = 5,
+};
+
 // The record's flag of an equipment item.
 int32_t& gearOwned(GameState& s, Gear kind, int row);
 

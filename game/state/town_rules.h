@@ -4,6 +4,7 @@
 // animations that draw random numbers (the gate's flyer and the officer's hourly variant).
 
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 
 // 9:00 to 19:59: receptionists at work, hospital open, secrets hidden (all but the first).
 bool isDayHour(int hour);
@@ -24,9 +25,8 @@ void payHospitalBill(GameState& s);
 int donationFor(int money);
 int payDonation(GameState& s);
 
-// Members-only gates 0..3 (scenes 28..31, beaches 2, 4, 7, 8).
+// Members-only gates 0..3 (their scenes and beaches: kGateScene, kGateBeachScene).
 constexpr int kGateFee[kVipGates] = {3000, 5000, 8000, 10000};
-constexpr int kGateBeachScene[kVipGates] = {202, 204, 207, 208};
 // Pays the fee of a gate not yet joined when the money covers it and sets the membership;
 // true when paid.
 bool payGateFee(GameState& s, int gate);

@@ -3,22 +3,21 @@
 #include "engine/display/text.h"
 #include "game/asset_table.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/ui/modal_box.h"
 #include "game/ui/scene.h"
 #include "texts/texts.h"
 
 namespace {
 
-constexpr int kRoomScene[3] = {7, 9, 10};
-constexpr int kLobbyScene[3] = {3, 4, 5};
 constexpr const char* kLobbyMusic[3] = {assets::kMusicLobby, assets::kMusicLobby2,
                                         assets::kMusicLobby};
 
 // The eviction notice; a player standing in the lost room is put into its lobby.
 void showRoomLost(int hotel) {
     messageBox(210, 150, txt::kEvicted1, txt::kEvicted2, "", "", "", "");
-    if (gameState().sceneId == kRoomScene[hotel]) {
-        changeScene(kLobbyScene[hotel], kLobbyMusic[hotel]);
+    if (gameState().sceneId == kHotelRoomScene[hotel]) {
+        changeScene(kHotelLobbyScene[hotel], kLobbyMusic[hotel]);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "engine/resources/pool/picture_cache.h"
+#include "game/state/scene_ids.h"
 
 namespace {
 
@@ -14,30 +15,30 @@ struct Ownership {
     std::initializer_list<int> pictures;
 };
 const Ownership kOwnership[] = {
-    {{0}, {1}},
-    {{1}, {2}},
-    {{2}, {66}},
-    {{25}, {109}},
-    {{26}, {110}},
-    {{3}, {3, 4}},
-    {{4}, {5, 6}},
-    {{5}, {7, 8}},
-    {{16}, {61, 62}},
-    {{17}, {63, 64}},
-    {{6}, {74}},
-    {{34}, {174}},
-    {{35}, {175}},
-    {{6, 7}, {32, 33, 54}},
-    {{9, 34}, {176, 177, 178}},
-    {{10, 35}, {179, 180, 181}},
-    {{19}, {25, 27, 67}},
-    {{20}, {188}},
-    {{21}, {187}},
-    {{14}, {55, 56}},
-    {{32}, {160, 161}},
-    {{33}, {162, 163}},
-    {{11}, {189}},
-    {{15}, {57, 58, 182, 183, 184, 185}},
+    {{kSceneMenu}, {1}},
+    {{kSceneMap}, {2}},
+    {{kSceneShop}, {66}},
+    {{kSceneCameraCounter}, {109}},
+    {{kSceneCamouflageCounter}, {110}},
+    {{kSceneHotel1Lobby}, {3, 4}},
+    {{kSceneHotel2Lobby}, {5, 6}},
+    {{kSceneHotel3Lobby}, {7, 8}},
+    {{kSceneHospitalOutside}, {61, 62}},
+    {{kScenePoliceOutside}, {63, 64}},
+    {{kSceneHotel1Reception}, {74}},
+    {{kSceneHotel2Reception}, {174}},
+    {{kSceneHotel3Reception}, {175}},
+    {{kSceneHotel1Reception, kSceneHotel1Room}, {32, 33, 54}},
+    {{kSceneHotel2Room, kSceneHotel2Reception}, {176, 177, 178}},
+    {{kSceneHotel3Room, kSceneHotel3Reception}, {179, 180, 181}},
+    {{kSceneTownStreet}, {25, 27, 67}},
+    {{kSceneLoadGame}, {188}},
+    {{kSceneSaveGame}, {187}},
+    {{kSceneHotel1Outside}, {55, 56}},
+    {{kSceneHotel2Outside}, {160, 161}},
+    {{kSceneHotel3Outside}, {162, 163}},
+    {{kSceneAlbum}, {189}},
+    {{kSceneLaptop}, {57, 58, 182, 183, 184, 185}},
 };
 
 }  // namespace

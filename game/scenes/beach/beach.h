@@ -1,5 +1,5 @@
 #pragma once
-// The beach scenes 201..210 (beach n = scene 200 + n): entering, one frame, leaving.
+// The beach scenes: entering, one frame, leaving.
 
 // Loads beach 1..10: its pictures and the visitors', the beach loop, a fresh visit (view in the
 // middle, no visitors, no hours seen). When a pool is missing the pool's error is shown and the

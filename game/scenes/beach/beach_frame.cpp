@@ -22,6 +22,7 @@
 #include "game/scenes/beach/visitors.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/ui/hotspots.h"
 #include "game/ui/panels.h"
 #include "game/ui/scene.h"
@@ -346,7 +347,7 @@ void runBeachFrame() {
                                           scrollKey(platform::kVkRight));
     s.scrollX = scrolled(s.scrollX, direction, frameMs);
 
-    if (leave) leaveBeach(1, assets::kMusicMap);
+    if (leave) leaveBeach(kSceneMap, assets::kMusicMap);
 
     if (s.hour != s.lastBeachHour && camera >= 0) playIncident(rollDanger(s));
     s.lastBeachHour = s.hour;

@@ -1,8 +1,8 @@
 // Entering and leaving a beach: the pictures it needs, the large location pictures it lets go
 // meanwhile, and a fresh visit.
 
-#include "engine/display/normhi.h"
 #include "engine/base/messages.h"
+#include "engine/display/normhi.h"
 #include "game/asset_table.h"
 #include "game/scenes/beach/beach.h"
 #include "game/scenes/beach/beach_pictures.h"
@@ -11,6 +11,7 @@
 #include "game/scenes/beach/visitors.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/ui/picture_ownership.h"
 #include "game/ui/runtime.h"
 #include "game/ui/scene.h"
@@ -24,7 +25,7 @@ constexpr int kLargePicture = 100;  // pictures of at least 100 × 100 make room
 void backToMapWithError() {
     Runtime& rt = runtime();
     ShowError(rt.display ? rt.display->GetWindow() : nullptr);
-    changeScene(1, assets::kMusicMap);
+    changeScene(kSceneMap, assets::kMusicMap);
 }
 
 }  // namespace
@@ -70,7 +71,7 @@ void releaseBeach() {
 
 void runBeachScene() {
     GameState& s = gameState();
-    const int beach = s.sceneId - 200;
+    const int beach = beachOfScene(s.sceneId);
     if (!s.beachLoaded) {
         if (!loadBeach(beach)) return;
     } else if (heldBeachPictures() != beach) {

@@ -1,29 +1,20 @@
 #include "game/scenes/beach/danger.h"
 
 #include "game/state/random.h"
-
-namespace {
-// Camouflage items in the shop's order.
-constexpr int kLifesaver = 0;
-constexpr int kAirMattress = 1;
-constexpr int kSandCastle = 2;
-constexpr int kRubberBoat = 3;
-constexpr int kLifeguardSuite = 4;
-constexpr int kYacht = 5;
-}  // namespace
+#include "game/state/shop_rules.h"
 
 DangerOdds dangerOdds(const GameState& s) {
     DangerOdds odds{8, 1};
     if (!s.camouflageOn) return odds;
-    if (s.camouflage[kYacht]) odds = {18, 5};
+    if (s.camouflage[kCamouflageYacht]) odds = {18, 5};
     struct Step {
         int item, add, grace;
     };
-    constexpr Step kSteps[] = {{kLifeguardSuite, 8, 4},
-                               {kRubberBoat, 5, 3},
-                               {kSandCastle, 3, 2},
-                               {kAirMattress, 2, 2},
-                               {kLifesaver, 1, 1}};
+    constexpr Step kSteps[] = {{kCamouflageLifeguardSuit, 8, 4},
+                               {kCamouflageRubberBoat, 5, 3},
+                               {kCamouflageSandCastle, 3, 2},
+                               {kCamouflageAirMattress, 2, 2},
+                               {kCamouflageLifesaver, 1, 1}};
     for (const Step& step : kSteps) {
         if (!s.camouflage[step.item]) continue;
         odds.divisor += step.add;

@@ -6,14 +6,12 @@
 #include "game/asset_table.h"
 #include "game/scenes/beach/beach.h"
 #include "game/state/game_state.h"
+#include "game/state/scene_ids.h"
 #include "game/ui/modal_box.h"
 #include "game/ui/movie.h"
 #include "texts/texts.h"
 
 namespace {
-
-constexpr int kHospitalCashier = 27;
-constexpr int kPoliceOfficer = 23;
 
 void equipmentLoss() {
     if (rollEquipmentLoss(gameState()) < 0) return;
@@ -30,8 +28,8 @@ void hospital(const char* movie) {
     const int hours = rollRecoveryHours();
     s.recoveryHoursTotal = hours;
     s.recoveryHoursLeft = hours;
-    s.sceneId = kHospitalCashier;
-    leaveBeach(kHospitalCashier, assets::kMusicHospital);
+    s.sceneId = kSceneHospitalCashier;
+    leaveBeach(kSceneHospitalCashier, assets::kMusicHospital);
 }
 
 }  // namespace
@@ -46,7 +44,7 @@ void playIncident(Incident incident) {
             break;
         case Incident::Police:
             playMovie(assets::kMovieBeachPolice, nullptr);
-            leaveBeach(kPoliceOfficer, assets::kMusicPolice);
+            leaveBeach(kScenePoliceOfficer, assets::kMusicPolice);
             break;
         case Incident::None:
             break;
