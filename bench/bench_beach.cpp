@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "engine/base/messages.h"
 #include "engine/display/builtin_font.h"
 #include "engine/display/normhi.h"
 #include "engine/display/svgahi.h"
@@ -20,7 +21,6 @@
 #include "engine/platform/performance_counter.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_writer.h"
-#include "engine/base/messages.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_class.h"
 #include "game/asset_table.h"
@@ -144,8 +144,8 @@ void BM_BeachFrame(benchmark::State& state) {
         runtime().display = &win;
         fillBlendTable();
         rebuildVisitorTypes();
+        clearGameState();
         GameState& s = gameState();
-        std::memset(static_cast<void*>(&s), 0, sizeof s);
         s.sceneId = 201;
         s.hour = 19;  // dusk: both panoramas blended
         s.minute = 30;
