@@ -11,17 +11,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "engine/display/builtin_font.h"
-#include "engine/display/normhi.h"
-#include "engine/display/svgahi.h"
-#include "engine/display/text.h"
-#include "engine/input/input.h"
-#include "engine/platform/headless_display.h"
-#include "engine/platform/performance_counter.h"
-#include "engine/resources/file_manager.h"
+#include "bench/headless_game.h"
 #include "engine/resources/image_writer.h"
-#include "engine/base/messages.h"
-#include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_class.h"
 #include "game/asset_table.h"
 #include "game/scenes/beach/beach.h"
@@ -30,7 +21,6 @@
 #include "game/scenes/beach/visitor_types.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
-#include "game/ui/runtime.h"
 #include "game/ui/scene_draw.h"
 
 namespace {
@@ -126,73 +116,51 @@ void WriteBeachPools() {
 // the night weight changes every frame (at dusk it does every few frames), so the whole view
 // is blended and every visitor lit again.
 void BM_BeachFrame(benchmark::State& state) {
-    namespace fs = std::filesystem;
-    const fs::path scratch = fs::temp_directory_path() / "ravez-bench-beach";
-    fs::create_directories(scratch);
-    const fs::path here = fs::current_path();
-    fs::current_path(scratch);
-    platform::VirtualPerformanceCounter clock;
-    platform::setPerformanceCounter(&clock);
-    {
-        platform::HeadlessDisplay backend;
-        NormalWin win(backend);
-        win.CreateGameWindow("bench", "bench", kWidth, kHeight, 16, kBufferingQuad);
-        SetFont(BuiltinFontRecord());
-        installInputHandlers();
-        Files().Startup();
-        WriteBeachPools();
-        runtime().display = &win;
-        fillBlendTable();
-        rebuildVisitorTypes();
-        GameState& s = gameState();
-        std::memset(static_cast<void*>(&s), 0, sizeof s);
-        s.sceneId = 201;
-        s.hour = 19;  // dusk: both panoramas blended
-        s.minute = 30;
-        s.lastBeachHour = 19;
-        s.beachRate[0] = 100;
-        s.crowdedBeach = 5;
-        s.camera[0] = 1;
-        s.lens[0] = 1;
-        s.zoomOn = 1;
-        s.clockShown = 1;
-        s.balanceShown = 1;
-        loadBeach(1);
-        s.scrollX = 960;
-        for (int i = 0; i < 20; ++i) {
-            s.visitors.typeId[i] = i + 1;
-            s.visitors.x[i] = 960 + 20 + 30 * i;
-            s.visitors.y[i] = 200 + (i % 5) * 30;
-            s.visitors.pose[i] = i % 8;
-            s.visitors.life[i] = 1 << 30;
-        }
-        FrameValues& f = frameValues();
-        f.detailMode = 1;
-        f.frameMs = 0;  // the same frame every time: no arrivals, no one leaves
-        f.mouseX = 320;
-        f.mouseY = 180;
-        double seconds = 0;
-        const bool scrolling = state.range(0) == 1;
-        const bool dusk = state.range(0) == 2;
-        for (auto _ : state) {
-            s.flashGlow = 200;
-            if (scrolling) s.scrollX = s.scrollX == 960 ? 962 : 960;
-            // Two game minutes apart the night weight differs (162 and 167).
-            if (dusk) s.minute = s.minute == 30 ? 32 : 30;
-            const auto t0 = std::chrono::steady_clock::now();
-            runBeachFrame();
-            seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        }
-        reportPageCopies(state, seconds);
-        releaseBeach();
-        runtime().display = nullptr;
-        ClosePools();
-        Files().Shutdown();
+    HeadlessGame game("ravez-bench-beach");
+    WriteBeachPools();
+    fillBlendTable();
+    rebuildVisitorTypes();
+    clearGameState();
+    GameState& s = gameState();
+    s.sceneId = 201;
+    s.hour = 19;  // dusk: both panoramas blended
+    s.minute = 30;
+    s.lastBeachHour = 19;
+    s.beachRate[0] = 100;
+    s.crowdedBeach = 5;
+    s.camera[0] = 1;
+    s.lens[0] = 1;
+    s.zoomOn = 1;
+    s.clockShown = 1;
+    s.balanceShown = 1;
+    loadBeach(1);
+    s.scrollX = 960;
+    for (int i = 0; i < 20; ++i) {
+        s.visitors.typeId[i] = i + 1;
+        s.visitors.x[i] = 960 + 20 + 30 * i;
+        s.visitors.y[i] = 200 + (i % 5) * 30;
+        s.visitors.pose[i] = i % 8;
+        s.visitors.life[i] = 1 << 30;
     }
-    platform::setPerformanceCounter(nullptr);
-    fs::current_path(here);
-    fs::remove_all(scratch);
-    SetErrorCode(kErrNone);
+    FrameValues& f = frameValues();
+    f.detailMode = 1;
+    f.frameMs = 0;  // the same frame every time: no arrivals, no one leaves
+    f.mouseX = 320;
+    f.mouseY = 180;
+    double seconds = 0;
+    const bool scrolling = state.range(0) == 1;
+    const bool dusk = state.range(0) == 2;
+    for (auto _ : state) {
+        s.flashGlow = 200;
+        if (scrolling) s.scrollX = s.scrollX == 960 ? 962 : 960;
+        // Two game minutes apart the night weight differs (162 and 167).
+        if (dusk) s.minute = s.minute == 30 ? 32 : 30;
+        const auto t0 = std::chrono::steady_clock::now();
+        runBeachFrame();
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    }
+    reportPageCopies(state, seconds);
+    releaseBeach();
 }
 BENCHMARK(BM_BeachFrame)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 

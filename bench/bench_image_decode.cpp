@@ -6,12 +6,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/scratch_dir.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
 #include "engine/resources/image_writer.h"
@@ -51,12 +51,7 @@ std::vector<uint16_t> Scene() {
 
 class PictureFile {
   public:
-    PictureFile() {
-        previous_ = std::filesystem::current_path();
-        dir_ =
-            std::filesystem::temp_directory_path() / ("ravez-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        std::filesystem::current_path(dir_);
+    PictureFile() : scratch_("ravez-bench-" + std::to_string(::getpid())) {
         Files().Startup();
         Files().SetMessageBoxes(0);
         const auto scene = Scene();
@@ -66,17 +61,11 @@ class PictureFile {
             .write(reinterpret_cast<const char*>(file.data()),
                    static_cast<std::streamsize>(file.size()));
     }
-    ~PictureFile() {
-        Files().Shutdown();
-        std::filesystem::current_path(previous_);
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
+    ~PictureFile() { Files().Shutdown(); }
     std::size_t compressedBytes = 0;
 
   private:
-    std::filesystem::path dir_;
-    std::filesystem::path previous_;
+    ScratchDir scratch_;
 };
 
 void BM_DecodeWordRunTbf(benchmark::State& state) {

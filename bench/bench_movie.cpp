@@ -8,15 +8,15 @@
 
 #include <chrono>
 #include <cmath>
-#include <filesystem>
 #include <vector>
 
+#include "bench/scratch_dir.h"
+#include "engine/base/messages.h"
 #include "engine/display/normhi.h"
 #include "engine/display/svgahi.h"
 #include "engine/platform/headless_display.h"
 #include "engine/platform/performance_counter.h"
 #include "engine/resources/file_manager.h"
-#include "engine/base/messages.h"
 #include "engine/video/movie_player.h"
 #include "engine/video/movie_writer.h"
 
@@ -55,11 +55,7 @@ void WriteMovie(const char* name) {
 }
 
 void BM_MovieSecond_640x480_25fps(benchmark::State& state) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("ravez-bench-movie-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir);
+    const ScratchDir scratch("ravez-bench-movie-" + std::to_string(::getpid()));
     StartMessages();
     Files().Startup();
     WriteMovie("bench.avi");
@@ -87,8 +83,6 @@ void BM_MovieSecond_640x480_25fps(benchmark::State& state) {
     }
     platform::setPerformanceCounter(nullptr);
     Files().Shutdown();
-    std::filesystem::current_path(previous);
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_MovieSecond_640x480_25fps)->Unit(benchmark::kMillisecond)->UseRealTime();
 

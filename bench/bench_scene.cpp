@@ -6,19 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <filesystem>
 #include <vector>
 
-#include "engine/display/builtin_font.h"
-#include "engine/display/normhi.h"
-#include "engine/display/svgahi.h"
-#include "engine/display/text.h"
-#include "engine/input/input.h"
-#include "engine/platform/headless_display.h"
-#include "engine/platform/performance_counter.h"
-#include "engine/resources/file_manager.h"
+#include "bench/headless_game.h"
 #include "engine/resources/image_writer.h"
-#include "engine/base/messages.h"
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_class.h"
@@ -26,7 +17,6 @@
 #include "game/asset_table.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
-#include "game/ui/runtime.h"
 #include "game/ui/scene_draw.h"
 
 namespace {
@@ -180,42 +170,17 @@ void WriteLocationPool(const std::string& name) {
 
 // One whole frame of the map: pump, poll, the scene, panels, clock, present with the pointer.
 void BM_MapFrame(benchmark::State& state) {
-    namespace fs = std::filesystem;
-    const fs::path scratch = fs::temp_directory_path() / "ravez-bench-scene";
-    fs::create_directories(scratch);
-    const fs::path here = fs::current_path();
-    fs::current_path(scratch);
-    platform::VirtualPerformanceCounter clock;
-    platform::setPerformanceCounter(&clock);
-    {
-        platform::HeadlessDisplay backend;
-        backend.frameClock = &clock;
-        backend.frameStep = 16000;
-        NormalWin win(backend);
-        win.CreateGameWindow("bench", "bench", kWidth, kHeight, 16, kBufferingQuad);
-        SetFont(BuiltinFontRecord());
-        installInputHandlers();
-        Files().Startup();
-        WriteLocationPool("location.tgp");
-        OpenPicturePool(kLocationPoolSlot, "location.tgp");
-        Pictures().Attach(kLocationPoolSlot);
-        runtime().display = &win;
-        frameValues().perfFrequency = clock.frequency();
-        startNewGame();
-        gameState().sceneId = 1;
-        backend.moveMouse(300, 200);
-        for (auto _ : state) {
-            benchmark::DoNotOptimize(runFrame());
-        }
-        runtime().display = nullptr;
-        Pictures().ReleaseAll();
-        ClosePools();
-        Files().Shutdown();
+    HeadlessGame game("ravez-bench-scene", 16000);
+    WriteLocationPool("location.tgp");
+    OpenPicturePool(kLocationPoolSlot, "location.tgp");
+    Pictures().Attach(kLocationPoolSlot);
+    frameValues().perfFrequency = game.clock.frequency();
+    startNewGame();
+    gameState().sceneId = 1;
+    game.backend.moveMouse(300, 200);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(runFrame());
     }
-    platform::setPerformanceCounter(nullptr);
-    fs::current_path(here);
-    fs::remove_all(scratch);
-    SetErrorCode(kErrNone);
 }
 BENCHMARK(BM_MapFrame)->Unit(benchmark::kMicrosecond);
 

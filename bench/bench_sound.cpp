@@ -8,15 +8,15 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
+#include "bench/scratch_dir.h"
 #include "engine/audio/output_formats.h"
 #include "engine/audio/sound_manager.h"
+#include "engine/base/messages.h"
 #include "engine/platform/headless_audio.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/little_endian.h"
-#include "engine/base/messages.h"
 
 namespace {
 
@@ -52,11 +52,7 @@ void Write(const char* name, const std::vector<uint8_t>& bytes) {
 }
 
 void BM_MixOneSecond_16Samples_2Streams(benchmark::State& state) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("ravez-bench-sound-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir);
+    const ScratchDir scratch("ravez-bench-sound-" + std::to_string(::getpid()));
     StartMessages();
     Files().Startup();
 
@@ -89,8 +85,6 @@ void BM_MixOneSecond_16Samples_2Streams(benchmark::State& state) {
     Sound().Shutdown();
     platform::setAudioDevice(nullptr);
     Files().Shutdown();
-    std::filesystem::current_path(previous);
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_MixOneSecond_16Samples_2Streams)->Unit(benchmark::kMillisecond)->UseRealTime();
 

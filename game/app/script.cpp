@@ -52,17 +52,6 @@ bool splitWords(const std::string& line, std::vector<std::string>* words) {
     return true;
 }
 
-struct Syntax {
-    const char* name;
-    std::size_t minArgs;
-    std::size_t maxArgs;
-};
-constexpr Syntax kSyntax[] = {
-    {"move", 2, 2},       {"press", 0, 0},      {"release", 0, 0},     {"click", 1, 2},
-    {"key", 1, 1},        {"frames", 1, 1},     {"until-scene", 1, 2}, {"expect-scene", 1, 1},
-    {"screenshot", 1, 1}, {"dump-state", 1, 1}, {"load-state", 1, 1},
-};
-
 int keyCodeOf(const std::string& name) {
     if (name == "esc") return platform::kVkEscape;
     if (name == "space") return platform::kVkSpace;
@@ -111,6 +100,35 @@ bool loadGameStateImage(const std::string& path, std::string* why) {
     return true;
 }
 
+// fileArgument: the first argument is a file name, to be taken from the starting directory.
+struct ScriptDriver::Verb {
+    const char* name;
+    std::size_t minArgs;
+    std::size_t maxArgs;
+    bool fileArgument;
+    bool (ScriptDriver::*run)(const Command&);
+};
+
+const ScriptDriver::Verb* ScriptDriver::findVerb(const std::string& name) {
+    static constexpr Verb kVerbs[] = {
+        {"move", 2, 2, false, &ScriptDriver::runMove},
+        {"press", 0, 0, false, &ScriptDriver::runPress},
+        {"release", 0, 0, false, &ScriptDriver::runRelease},
+        {"click", 1, 2, false, &ScriptDriver::runClick},
+        {"key", 1, 1, false, &ScriptDriver::runKey},
+        {"frames", 1, 1, false, &ScriptDriver::runFrames},
+        {"until-scene", 1, 2, false, &ScriptDriver::runUntilScene},
+        {"expect-scene", 1, 1, false, &ScriptDriver::runExpectScene},
+        {"screenshot", 1, 1, true, &ScriptDriver::runScreenshot},
+        {"dump-state", 1, 1, true, &ScriptDriver::runDumpState},
+        {"load-state", 1, 1, true, &ScriptDriver::runLoadState},
+    };
+    for (const Verb& verb : kVerbs) {
+        if (name == verb.name) return &verb;
+    }
+    return nullptr;
+}
+
 bool ScriptDriver::load(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -136,21 +154,14 @@ bool ScriptDriver::loadText(const std::string& text) {
             return false;
         }
         if (words.empty()) continue;
-        Command c{words[0], {words.begin() + 1, words.end()}, number};
-        bool known = false;
-        for (const Syntax& s : kSyntax) {
-            if (c.name == s.name) {
-                known = c.args.size() >= s.minArgs && c.args.size() <= s.maxArgs;
-                break;
-            }
-        }
-        if (!known) {
+        Command c{findVerb(words[0]), {words.begin() + 1, words.end()}, number};
+        if (!c.verb || c.args.size() < c.verb->minArgs || c.args.size() > c.verb->maxArgs) {
             error_ = "line " + std::to_string(number) + ": not a command: " + line;
             return false;
         }
         // File names are taken from where the program was started, before it moves into its
         // working directory.
-        if (c.name == "screenshot" || c.name == "dump-state" || c.name == "load-state") {
+        if (c.verb->fileArgument) {
             std::error_code ec;
             const std::filesystem::path path = std::filesystem::absolute(c.args[0], ec);
             if (!ec) c.args[0] = path.string();
@@ -161,7 +172,7 @@ bool ScriptDriver::loadText(const std::string& text) {
 }
 
 void ScriptDriver::fail(const Command& c, const std::string& why) {
-    std::fprintf(stderr, "script line %d: %s", c.line, c.name.c_str());
+    std::fprintf(stderr, "script line %d: %s", c.line, c.verb->name);
     for (const std::string& arg : c.args) std::fprintf(stderr, " %s", arg.c_str());
     std::fprintf(stderr, ": %s\n", why.c_str());
     failed_ = true;
@@ -194,134 +205,151 @@ void ScriptDriver::feed() {
 }
 
 bool ScriptDriver::step(const Command& c) {
-    const auto number = [&](std::size_t i, long* out) {
-        if (i < c.args.size() && parseInt(c.args[i], out)) return true;
-        fail(c, "not a number");
-        return false;
-    };
-    long a = 0;
-    long b = 0;
-    if (c.name == "move") {
-        if (!number(0, &a) || !number(1, &b)) return true;
-        input_->moveMouse(static_cast<int>(a), static_cast<int>(b));
-        ++next_;
-        return true;
-    }
-    if (c.name == "press" || c.name == "release") {
-        if (c.name == "press") {
-            input_->pressButton(0);
-        } else {
-            input_->releaseButton(0);
+    return (this->*c.verb->run)(c);
+}
+
+bool ScriptDriver::number(const Command& c, std::size_t i, long* out) {
+    if (i < c.args.size() && parseInt(c.args[i], out)) return true;
+    fail(c, "not a number");
+    return false;
+}
+
+bool ScriptDriver::runMove(const Command& c) {
+    long x = 0;
+    long y = 0;
+    if (!number(c, 0, &x) || !number(c, 1, &y)) return true;
+    input_->moveMouse(static_cast<int>(x), static_cast<int>(y));
+    ++next_;
+    return true;
+}
+
+bool ScriptDriver::runPress(const Command&) {
+    input_->pressButton(0);
+    ++next_;
+    return false;
+}
+
+bool ScriptDriver::runRelease(const Command&) {
+    input_->releaseButton(0);
+    ++next_;
+    return false;
+}
+
+bool ScriptDriver::runClick(const Command& c) {
+    if (c.args.size() == 2) {
+        long x = 0;
+        long y = 0;
+        if (!number(c, 0, &x) || !number(c, 1, &y)) return true;
+        clickAt(static_cast<int>(x), static_cast<int>(y));
+    } else {
+        const DrawnHotspot* found = nullptr;
+        for (const DrawnHotspot& h : lastFrameHotspots()) {
+            if (captionMatches(h.caption, c.args[0])) found = &h;
         }
-        ++next_;
-        return false;
-    }
-    if (c.name == "click") {
-        if (c.args.size() == 2) {
-            if (!number(0, &a) || !number(1, &b)) return true;
-            clickAt(static_cast<int>(a), static_cast<int>(b));
-        } else {
-            const DrawnHotspot* found = nullptr;
-            for (const DrawnHotspot& h : lastFrameHotspots()) {
-                if (captionMatches(h.caption, c.args[0])) found = &h;
-            }
-            if (!found) {
-                fail(c, "no such hotspot in the last frame");
-                return true;
-            }
-            clickAt(found->x + found->width / 2, found->y + found->height / 2);
-        }
-        ++next_;
-        return false;
-    }
-    if (c.name == "key") {
-        const int code = keyCodeOf(c.args[0]);
-        if (code == 0) {
-            fail(c, "unknown key");
+        if (!found) {
+            fail(c, "no such hotspot in the last frame");
             return true;
         }
-        input_->pressKey(code);
-        input_->releaseKey(code);
-        ++next_;
-        return false;
+        clickAt(found->x + found->width / 2, found->y + found->height / 2);
     }
-    if (c.name == "frames") {
-        if (waitTurns_ < 0) {
-            if (!number(0, &a)) return true;
-            waitTurns_ = a;
-        }
-        if (waitTurns_ > 0) {
-            --waitTurns_;
-            return false;
-        }
-        waitTurns_ = -1;
-        ++next_;
+    ++next_;
+    return false;
+}
+
+bool ScriptDriver::runKey(const Command& c) {
+    const int code = keyCodeOf(c.args[0]);
+    if (code == 0) {
+        fail(c, "unknown key");
         return true;
     }
-    if (c.name == "until-scene") {
-        if (!number(0, &a)) return true;
-        if (waitTurns_ < 0) {
-            waitTurns_ = kDefaultUntilFrames;
-            if (c.args.size() > 1 && !number(1, &waitTurns_)) return true;
-        }
-        if (gameState().sceneId == a) {
-            // The turn ends, so that the scene draws a frame before the next command looks
-            // for its hotspots.
-            waitTurns_ = -1;
-            ++next_;
-            return false;
-        }
-        if (waitTurns_ == 0) {
-            fail(c, "scene is " + std::to_string(gameState().sceneId));
-            return true;
-        }
+    input_->pressKey(code);
+    input_->releaseKey(code);
+    ++next_;
+    return false;
+}
+
+bool ScriptDriver::runFrames(const Command& c) {
+    if (waitTurns_ < 0) {
+        long frames = 0;
+        if (!number(c, 0, &frames)) return true;
+        waitTurns_ = frames;
+    }
+    if (waitTurns_ > 0) {
         --waitTurns_;
         return false;
     }
-    if (c.name == "expect-scene") {
-        if (!number(0, &a)) return true;
-        if (gameState().sceneId != a) {
-            fail(c, "scene is " + std::to_string(gameState().sceneId));
-            return true;
-        }
+    waitTurns_ = -1;
+    ++next_;
+    return true;
+}
+
+bool ScriptDriver::runUntilScene(const Command& c) {
+    long scene = 0;
+    if (!number(c, 0, &scene)) return true;
+    if (waitTurns_ < 0) {
+        waitTurns_ = kDefaultUntilFrames;
+        if (c.args.size() > 1 && !number(c, 1, &waitTurns_)) return true;
+    }
+    if (gameState().sceneId == scene) {
+        // The turn ends, so that the scene draws a frame before the next command looks
+        // for its hotspots.
+        waitTurns_ = -1;
         ++next_;
+        return false;
+    }
+    if (waitTurns_ == 0) {
+        fail(c, "scene is " + std::to_string(gameState().sceneId));
         return true;
     }
-    if (c.name == "screenshot") {
-        constexpr int kW = 640;
-        constexpr int kH = 480;
-        std::vector<uint16_t> pixels(kW * kH, 0);
-        for (int y = 0; y < kH && y < input_->shownHeight; ++y) {
-            for (int x = 0; x < kW && x < input_->shownWidth; ++x) {
-                pixels[static_cast<std::size_t>(y * kW + x)] =
-                    input_->shown[static_cast<std::size_t>(y) * input_->shownWidth + x];
-            }
-        }
-        const std::vector<uint8_t> bmp = EncodeBmp24(pixels.data(), kW, kH);
-        if (!writeBytes(c.args[0], bmp.data(), bmp.size())) {
-            fail(c, "cannot write the file");
-            return true;
-        }
-        ++next_;
+    --waitTurns_;
+    return false;
+}
+
+bool ScriptDriver::runExpectScene(const Command& c) {
+    long scene = 0;
+    if (!number(c, 0, &scene)) return true;
+    if (gameState().sceneId != scene) {
+        fail(c, "scene is " + std::to_string(gameState().sceneId));
         return true;
     }
-    if (c.name == "dump-state") {
-        if (!dumpGameState(c.args[0])) {
-            fail(c, "cannot write the file");
-            return true;
+    ++next_;
+    return true;
+}
+
+bool ScriptDriver::runScreenshot(const Command& c) {
+    constexpr int kW = 640;
+    constexpr int kH = 480;
+    std::vector<uint16_t> pixels(kW * kH, 0);
+    for (int y = 0; y < kH && y < input_->shownHeight; ++y) {
+        for (int x = 0; x < kW && x < input_->shownWidth; ++x) {
+            pixels[static_cast<std::size_t>(y * kW + x)] =
+                input_->shown[static_cast<std::size_t>(y) * input_->shownWidth + x];
         }
-        ++next_;
+    }
+    const std::vector<uint8_t> bmp = EncodeBmp24(pixels.data(), kW, kH);
+    if (!writeBytes(c.args[0], bmp.data(), bmp.size())) {
+        fail(c, "cannot write the file");
         return true;
     }
-    if (c.name == "load-state") {
-        std::string why;
-        if (!loadGameStateImage(c.args[0], &why)) {
-            fail(c, why);
-            return true;
-        }
-        ++next_;
+    ++next_;
+    return true;
+}
+
+bool ScriptDriver::runDumpState(const Command& c) {
+    if (!dumpGameState(c.args[0])) {
+        fail(c, "cannot write the file");
         return true;
     }
-    fail(c, "not a command");
+    ++next_;
+    return true;
+}
+
+bool ScriptDriver::runLoadState(const Command& c) {
+    std::string why;
+    if (!loadGameStateImage(c.args[0], &why)) {
+        fail(c, why);
+        return true;
+    }
+    ++next_;
     return true;
 }

@@ -48,13 +48,33 @@ class ScriptDriver : public TurnInput {
     bool failed() const { return failed_; }
 
   private:
+    // A command's name, the number of arguments it takes and its turn; every command is
+    // declared once, in the table of findVerb.
+    struct Verb;
     struct Command {
-        std::string name;
+        const Verb* verb = nullptr;
         std::vector<std::string> args;
         int line = 0;
     };
+    static const Verb* findVerb(const std::string& name);
+
     // Runs the current command; true when the turn goes on with the next one.
     bool step(const Command& c);
+    // The commands' turns, as step.
+    bool runMove(const Command& c);
+    bool runPress(const Command& c);
+    bool runRelease(const Command& c);
+    bool runClick(const Command& c);
+    bool runKey(const Command& c);
+    bool runFrames(const Command& c);
+    bool runUntilScene(const Command& c);
+    bool runExpectScene(const Command& c);
+    bool runScreenshot(const Command& c);
+    bool runDumpState(const Command& c);
+    bool runLoadState(const Command& c);
+
+    // Argument i as a number; false, and the command failed, when it is none.
+    bool number(const Command& c, std::size_t i, long* out);
     void fail(const Command& c, const std::string& why);
     void clickAt(int x, int y);
 

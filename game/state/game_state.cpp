@@ -23,6 +23,10 @@ GameState& gameState() {
     return gState;
 }
 
+void clearGameState() {
+    std::memset(static_cast<void*>(&gState), 0, sizeof gState);
+}
+
 void startNewGame() {
     GameState& s = gState;
     FrameValues& f = frameValues();

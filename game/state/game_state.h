@@ -176,6 +176,8 @@ static_assert(offsetof(GameState, tvVisits) == 3460404);
 
 // The process-wide record; zero when the program starts.
 GameState& gameState();
+// Sets every byte of the record to zero, as it is when the program starts.
+void clearGameState();
 
 // Sets what a new game starts with; every other field keeps its value.
 void startNewGame();

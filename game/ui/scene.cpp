@@ -87,17 +87,20 @@ void drawShadowText(int x, int y, uint16_t colour, const char* text) {
     PrintText(x, y, colour, kTransparentBackground, "%s", text);
 }
 
-void playClick() {
-    Sound().StopChannel(kClickChannel);
-    if (gClickSample == -1) {
+void playPoolSample(int channel, int entry, int& sample) {
+    Sound().StopChannel(channel);
+    if (sample == -1) {
         const FileHandle pool = soundPool();
-        PoolEntry entry;
-        if (pool && LocatePoolEntry(pool, assets::kSoundClick, &entry) &&
-            entry.selected == assets::kSoundClick) {
-            gClickSample = Sound().LoadSample(pool);
+        PoolEntry found;
+        if (pool && LocatePoolEntry(pool, entry, &found) && found.selected == entry) {
+            sample = Sound().LoadSample(pool);
         }
     }
-    if (gClickSample != -1) Sound().Play(kClickChannel, gClickSample, 1);
+    if (sample != -1) Sound().Play(channel, sample, 1);
+}
+
+void playClick() {
+    playPoolSample(kClickChannel, assets::kSoundClick, gClickSample);
 }
 
 void startMusic(const char* music) {

@@ -35,6 +35,10 @@ void drawCursorCaption(const char* text);
 // Text with a black shadow one pixel down and to the right.
 void drawShadowText(int x, int y, uint16_t colour, const char* text);
 
+// Plays sound-pool entry `entry` once on the channel, after stopping what plays there. The
+// sample is loaded on first use into `sample`, which is -1 until then (and stays -1 when the
+// entry cannot be read, so that each play tries again).
+void playPoolSample(int channel, int entry, int& sample);
 void playClick();
 // Stops the background loop and, when music is given, starts that file looping.
 void startMusic(const char* music);

@@ -49,19 +49,7 @@ class ThreadedDevice final : public platform::AudioDevice {
     platform::TickThread timer_;
 };
 
-class ConcurrencyTest : public EngineTest {
-  protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        platform::setAudioDevice(&device);
-    }
-    void TearDown() override {
-        Sound().Shutdown();
-        platform::setAudioDevice(nullptr);
-        EngineTest::TearDown();
-    }
-    ThreadedDevice device;
-};
+using ConcurrencyTest = AudioDeviceTest<ThreadedDevice>;
 
 TEST_F(ConcurrencyTest, RequestsMeetTheTickAndTheMixerSafely) {
     ASSERT_EQ(Sound().Start(nullptr), 1);

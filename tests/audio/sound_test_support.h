@@ -58,7 +58,9 @@ inline std::vector<int16_t> Samples16(const std::vector<uint8_t>& bytes) {
     return out;
 }
 
-class SoundTest : public EngineTest {
+// The sound manager's device for the test; the manager is shut down after it.
+template <class Device>
+class AudioDeviceTest : public EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
@@ -70,6 +72,11 @@ class SoundTest : public EngineTest {
         EngineTest::TearDown();
     }
 
+    Device device;
+};
+
+class SoundTest : public AudioDeviceTest<platform::HeadlessAudioDevice> {
+  protected:
     // Starts the manager with only this output format accepted (mono 16-bit at 8 kHz by
     // default: one output sample per source sample, so levels and sequences compare exactly).
     void start(int onlyFormat = 2) {
@@ -95,6 +102,4 @@ class SoundTest : public EngineTest {
         device.advanceMs(ms);
         return Samples16(device.recorded);
     }
-
-    platform::HeadlessAudioDevice device;
 };

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,7 +29,7 @@ class BeachFrame : public EngineTest {
     void SetUp() override {
         EngineTest::SetUp();
         saved_ = std::make_unique<GameState>(gameState());
-        std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
+        clearGameState();
         frameValues() = FrameValues{};
         randomSaved_ = randomState();
         GameState& s = gameState();

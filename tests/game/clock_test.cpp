@@ -4,36 +4,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "engine/platform/performance_counter.h"
 #include "game/state/clock.h"
-#include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/state/random.h"
 #include "game/ui/modal_box.h"
 #include "game/ui/panels.h"
+#include "tests/game/game_fixture.h"
 #include "tests/game/random_peek.h"
-#include "tests/support/test_env.h"
 #include "texts/texts.h"
 
 namespace {
 
-class ClockTest : public EngineTest {
+class ClockTest : public FreshGameTest {
   protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        installDayEndNotices();
-        platform::setPerformanceCounter(&counter);
-        std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
-        frameValues() = FrameValues{};
-        frameValues().perfFrequency = counter.frequency();
-        startNewGame();
-    }
-    void TearDown() override {
-        platform::setPerformanceCounter(nullptr);
-        EngineTest::TearDown();
-    }
     void setTime(int day, int month, int year, int hour, int minute, int second) {
         GameState& s = gameState();
         s.day = day;
@@ -43,8 +27,6 @@ class ClockTest : public EngineTest {
         s.minute = minute;
         s.second = second;
     }
-
-    platform::VirtualPerformanceCounter counter;
 };
 
 TEST(RandomTest, FirstValuesAfterSeedOne) {

@@ -14,7 +14,7 @@ namespace {
 class FilmTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
+        clearGameState();
         startNewGame();
         // Every slot its own subject, so that nothing forms a series unless a test says so.
         for (int i = 0; i < kPhotoSlots; ++i) r().subject[i] = 100 + i;

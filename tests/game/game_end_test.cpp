@@ -2,17 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#include "game/state/game_state.h"
 #include "game/app/main_loop.h"
+#include "game/state/game_state.h"
 
 namespace {
 
 class GameEndTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
+        clearGameState();
         gameState().sceneId = 1;
     }
 };

@@ -3,38 +3,29 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "engine/platform/performance_counter.h"
 #include "engine/resources/pool/pool.h"
 #include "game/app/main_loop.h"
 #include "game/state/clock.h"
-#include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/ui/runtime.h"
-#include "tests/support/test_env.h"
+#include "tests/game/game_fixture.h"
 
 namespace {
 
-class MainLoopStartTest : public EngineTest {
+class MainLoopStartTest : public ClearedGameTest {
   protected:
     void SetUp() override {
-        EngineTest::SetUp();
+        ClearedGameTest::SetUp();
         boxes.quiet = true;
-        platform::setPerformanceCounter(&counter);
-        std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
-        frameValues() = FrameValues{};
-        frameValues().perfFrequency = counter.frequency();
     }
     void TearDown() override {
         endMainLoop();
         ClosePools();
-        platform::setPerformanceCounter(nullptr);
-        EngineTest::TearDown();
+        ClearedGameTest::TearDown();
     }
-
-    platform::VirtualPerformanceCounter counter;
 };
 
 TEST_F(MainLoopStartTest, AMissingSoundPoolIsReportedAsNoTapFile) {

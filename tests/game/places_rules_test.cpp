@@ -4,39 +4,29 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
-#include "engine/platform/performance_counter.h"
 #include "game/state/clock.h"
-#include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/state/hotel_rules.h"
 #include "game/state/random.h"
 #include "game/state/shop_rules.h"
 #include "game/state/town_rules.h"
 #include "game/ui/panels.h"
+#include "tests/game/game_fixture.h"
 #include "tests/game/random_peek.h"
-#include "tests/support/test_env.h"
 
 namespace {
 
-class PlacesRules : public EngineTest {
+class PlacesRules : public FreshGameTest {
   protected:
     void SetUp() override {
-        EngineTest::SetUp();
-        installDayEndNotices();
-        platform::setPerformanceCounter(&counter);
-        std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
-        frameValues() = FrameValues{};
-        frameValues().perfFrequency = counter.frequency();
-        startNewGame();
+        FreshGameTest::SetUp();
         savedRandom = randomState();
     }
     void TearDown() override {
         setRandomState(savedRandom);
-        platform::setPerformanceCounter(nullptr);
-        EngineTest::TearDown();
+        FreshGameTest::TearDown();
     }
     void setClock(int hour, int minute, int second) {
         s.hour = hour;
@@ -45,7 +35,6 @@ class PlacesRules : public EngineTest {
     }
 
     GameState& s = gameState();
-    platform::VirtualPerformanceCounter counter;
     uint32_t savedRandom = 0;
 };
 

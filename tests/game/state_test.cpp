@@ -17,7 +17,7 @@ int32_t at(const GameState& s, std::size_t offset) {
 
 class StateTest : public ::testing::Test {
   protected:
-    void SetUp() override { std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState)); }
+    void SetUp() override { clearGameState(); }
 };
 
 TEST_F(StateTest, FieldsSitAtTheirFileOffsets) {

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "engine/audio/sound_manager.h"
-#include "engine/memory/memory.h"
 #include "engine/base/messages.h"
+#include "engine/memory/memory.h"
 #include "engine/resources/pool/pool.h"
-#include "engine/resources/pool/pool_entry.h"
 #include "game/asset_table.h"
+#include "game/ui/scene.h"
 
 namespace {
 
@@ -90,14 +90,5 @@ PicView visitorSprite(int sprite) {
 }
 
 void playShutter() {
-    Sound().StopChannel(kShutterChannel);
-    if (gShutterSample == -1) {
-        const FileHandle pool = soundPool();
-        PoolEntry entry;
-        if (pool && LocatePoolEntry(pool, assets::kSoundShutter, &entry) &&
-            entry.selected == assets::kSoundShutter) {
-            gShutterSample = Sound().LoadSample(pool);
-        }
-    }
-    if (gShutterSample != -1) Sound().Play(kShutterChannel, gShutterSample, 1);
+    playPoolSample(kShutterChannel, assets::kSoundShutter, gShutterSample);
 }
