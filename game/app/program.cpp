@@ -141,7 +141,7 @@ int enterWorkingDirectory(Session& s) {
 
 // The record is zero and the generator fresh when a program starts.
 void startFreshGame() {
-    std::memset(static_cast<void*>(&gameState()), 0, sizeof(GameState));
+    clearGameState();
     setRandomState(1);
     startAlbumRun();
     startSavegameRun();
