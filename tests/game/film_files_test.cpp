@@ -9,12 +9,13 @@
 #include <filesystem>
 #include <string>
 
+#include "engine/base/messages.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/little_endian.h"
-#include "engine/base/messages.h"
 #include "game/files/photo_export.h"
 #include "game/files/savegame_file.h"
 #include "game/files/whole_file.h"
+#include "game/scenes/after_load.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/state/saved_game.h"
@@ -401,7 +402,7 @@ TEST_F(SlotFileTest, ALoadedGameGetsThisMachinesClockAndNoBeachPictures) {
     saved.photoUsed[7] = 1;
     saved.photos[7].pixels[100] = 0xBEEF;
     frameValues().perfFrequency = 1000000;
-    applySavedGame(reinterpret_cast<const uint8_t*>(&saved));
+    ASSERT_TRUE(putRecordImage(reinterpret_cast<const uint8_t*>(&saved), 0));
     EXPECT_EQ(s.money, 4711);
     EXPECT_EQ(s.photos[7].pixels[100], 0xBEEF);
     EXPECT_EQ(s.beachLoaded, 0);
