@@ -17,8 +17,3 @@ inline constexpr HotelPlaces kHotelPlaces[3] = {
     {32, 4, 34, 9, assets::kMusicLobby2, assets::kMusicHotel},
     {33, 5, 35, 10, assets::kMusicLobby, assets::kMusicHotel3},
 };
-
-// A hotel index read from the record, kept inside the table.
-inline int hotelIndex(int value) {
-    return value >= 0 && value < 3 ? value : 0;
-}
