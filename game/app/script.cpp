@@ -107,8 +107,10 @@ bool loadGameStateImage(const std::string& path, std::string* why) {
     // What the engine holds wins over the file: whether beach pictures are loaded.
     if (!putRecordImage(reinterpret_cast<const uint8_t*>(image.data()), gameState().beachLoaded)) {
         int32_t scene = 0;
-        std::memcpy(&scene, image.data(), sizeof scene);
-        *why = "not a game (scene " + std::to_string(scene) + " is none)";
+        int32_t day = 0;
+        std::memcpy(&scene, image.data() + offsetof(GameState, sceneId), sizeof scene);
+        std::memcpy(&day, image.data() + offsetof(GameState, day), sizeof day);
+        *why = "not a game (scene " + std::to_string(scene) + ", day " + std::to_string(day) + ")";
         return false;
     }
     return true;

@@ -33,8 +33,7 @@ void indexOr(int32_t& field, int32_t size, int32_t fallback) {
 
 void mendCalendar(GameState& s) {
     clampTo(s.month, 0, 11);
-    // Day 0 is the record's day before any game began; a game's days are 1..30.
-    if (s.day < 0 || s.day > kLastDay) clampTo(s.day, 1, kLastDay);
+    clampTo(s.day, 1, kLastDay);
     clampTo(s.hour, 0, 23);
     clampTo(s.minute, 0, 59);
     clampTo(s.second, 0, 59);
@@ -68,6 +67,9 @@ void mendVisitors(GameState& s) {
 bool afterLoad(GameState& s) {
     // The scene is where the game goes on; a number that is none is no game at all.
     if (!sceneAvailable(s.sceneId)) return false;
+    // Day 0 is the blank record a program starts with: every game begins on day 1 and its
+    // days run 1..30, so nothing has been played in it (a slot file of zeros is one).
+    if (s.day == 0) return false;
 
     mendCalendar(s);
 

@@ -7,8 +7,8 @@
 // unchanged. A record that is plainly not a game is refused instead.
 //
 // Mended (a value outside its range; every other value is kept):
-//   calendar and clock   month 0..11, day 0..30 (0 only before any game; else 1..30),
-//                        hour 0..23, minute and second 0..59, year 0..9999: clamped
+//   calendar and clock   month 0..11, day 1..30, hour 0..23, minute and second 0..59,
+//                        year 0..9999: clamped
 //   gameSpeed            0..2, else 1 (normal, as a new game); tickLength derived from it
 //   scrollX              0..1919: clamped
 //   selectedCamera       0..2, else 0
@@ -26,7 +26,8 @@
 //   recovery hours       0..59 (total and left): clamped
 //   nightsPaid, hoursOnBeach, the three visit counters
 //                        0..kCounterLimit: clamped
-// Refused: a scene number that is no scene of the game (-1, "quit", included).
+// Refused: a scene number that is no scene of the game (-1, "quit", included), and the blank
+// record of a program start, in which no game has begun (day 0).
 
 #include <cstdint>
 

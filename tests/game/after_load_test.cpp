@@ -351,9 +351,9 @@ TEST_F(LoadedRecords, EveryFieldComesOutOfASlotInRangeAndTheGamePlaysOn) {
     }
 }
 
-// A slot of the right size that is no game (all bytes 0xFF: scene -1, the clock at -1:-1) is
-// refused by the load screen as a damaged one, and by load-state; the running game stays as it
-// was to the byte, and the file as it was on disk.
+// A slot of the right size that is no game (all bytes 0xFF: scene -1, the clock at -1:-1; all
+// bytes 0: no game begun) is refused by the load screen as a damaged one, and by load-state;
+// the running game stays as it was to the byte, and the file as it was on disk.
 TEST_F(LoadedRecords, ARefusedSlotLeavesTheRunningGameUntouched) {
     GameState& s = gameState();
     std::unique_ptr<GameState> game = baseIn(20);
@@ -382,7 +382,13 @@ TEST_F(LoadedRecords, ARefusedSlotLeavesTheRunningGameUntouched) {
 
     auto untouched = std::make_unique<GameState>(s);
     EXPECT_FALSE(loadGameStateImage(slotPath(1), &why));
-    EXPECT_EQ(why, "not a game (scene -1 is none)");
+    EXPECT_EQ(why, "not a game (scene -1, day -1)");
+    EXPECT_EQ(std::memcmp(&s, untouched.get(), sizeof s), 0);
+    // Nor is a slot of zeros: the blank record no game has begun in.
+    const std::vector<uint8_t> zeros(sizeof(GameState), 0);
+    ASSERT_TRUE(writeSlotFile(1, zeros.data(), zeros.size()));
+    EXPECT_FALSE(loadGameStateImage(slotPath(1), &why));
+    EXPECT_EQ(why, "not a game (scene 0, day 0)");
     EXPECT_EQ(std::memcmp(&s, untouched.get(), sizeof s), 0);
 
     // A game with extreme fields loads from the same screen, mended, and the map plays on.

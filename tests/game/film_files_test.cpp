@@ -395,6 +395,7 @@ TEST_F(SlotFileTest, ALoadedGameGetsThisMachinesClockAndNoBeachPictures) {
     std::memset(static_cast<void*>(&s), 0, sizeof s);
     GameState saved{};
     saved.sceneId = 21;
+    saved.day = 1;
     saved.money = 4711;
     saved.gameSpeed = 2;
     saved.tickLength = 12345;  // another machine's counter
