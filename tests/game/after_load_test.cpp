@@ -182,6 +182,15 @@ class LoadedRecords : public EngineTest {
         file.write(reinterpret_cast<const char*>(&value), sizeof value);
         EXPECT_TRUE(file.good());
     }
+    // The slot read by the load screen's reader and put in place by the after-load entry
+    // both loaders share; as load-state does it, the game stays in the record's scene and this
+    // run's beach pictures stay loaded, so that the frames after it play where the field is
+    // used.
+    static bool loadSlot(int slot) {
+        std::vector<uint8_t> image;
+        EXPECT_EQ(readSlotFile(slot, &image), SlotRead::Whole);
+        return putRecordImage(image.data(), gameState().beachLoaded);
+    }
     // The base game in another scene, on the heap (a record is too large for a test's stack
     // under the sanitizers).
     std::unique_ptr<GameState> baseIn(int scene) const {
@@ -271,7 +280,7 @@ const Field kFields[] = {
 // clang-format on
 
 TEST_F(LoadedRecords, EveryFieldComesOutOfASlotInRangeAndTheGamePlaysOn) {
-    const std::string onBeach = writeSlot(2, *baseIn(kBeach));
+    writeSlot(2, *baseIn(kBeach));
     auto record = std::make_unique<GameState>();
     auto expected = std::make_unique<GameState>();
     for (const Field& field : kFields) {
@@ -279,7 +288,7 @@ TEST_F(LoadedRecords, EveryFieldComesOutOfASlotInRangeAndTheGamePlaysOn) {
         *record = *base_;
         record->sceneId = field.scene;
         if (field.prepare) field.prepare(*record);
-        const std::string path = writeSlot(1, *record);
+        writeSlot(1, *record);
         const std::size_t offset =
             static_cast<std::size_t>(reinterpret_cast<const char*>(&field.at(*record)) -
                                      reinterpret_cast<const char*>(record.get()));
@@ -291,8 +300,7 @@ TEST_F(LoadedRecords, EveryFieldComesOutOfASlotInRangeAndTheGamePlaysOn) {
             if (field.scene == kBeach &&
                 (gameState().sceneId != kBeach || !gameState().beachLoaded ||
                  heldBeachPictures() != kBeach - 200)) {
-                std::string why;
-                ASSERT_TRUE(loadGameStateImage(onBeach, &why)) << why;
+                ASSERT_TRUE(loadSlot(2));
                 ASSERT_TRUE(play("frames 1\n"));
                 ASSERT_EQ(heldBeachPictures(), kBeach - 200);
             }
@@ -300,16 +308,14 @@ TEST_F(LoadedRecords, EveryFieldComesOutOfASlotInRangeAndTheGamePlaysOn) {
             patchSlot(1, offset, value);
             *expected = gameState();
 
-            std::string why;
-            const bool loaded = loadGameStateImage(path, &why);
+            const bool loaded = loadSlot(1);
             GameState& s = gameState();
             if (field.refused && !inRange) {
                 EXPECT_FALSE(loaded);
-                EXPECT_NE(why.find("not a game"), std::string::npos) << why;
                 EXPECT_EQ(std::memcmp(&s, expected.get(), sizeof s), 0);
                 continue;
             }
-            ASSERT_TRUE(loaded) << why;
+            ASSERT_TRUE(loaded);
             const int32_t mended = field.at(s);
             if (field.visitor && s.visitors.life[0] <= 0) {
                 EXPECT_FALSE(inRange);
