@@ -3,7 +3,7 @@
 // holds whatever its bytes say. Before any scene sees it, this is the one place that says what
 // such a record may hold: every field a scene or rule uses as an index, divisor, multiplier,
 // loop bound or counter is brought back into the range the rules work with, and what this run
-// derives from the record is derived again. A record the game itself wrote comes through
+// derives from the record is derived again. A game the game itself saved comes through
 // unchanged. A record that is plainly not a game is refused instead.
 //
 // Mended (a value outside its range; every other value is kept):
