@@ -11,6 +11,7 @@
 #include "engine/platform/text_encoding.h"
 #include "engine/platform/window_messages.h"
 #include "engine/resources/bmp.h"
+#include "game/scenes/after_load.h"
 #include "game/state/game_state.h"
 #include "game/ui/hotspots.h"
 
@@ -93,10 +94,14 @@ bool loadGameStateImage(const std::string& path, std::string* why) {
         return false;
     }
     // What the engine holds wins over the file: whether beach pictures are loaded.
-    GameState& s = gameState();
-    const int32_t beachLoaded = s.beachLoaded;
-    std::memcpy(&s, image.data(), image.size());
-    s.beachLoaded = beachLoaded;
+    if (!putRecordImage(reinterpret_cast<const uint8_t*>(image.data()), gameState().beachLoaded)) {
+        int32_t scene = 0;
+        int32_t day = 0;
+        std::memcpy(&scene, image.data() + offsetof(GameState, sceneId), sizeof scene);
+        std::memcpy(&day, image.data() + offsetof(GameState, day), sizeof day);
+        *why = "not a game (scene " + std::to_string(scene) + ", day " + std::to_string(day) + ")";
+        return false;
+    }
     return true;
 }
 

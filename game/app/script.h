@@ -27,9 +27,10 @@ class HeadlessDisplay;
 
 // The raw game state record to a file, as a savegame holds it. False on failure.
 bool dumpGameState(const std::string& path);
-// Replaces the record by a raw record image (a dump or a savegame slot file); the engine's own
-// state (whether a beach is loaded) is kept. False, with the reason, for a file that is not
-// exactly one record.
+// Replaces the record by a raw record image (a dump or a savegame slot file), mended as every
+// record from outside is (afterLoad); the engine's own state (whether a beach is loaded) is
+// kept. False, with the reason and the record untouched, for a file that is not exactly one
+// record or not a game.
 bool loadGameStateImage(const std::string& path, std::string* why);
 
 class ScriptDriver : public TurnInput {

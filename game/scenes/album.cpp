@@ -133,8 +133,7 @@ void drawDetail(const GameState& s, int slot) {
         equipment = txt::kWithTele;
     }
     if (equipment) drawShadowText(tx, ty + 15, kTextColour, equipment);
-    const int blur = r.blurLevel[slot];
-    if (blur >= 0 && blur < 3) drawShadowText(tx, ty + 30, kTextColour, txt::kSharpness[blur]);
+    drawShadowText(tx, ty + 30, kTextColour, txt::kSharpness[r.blurLevel[slot]]);
     if (r.value[slot] != 0) {
         char line[64];
         std::snprintf(line, sizeof line, txt::kPhotoValue, r.value[slot]);

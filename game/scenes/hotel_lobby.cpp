@@ -49,7 +49,7 @@ void receptionist(int hotel) {
 
 void runLobbyScene() {
     GameState& s = gameState();
-    const int hotel = hotelIndex(s.currentHotel);
+    const int hotel = s.currentHotel;
     const HotelPlaces& h = kHotelPlaces[hotel];
     if (arrestDue(s, hotel)) {
         playMovie(assets::kMovieHotelArrest, assets::kMusicPolice);

@@ -21,8 +21,3 @@ inline constexpr HotelPlaces kHotelPlaces[3] = {
     {kSceneHotel3Outside, kSceneHotel3Lobby, kSceneHotel3Reception, kSceneHotel3Room,
      assets::kMusicLobby, assets::kMusicHotel3},
 };
-
-// A hotel index read from the record, kept inside the table.
-inline int hotelIndex(int value) {
-    return value >= 0 && value < 3 ? value : 0;
-}

@@ -13,7 +13,7 @@
 
 void runRoomScene() {
     GameState& s = gameState();
-    const int hotel = hotelIndex(s.currentRoom);
+    const int hotel = s.currentRoom;
     const HotelPlaces& h = kHotelPlaces[hotel];
     const int night = s.lampOn[hotel] ? assets::kPicRoomLamp[hotel] : assets::kPicRoomNight[hotel];
     drawDayNightBackground(assets::kPicRoomDay[hotel], night);

@@ -10,7 +10,7 @@
 
 void runLaptopScene() {
     const GameState& s = gameState();
-    const int hotel = hotelIndex(s.currentRoom);
+    const int hotel = s.currentRoom;
     drawDayNightBackground(assets::kPicLaptopDay[hotel], assets::kPicLaptopNight[hotel]);
     if (backButton(txt::kToRoom)) goTo(kHotelPlaces[hotel].room, assets::kMusicRoom);
     if (placedHotspot(assets::kPicLaptopToCamera, txt::kToCamera)) goTo(kSceneAlbum, nullptr);

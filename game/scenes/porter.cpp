@@ -22,7 +22,7 @@ constexpr int kPriceY = 320;
 
 void runPorterScene() {
     GameState& s = gameState();
-    const int hotel = hotelIndex(s.currentHotel);
+    const int hotel = s.currentHotel;
     drawCopy(scenePage(), locationPicture(assets::kPicEnquiry), 0, 0);
     if (backButton(txt::kToLobby)) goTo(kHotelPlaces[hotel].lobby, nullptr);
     if (s.money < kTipMin) {

@@ -8,9 +8,9 @@
 #include "engine/display/text.h"
 #include "game/asset_table.h"
 #include "game/files/savegame_file.h"
+#include "game/scenes/after_load.h"
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
-#include "game/state/saved_game.h"
 #include "game/state/scene_ids.h"
 #include "game/ui/hotspots.h"
 #include "game/ui/modal_box.h"
@@ -64,9 +64,13 @@ void loadSlot(int slot) {
     std::vector<uint8_t> image;
     switch (readSlotFile(slot, &image)) {
         case SlotRead::Whole:
-            applySavedGame(image.data());
-            messageBox(210, 150, txt::kGameLoaded, "", "", "", "", "");
-            break;
+            // No beach's pictures are loaded after a load, whatever the file says.
+            if (putRecordImage(image.data(), 0)) {
+                messageBox(210, 150, txt::kGameLoaded, "", "", "", "", "");
+                break;
+            }
+            // A file of the right size that is no game is as damaged as a cut one.
+            [[fallthrough]];
         case SlotRead::Damaged:
             // The running game stays exactly as it was, on this screen.
             messageBox(210, 150, txt::kSaveDamaged[0], txt::kSaveDamaged[1], "", "", "", "");

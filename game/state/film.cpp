@@ -69,7 +69,7 @@ FilmWorth filmWorth(const GameState& s, const SeriesWalk& series) {
 }
 
 int openOrder(const GameState& s) {
-    return s.currentOrder >= 0 && s.currentOrder < kOrders ? s.currentOrder : -1;
+    return s.currentOrder;
 }
 
 bool orderFulfilled(const GameState& s) {

@@ -29,7 +29,7 @@ struct FilmWorth {
 };
 FilmWorth filmWorth(const GameState& s, const SeriesWalk& series);
 
-// The open order (0..49), or -1 when none is open or the record names none that exists.
+// The open order (0..49), or -1 when none is open.
 int openOrder(const GameState& s);
 // The open order is fulfilled by the used photos: at least its count show its subject.
 bool orderFulfilled(const GameState& s);

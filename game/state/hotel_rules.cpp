@@ -40,7 +40,6 @@ void lowerTip(GameState& s) {
 
 void fitTipToMoney(GameState& s) {
     if (s.tip < kTipMin) s.tip = kTipMin;
-    if (s.tip > kTipMax) s.tip = kTipMax;
     while (s.money < s.tip && s.tip > kTipMin) s.tip -= kTipStep;
 }
 

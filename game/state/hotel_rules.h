@@ -27,8 +27,8 @@ bool rentRoom(GameState& s, int hotel);
 // The tip buttons: in steps of 10 between 10 and 50.
 void raiseTip(GameState& s);
 void lowerTip(GameState& s);
-// Lowers the tip until the money covers it (called only with at least 10 Euro); a tip outside
-// 10..50 (a record not written by the game) is first brought into that range.
+// Lowers the tip until the money covers it (called only with at least 10 Euro); a tip below 10
+// (a record whose lobby has not offered one yet) is first raised to 10.
 void fitTipToMoney(GameState& s);
 int porterPrice(const GameState& s, int hotel);
 

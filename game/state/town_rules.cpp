@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "game/state/clock.h"
+#include "game/state/film.h"
 #include "game/state/random.h"
 
 bool isDayHour(int hour) {
@@ -31,7 +32,9 @@ void recoverInHospital(GameState& s) {
 }
 
 void payHospitalBill(GameState& s) {
-    s.money -= s.hospitalBill;
+    // Money is never mended, whatever a loaded game owes: the payment stops at the end of the
+    // range rather than wrapping.
+    s.money = addEuro(s.money, -int64_t{s.hospitalBill});
 }
 
 int donationFor(int money) {

@@ -30,7 +30,7 @@ void installDayEndNotices() {
 void drawDatePanel(int x, int y, uint16_t colour) {
     const GameState& s = gameState();
     drawFaded(scenePage(), locationPicture(assets::kPicDatePanel), x, y);
-    const char* month = s.month >= 0 && s.month < 12 ? txt::kMonths[s.month] : "";
+    const char* month = txt::kMonths[s.month];
     PrintText(x + 14, y + 6, 0, kTransparentBackground, txt::kDateFormat, s.day, month, s.year);
     PrintText(x + 13, y + 5, colour, kTransparentBackground, txt::kDateFormat, s.day, month,
               s.year);

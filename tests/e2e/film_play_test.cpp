@@ -254,6 +254,7 @@ TEST_F(FilmPlay, ADamagedSlotIsRefusedAndAGermanSaveLoads) {
     writeFile(workFile("sav/gamestr.dat"), list.data);
     Record german = std::make_unique<GameState>();
     german->sceneId = 21;
+    german->day = 1;
     german->money = 9999;
     german->gameSpeed = 0;
     german->tickLength = 1;  // another machine's counter

@@ -9,12 +9,13 @@
 #include <filesystem>
 #include <string>
 
+#include "engine/base/messages.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/little_endian.h"
-#include "engine/base/messages.h"
 #include "game/files/photo_export.h"
 #include "game/files/savegame_file.h"
 #include "game/files/whole_file.h"
+#include "game/scenes/after_load.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/state/saved_game.h"
@@ -394,6 +395,7 @@ TEST_F(SlotFileTest, ALoadedGameGetsThisMachinesClockAndNoBeachPictures) {
     std::memset(static_cast<void*>(&s), 0, sizeof s);
     GameState saved{};
     saved.sceneId = 21;
+    saved.day = 1;
     saved.money = 4711;
     saved.gameSpeed = 2;
     saved.tickLength = 12345;  // another machine's counter
@@ -401,7 +403,7 @@ TEST_F(SlotFileTest, ALoadedGameGetsThisMachinesClockAndNoBeachPictures) {
     saved.photoUsed[7] = 1;
     saved.photos[7].pixels[100] = 0xBEEF;
     frameValues().perfFrequency = 1000000;
-    applySavedGame(reinterpret_cast<const uint8_t*>(&saved));
+    ASSERT_TRUE(putRecordImage(reinterpret_cast<const uint8_t*>(&saved), 0));
     EXPECT_EQ(s.money, 4711);
     EXPECT_EQ(s.photos[7].pixels[100], 0xBEEF);
     EXPECT_EQ(s.beachLoaded, 0);

@@ -161,14 +161,11 @@ TEST_F(PlacesRules, PorterTipWalksInTensAndFitsTheMoney) {
     askPorter(s, 2);
     EXPECT_EQ(s.money, 15 - 100);
 
-    // A record with a tip the game never writes is brought back into 10..50.
+    // A record whose lobby has not offered a tip yet (0) starts from the lowest.
     s.money = 1000;
     s.tip = 0;
     fitTipToMoney(s);
     EXPECT_EQ(s.tip, 10);
-    s.tip = 90;
-    fitTipToMoney(s);
-    EXPECT_EQ(s.tip, 50);
 }
 
 TEST_F(PlacesRules, PorterAnswersForTheHighestAndLowestTipDrawNothing) {

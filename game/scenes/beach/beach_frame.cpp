@@ -75,18 +75,17 @@ bool anyCamouflage(const GameState& s) {
 // Whether a button is shown; the toggles of buttons not shown are switched off.
 bool buttonShown(GameState& s, int button) {
     const int c = s.selectedCamera;
-    const bool validCamera = c >= 0 && c < 3;
     switch (button) {
         case kCamera0:
         case kCamera1:
         case kCamera2:
             return s.camera[button] != 0;
         case kZoom:
-            if (validCamera && s.lens[c]) return true;
+            if (s.lens[c]) return true;
             s.zoomOn = 0;
             return false;
         case kFlash:
-            if (validCamera && s.flash[c]) return true;
+            if (s.flash[c]) return true;
             s.flashOn = 0;
             return false;
         case kCamouflage:
@@ -207,18 +206,14 @@ void drawVisitors(GameState& s, const PageView& view, int frameMs) {
     BeachVisitors& v = s.visitors;
     for (int i = 0; i < kVisitorSlots; ++i) {
         if (v.life[i] <= 0) continue;
-        const VisitorType& type = visitorType(v.typeId[i]);
-        // Only a type that may appear has sprites; a pose past them shows nothing.
-        if (type.available == 1 && v.pose[i] >= 0 && v.pose[i] < type.spriteCount) {
-            const int index = type.firstSprite + v.pose[i];
-            const PicView sprite = visitorSprite(index);
-            const int x = v.x[i] - sprite.width / 2 - s.scrollX;
-            const int y = v.y[i] - sprite.height / 2;
-            if (sprite && light.kind == VisitorLight::Mixed) {
-                drawLitVisitor(view, index, sprite, x, y, light.night, beachPicturesGeneration());
-            } else if (sprite) {
-                drawVisitorSprite(view, sprite, x, y, light);
-            }
+        const int index = visitorType(v.typeId[i]).firstSprite + v.pose[i];
+        const PicView sprite = visitorSprite(index);
+        const int x = v.x[i] - sprite.width / 2 - s.scrollX;
+        const int y = v.y[i] - sprite.height / 2;
+        if (sprite && light.kind == VisitorLight::Mixed) {
+            drawLitVisitor(view, index, sprite, x, y, light.night, beachPicturesGeneration());
+        } else if (sprite) {
+            drawVisitorSprite(view, sprite, x, y, light);
         }
         ageVisitor(v, i, frameMs);
     }
@@ -265,7 +260,6 @@ PicView photoView(const GameState& s, int slot) {
 // Step 11: the selected camera's film, and the photo under the cursor at full size.
 void drawFilmStrip(const GameState& s, const PageView& page) {
     const int c = s.selectedCamera;
-    if (c < 0 || c >= 3) return;
     const FrameValues& f = frameValues();
     int hovered = -1;
     for (int i = 0; i < kShotsPerCamera; ++i) {

@@ -33,14 +33,14 @@ ViewRect viewfinderRect(int mouseX, int mouseY, int width, int height) {
 
 int cameraInHand(const GameState& s) {
     const int c = s.selectedCamera;
-    return c >= 0 && c < 3 && s.camera[c] ? c : -1;
+    return s.camera[c] ? c : -1;
 }
 
 int nextPhotoSlot(const GameState& s) {
     const int c = cameraInHand(s);
     if (c < 0) return -1;
     const int shot = s.shotsTaken[c];
-    if (shot < 0 || shot >= kShotsPerCamera) return -1;
+    if (shot >= kShotsPerCamera) return -1;
     return c * kShotsPerCamera + shot;
 }
 

@@ -29,10 +29,10 @@ struct ViewRect {
 // A width × height rectangle centred on the cursor and pushed inside the 640 × 360 view.
 ViewRect viewfinderRect(int mouseX, int mouseY, int width, int height);
 
-// The selected camera when it is one of the three and owned, else -1.
+// The selected camera when it is owned, else -1.
 int cameraInHand(const GameState& s);
 // The slot the next shot of the camera in hand goes to, -1 when there is none (no camera, or
-// its ten shots are taken, or counters that are out of range).
+// its ten shots are taken).
 int nextPhotoSlot(const GameState& s);
 // Milliseconds until the next shot: 502, 302 or 102 for cameras 0, 1, 2.
 int shutterLockFor(int camera);

@@ -64,8 +64,6 @@ void placeVisitor(BeachVisitors& v, int slot, int typeId, int x, int y) {
 }
 
 void runArrivals(GameState& s, int frameMs) {
-    // A record from elsewhere may name no beach: nobody arrives there.
-    if (s.currentBeach < 0 || s.currentBeach >= kBeaches) return;
     const int rolls = std::min(frameMs, kMaxArrivalRolls);
     for (int roll = 0; roll < rolls; ++roll) {
         const int n =
