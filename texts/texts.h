@@ -157,8 +157,9 @@ extern const char* const kGameSaved;
 extern const char* const kOverwrite1;  // "alten Spielstand"
 extern const char* const kOverwrite2;  // "überschreiben?"
 
-extern const char* const kSaveFailed[2];    // the slot file could not be written
-extern const char* const kListNotSaved[2];  // the slot is saved, the list of slots is not
-extern const char* const kSaveDamaged[2];   // a slot file that is not one whole game
+extern const char* const kSaveFailed[2];      // the slot file could not be written
+extern const char* const kListNotSaved[2];    // the slot is saved, the list of slots is not
+extern const char* const kSaveDamaged[2];     // a slot file that is not one whole game
+extern const char* const kSaveUnreadable[2];  // a listed slot whose file is gone
 
 }  // namespace txt

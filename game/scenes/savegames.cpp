@@ -76,7 +76,10 @@ void loadSlot(int slot) {
             messageBox(210, 150, txt::kSaveDamaged[0], txt::kSaveDamaged[1], "", "", "", "");
             return;
         case SlotRead::Missing:
-            break;
+            // A row whose file is gone loads nothing; from the main menu the blank record of a
+            // program start would be shown as a lost game.
+            messageBox(210, 150, txt::kSaveUnreadable[0], txt::kSaveUnreadable[1], "", "", "", "");
+            return;
     }
     changeScene(kSceneMap, nullptr);
 }

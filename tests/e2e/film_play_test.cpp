@@ -12,6 +12,7 @@
 #include "engine/resources/little_endian.h"
 #include "game/ui/modal_box.h"
 #include "tests/e2e/game_run.h"
+#include "texts/texts.h"
 
 namespace fs = std::filesystem;
 
@@ -242,15 +243,16 @@ TEST_F(FilmPlay, OverwritingAsksFirstAndCountsEverySave) {
     EXPECT_EQ(LoadLE32(readFile(workFile("sav/game02")).data() + 64), 1111u);
 }
 
-TEST_F(FilmPlay, ADamagedSlotIsRefusedAndAGermanSaveLoads) {
-    // A list written by the German build: slot 1 a whole game, slot 2 a cut one.
+TEST_F(FilmPlay, ADamagedOrMissingSlotIsRefusedAndAGermanSaveLoads) {
+    // A list written by the German build: slot 1 a whole game, slot 2 a cut one, slot 3 listed
+    // but without its file.
     Bytes list;
     list.zeros(60);
-    for (int slot = 1; slot <= 2; ++slot) {
+    for (int slot = 1; slot <= 3; ++slot) {
         const std::string title = "00" + std::to_string(slot) + ". Lensquest Spielstand,";
         list.text(title).zeros(30 - title.size()).text("03-03-2000, 09.05.07 Uhr").zeros(6);
     }
-    list.zeros(8 * 60).u32(2);
+    list.zeros(7 * 60).u32(3);
     writeFile(workFile("sav/gamestr.dat"), list.data);
     Record german = std::make_unique<GameState>();
     german->sceneId = 21;
@@ -271,6 +273,16 @@ TEST_F(FilmPlay, ADamagedSlotIsRefusedAndAGermanSaveLoads) {
               0);
     EXPECT_EQ(dumped().money, 0);
     EXPECT_EQ(readFile(workFile("sav/game02")).size(), sizeof(GameState) - 4);
+    EXPECT_EQ(openedBoxes().back(), txt::kSaveDamaged[0]);
+
+    // The slot without a file: said so, and the load screen stays (the blank record of the
+    // program start is not shown as a lost game).
+    ASSERT_EQ(play("frames 1\nclick \"load game\"\nuntil-scene 20 5\n" + rowClick(3) +
+                   "frames 1\nclick \"ok\"\nframes 2\nexpect-scene 20\n"),
+              0);
+    EXPECT_EQ(openedBoxes().back(), txt::kSaveUnreadable[0]);
+    EXPECT_EQ(dumped().sceneId, 20);
+    EXPECT_EQ(dumped().day, 0);
 
     // The German game loads in the English build, with this machine's tick length.
     ASSERT_EQ(play("frames 1\nclick \"load game\"\nuntil-scene 20 5\n" + rowClick(1) +

@@ -166,5 +166,6 @@ const char* const kListNotSaved[2] = {"Die Spielstandliste konnte", "nicht gespe
 const char* const kSaveDamaged[2] = {"Der Spielstand ist",
                                      "besch\x84"
                                      "digt."};
+const char* const kSaveUnreadable[2] = {"Der Spielstand kann nicht", "gelesen werden."};
 
 }  // namespace txt

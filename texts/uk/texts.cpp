@@ -157,5 +157,6 @@ const char* const kOverwrite2 = "save game?";
 const char* const kSaveFailed[2] = {"The game could not", "be saved."};
 const char* const kListNotSaved[2] = {"The list of savegames", "could not be saved."};
 const char* const kSaveDamaged[2] = {"The savegame is", "damaged."};
+const char* const kSaveUnreadable[2] = {"The savegame cannot", "be read."};
 
 }  // namespace txt
