@@ -21,6 +21,7 @@
 #include "engine/resources/data_location.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/pool/pool.h"
+#include "engine/video/movie_log.h"
 #include "engine/video/movie_player.h"
 #include "game/app/bot.h"
 #include "game/app/main_loop.h"
@@ -249,6 +250,7 @@ void startServices(Session& s) {
     s.display = std::make_unique<NormalWin>(s.face->display());
     SetMemoryWarnings(0);
     installInputHandlers();
+    SetMovieLogVerbose(s.options.verbose);
     s.movies = std::make_unique<MoviePlayer>(s.display.get());
     StartMessages();
     if (!Sound().Start(nullptr)) {
