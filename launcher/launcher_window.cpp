@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/platform/terminal.h"
 #include "engine/platform/window_messages.h"
 #include "engine/resources/bmp.h"
 
@@ -119,10 +120,10 @@ void LauncherWindow::saveScreenshot(const char* path) {
     int height = 0;
     if (!face_.display().readShownPixels(&shown, &width, &height) ||
         !WriteBmp(path, shown, width, height)) {
-        std::fprintf(stderr, "launcher: cannot write %s\n", path);
+        platform::printToStderr("launcher: cannot write %s\n", path);
         return;
     }
-    std::fprintf(stderr, "launcher: window %dx%d, saved as %s\n", width, height, path);
+    platform::printToStderr("launcher: window %dx%d, saved as %s\n", width, height, path);
 }
 
 void LauncherWindow::run(Launcher* launcher, const char* screenshotPath) {
@@ -149,7 +150,7 @@ void LauncherWindow::run(Launcher* launcher, const char* screenshotPath) {
         // rather than spinning (the headless face has nothing more to wait for).
         if (!display.waitEvent(&event, -1)) {
             if (!display.lastError().empty())
-                std::fprintf(stderr, "launcher: %s\n", display.lastError().c_str());
+                platform::printToStderr("launcher: %s\n", display.lastError().c_str());
             break;
         }
         handle(launcher, event);

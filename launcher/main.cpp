@@ -9,6 +9,7 @@
 
 #include "engine/base/messages.h"
 #include "engine/platform/sdl/sdl_platform.h"
+#include "engine/platform/terminal.h"
 #include "engine/resources/data_location.h"
 #include "launcher/launcher.h"
 #include "launcher/launcher_window.h"
@@ -27,7 +28,7 @@ bool chooseDataFolder(const std::string& given) {
     if (given.empty() && HoldsDataSet(".", kBackgroundName)) return true;
     const DataSetSearch data = FindDataSet(given, kBackgroundName);
     if (data.found.empty()) {
-        std::fprintf(stderr, "launcher: %s\n", NoDataSetMessage(data).c_str());
+        platform::printToStderr("launcher: %s\n", NoDataSetMessage(data).c_str());
         return false;
     }
     SetLauncherDataFolder(data.found);
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
             dataDir = argv[++i];
         } else {
-            std::fprintf(stderr, "launcher: unknown option %s\n%s", argv[i], kUsage);
+            platform::printToStderr("launcher: unknown option %s\n%s", argv[i], kUsage);
             return 2;
         }
     }
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
     LauncherWindow window(*face);
     Launcher launcher;
     if (!StartLauncher(&launcher, &window)) {
-        std::fprintf(stderr, "launcher: %s\n", window.lastError().c_str());
+        platform::printToStderr("launcher: %s\n", window.lastError().c_str());
         status = 1;  // a launcher that never showed its window did not succeed
     } else {
         window.run(&launcher, screenshot);

@@ -100,6 +100,10 @@ void setPointerPicture(const uint16_t* picture, std::size_t pictureBytes) {
     if (!state.enabled) state.picture = nullptr;
 }
 
+void forgetPointerPicture(const void* picture) {
+    if (picture && picture == state.picture) setPointerPicture(nullptr, 0);
+}
+
 void setPointerAnimation(int firstFrame, int lastFrame, int frameDelay, bool backwards) {
     state.firstFrame = static_cast<int16_t>(firstFrame);
     state.lastFrame = static_cast<int16_t>(lastFrame);

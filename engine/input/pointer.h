@@ -28,6 +28,9 @@ void resetPointer();
 // The pointer picture (width and height words, then pixels) of pictureBytes bytes; null
 // switches the software pointer off. The picture stays the caller's.
 void setPointerPicture(const uint16_t* picture, std::size_t pictureBytes);
+// The owner of a picture is about to free it: if the pointer draws it, the pointer is switched
+// off (as by a null picture) until it is given a picture again.
+void forgetPointerPicture(const void* picture);
 void setPointerAnimation(int firstFrame, int lastFrame, int frameDelay, bool backwards);
 void setPointerIdleLimit(int limit);
 

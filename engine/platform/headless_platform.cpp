@@ -1,7 +1,8 @@
 #include "engine/platform/headless_platform.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "engine/platform/terminal.h"
 
 namespace platform {
 
@@ -11,7 +12,7 @@ HeadlessPlatform::~HeadlessPlatform() {
 
 bool HeadlessPlatform::startProgram(const std::string& name) {
     if (std::find(refusedPrograms.begin(), refusedPrograms.end(), name) != refusedPrograms.end()) {
-        std::fprintf(stderr, "cannot start %s\n", name.c_str());
+        printToStderr("cannot start %s\n", name.c_str());
         return false;
     }
     startedPrograms.push_back(name);

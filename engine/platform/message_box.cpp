@@ -1,6 +1,6 @@
 #include "engine/platform/message_box.h"
 
-#include <cstdio>
+#include "engine/platform/terminal.h"
 
 namespace platform {
 
@@ -12,7 +12,8 @@ constexpr std::size_t kKeptBoxes = 256;
 
 BoxAnswer HeadlessMessageBox::show(const MessageBoxRequest& request) {
     if (!quiet) {
-        std::fprintf(stderr, "[%s] %s\n", request.caption.c_str(), request.text.c_str());
+        // The request keeps the engine's bytes; the copy is for a person at a terminal.
+        printToStderr("[%s] %s\n", request.caption.c_str(), request.text.c_str());
     }
     if (shown.size() >= kKeptBoxes) shown.erase(shown.begin());
     shown.push_back(request);

@@ -28,7 +28,7 @@ class MessageBoxService {
     virtual BoxAnswer show(const MessageBoxRequest& request) = 0;
 };
 
-// Writes "caption: text" to stderr and answers with the request's default answer.
+// Writes "[caption] text" to stderr (as UTF-8) and answers with the request's default answer.
 // Keeps the boxes it was asked to show so that tests can look at them.
 class HeadlessMessageBox final : public MessageBoxService {
   public:

@@ -9,9 +9,10 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "engine/platform/terminal.h"
 
 extern char** environ;
 
@@ -69,8 +70,7 @@ std::string FindProgram(const std::string& name) {
 bool StartProgram(const std::string& name) {
     const std::string path = FindProgram(name);
     if (path.empty()) {
-        std::fprintf(stderr, "cannot start %s: not found beside this program or on PATH\n",
-                     name.c_str());
+        printToStderr("cannot start %s: not found beside this program or on PATH\n", name.c_str());
         return false;
     }
 
@@ -93,7 +93,7 @@ bool StartProgram(const std::string& name) {
     const int error = ::posix_spawn(&pid, path.c_str(), nullptr, &attributes, argv, environ);
     posix_spawnattr_destroy(&attributes);
     if (error != 0) {
-        std::fprintf(stderr, "cannot start %s: %s\n", path.c_str(), std::strerror(error));
+        printToStderr("cannot start %s: %s\n", path.c_str(), std::strerror(error));
         return false;
     }
 
@@ -106,9 +106,8 @@ bool StartProgram(const std::string& name) {
     pthread_t reaper;
     if (::pthread_create(&reaper, &threadAttributes, Reap,
                          reinterpret_cast<void*>(static_cast<intptr_t>(pid))) != 0) {
-        std::fprintf(stderr,
-                     "%s started, but cannot be waited for; it stays a zombie when it ends\n",
-                     path.c_str());
+        printToStderr("%s started, but cannot be waited for; it stays a zombie when it ends\n",
+                      path.c_str());
     }
     pthread_attr_destroy(&threadAttributes);
     return true;

@@ -49,6 +49,38 @@ char16_t Windows1252(uint8_t b) {
     return b;
 }
 
+char16_t EngineByte(uint8_t b) {
+    if (b >= 0x80 && b < 0xA0) return kCp437High[b - 0x80];
+    return Windows1252(b);
+}
+
+// The length of the well-formed UTF-8 sequence of more than one byte at the start of text, or 0.
+std::size_t Utf8SequenceAt(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<uint8_t>(text[i]); };
+    const uint8_t lead = byte(0);
+    std::size_t length = 0;
+    uint8_t low = 0x80;   // the range of the second byte, narrowed against overlong forms,
+    uint8_t high = 0xBF;  // surrogates and code points past U+10FFFF
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+    }
+    return length;
+}
+
 template <typename Decode>
 std::string Convert(std::string_view text, Decode decode) {
     std::string out;
@@ -68,10 +100,26 @@ std::string ErrorTextToUtf8(std::string_view text) {
 }
 
 std::string EngineTextToUtf8(std::string_view text) {
-    return Convert(text, [](uint8_t b) -> char16_t {
-        if (b >= 0x80 && b < 0xA0) return kCp437High[b - 0x80];
-        return Windows1252(b);
-    });
+    return Convert(text, EngineByte);
+}
+
+std::string TerminalText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 4);
+    for (std::size_t i = 0; i < text.size();) {
+        const uint8_t b = static_cast<uint8_t>(text[i]);
+        if (b < 0x80) {
+            out += static_cast<char>(b);
+            ++i;
+        } else if (const std::size_t n = Utf8SequenceAt(text.substr(i))) {
+            out.append(text.substr(i, n));
+            i += n;
+        } else {
+            AppendUtf8(out, EngineByte(b));
+            ++i;
+        }
+    }
+    return out;
 }
 
 }  // namespace platform

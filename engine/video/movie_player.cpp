@@ -10,11 +10,12 @@ extern "C" {
 
 #include "engine/audio/sound_manager.h"
 #include "engine/audio/sound_result.h"
+#include "engine/base/messages.h"
 #include "engine/display/normhi.h"
 #include "engine/display/svgahi.h"
-#include "engine/base/messages.h"
 #include "engine/video/file_io.h"
 #include "engine/video/frame_clock.h"
+#include "engine/video/movie_log.h"
 #include "engine/video/movie_player_state.h"
 
 namespace {
@@ -172,7 +173,9 @@ void MoviePlayer::State::ReadInformation() {
         av_rescale(static_cast<int64_t>(FrameClockFrequency()), rate.den, rate.num));
 }
 
-MoviePlayer::MoviePlayer(NormalWin* display) : state_(std::make_unique<State>(display)) {}
+MoviePlayer::MoviePlayer(NormalWin* display) : state_(std::make_unique<State>(display)) {
+    InstallMovieLog();
+}
 
 MoviePlayer::~MoviePlayer() {
     Close();

@@ -10,9 +10,10 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
-#include "engine/resources/file_manager.h"
 #include "engine/base/messages.h"
+#include "engine/resources/file_manager.h"
 #include "engine/video/file_io.h"
+#include "engine/video/movie_log.h"
 
 struct MovieWriter::State {
     MovieLayout layout;
@@ -87,7 +88,9 @@ int FailWrite() {
 
 }  // namespace
 
-MovieWriter::MovieWriter() = default;
+MovieWriter::MovieWriter() {
+    InstallMovieLog();
+}
 
 MovieWriter::~MovieWriter() {
     Close();

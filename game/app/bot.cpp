@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "engine/platform/headless_display.h"
+#include "engine/platform/terminal.h"
 #include "engine/platform/window_messages.h"
 #include "game/scenes/beach/spawn_zones.h"
 #include "game/scenes/beach/visitor_types.h"
@@ -387,8 +388,8 @@ void Bot::feed() {
     const bool betweenFrames = runtime().nestedLoops == 0;
     const std::string broken = betweenFrames ? brokenRule() : std::string();
     if (!broken.empty()) {
-        std::fprintf(stderr, "bot: frame %llu: %s\n", static_cast<unsigned long long>(turns_),
-                     broken.c_str());
+        platform::printToStderr("bot: frame %llu: %s\n", static_cast<unsigned long long>(turns_),
+                                broken.c_str());
         failed_ = true;
         stop();
         return;

@@ -53,8 +53,15 @@ void loadFont() {
     SetErrorCode(kErrNone);
 }
 
+// The pointer draws the cursor picture from frame to frame, so it holds it: whatever frees the
+// picture (a beach making room for its own) switches the pointer off first, and the next frame
+// hands it the picture again.
+void letPointerGo(const uint8_t* picture) {
+    forgetPointerPicture(picture);
+}
+
 void setCursorPicture() {
-    uint8_t* cursor = Pictures().Get(assets::kPicCursor);
+    uint8_t* cursor = Pictures().Hold(assets::kPicCursor, &letPointerGo);
     if (cursor) {
         setPointerPicture(reinterpret_cast<const uint16_t*>(cursor), MemBlockSize(cursor));
     }

@@ -30,7 +30,7 @@ std::string padRecord(const std::string& text) {
 const char* usageText() {
     return "usage: game [--data DIR] [--workdir DIR] [--windowed] [--headless] [--script FILE]\n"
            "            [--frame-ms N] [--skip-movies] [--no-sound] [--dump-state FILE]\n"
-           "            [--record FILE] [--bot DAYS [--seed N]] [--help] [--version]\n"
+           "            [--record FILE] [--bot DAYS [--seed N]] [--verbose] [--help] [--version]\n"
            "\n"
            "  --data DIR         read the data set from DIR (default: $RAVEZ_DATA, else the\n"
            "                     installed ../share/ravez-lensquest, else the build's set)\n"
@@ -45,6 +45,7 @@ const char* usageText() {
            "  --record FILE      write everything the player does as a recording that\n"
            "                     --script FILE replays to the same state record\n"
            "  --bot DAYS         a bot plays DAYS game days headless (--seed N: its choices)\n"
+           "  --verbose          the movie decoder's warnings on stderr too (default: errors)\n"
            "  --version          the version and the data set in use\n"
            "File names on the command line and in scripts are relative to the current\n"
            "directory; saves, photos and config.cfg live in the working directory.\n";
@@ -109,6 +110,8 @@ bool parseOptions(int argc, char** argv, Options* o, std::string* error) {
             o->skipMovies = true;
         } else if (std::strcmp(arg, "--no-sound") == 0) {
             o->noSound = true;
+        } else if (std::strcmp(arg, "--verbose") == 0) {
+            o->verbose = true;
         } else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
             o->help = true;
         } else if (std::strcmp(arg, "--version") == 0) {

@@ -16,6 +16,7 @@ struct Options {
     bool headless = false;
     bool skipMovies = false;
     bool noSound = false;
+    bool verbose = false;  // FFmpeg's warnings on stderr too, not only its errors
     int frameMs = 16;
     bool help = false;
     bool version = false;

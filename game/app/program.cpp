@@ -15,11 +15,13 @@
 #include "engine/memory/memory.h"
 #include "engine/platform/headless_platform.h"
 #include "engine/platform/performance_counter.h"
+#include "engine/platform/terminal.h"
 #include "engine/platform/window_messages.h"
 #include "engine/resources/config.h"
 #include "engine/resources/data_location.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/pool/pool.h"
+#include "engine/video/movie_log.h"
 #include "engine/video/movie_player.h"
 #include "game/app/bot.h"
 #include "game/app/main_loop.h"
@@ -77,7 +79,7 @@ int readCommandLine(Session& s, int argc, char** argv) {
     Options& options = s.options;
     std::string error;
     if (!parseOptions(argc, argv, &options, &error)) {
-        std::fprintf(stderr, "%s\n%s", error.c_str(), usageText());
+        platform::printToStderr("%s\n%s", error.c_str(), usageText());
         return 2;
     }
     if (options.help) {
@@ -99,17 +101,18 @@ int loadPlayedInput(Session& s) {
     s.replaying = !options.script.empty() && isRecording(options.script);
     if (s.replaying) {
         if (!s.replay.load(options.script)) {
-            std::fprintf(stderr, "%s\n", s.replay.error().c_str());
+            platform::printToStderr("%s\n", s.replay.error().c_str());
             return 2;
         }
         // A recording plays as it was made.
         options.skipMovies = options.skipMovies || s.replay.skipMovies();
     } else if (!options.script.empty() && !s.script.load(options.script)) {
-        std::fprintf(stderr, "%s\n", s.script.error().c_str());
+        platform::printToStderr("%s\n", s.script.error().c_str());
         return 2;
     }
     if (options.botDays > 0 && !options.script.empty()) {
-        std::fprintf(stderr, "%s: --bot and --script do not go together\n%s", kTitle, usageText());
+        platform::printToStderr("%s: --bot and --script do not go together\n%s", kTitle,
+                                usageText());
         return 2;
     }
     s.bot = std::make_unique<Bot>(options.botDays, options.botSeed);
@@ -127,13 +130,13 @@ int enterWorkingDirectory(Session& s) {
     s.data = FindDataSet(options.dataDir, kDataSetMarker);
     const std::string workDir = chooseWorkDir(options);
     if (workDir.empty() || chdir(workDir.c_str()) != 0) {
-        std::fprintf(stderr, "%s: no working directory for saves and photos\n", kTitle);
+        platform::printToStderr("%s: no working directory for saves and photos\n", kTitle);
         return 1;
     }
     // A working directory that holds a whole set (a portable copy) needs no other; a folder
     // the player named must hold one.
     if (s.data.found.empty() && (s.data.explicitChoice || !HoldsDataSet(workDir, kDataSetMarker))) {
-        std::fprintf(stderr, "%s: %s\n", kTitle, NoDataSetMessage(s.data).c_str());
+        platform::printToStderr("%s: %s\n", kTitle, NoDataSetMessage(s.data).c_str());
         return 1;
     }
     return kGoOn;
@@ -166,7 +169,7 @@ int makeFace(Session& s, platform::PlatformFactory windowFace) {
         s.face = windowFace(settings);
     }
     if (!s.face) {
-        std::fprintf(stderr, "%s: this program has no window; use --headless\n", kTitle);
+        platform::printToStderr("%s: this program has no window; use --headless\n", kTitle);
         return 1;
     }
     s.face->install(!options.noSound);
@@ -219,7 +222,7 @@ int openRecording(Session& s) {
     const Options& options = s.options;
     if (!options.record.empty()) {
         if (!s.recorder.open(options.record, options.skipMovies, turnCounter())) {
-            std::fprintf(stderr, "%s: cannot write %s\n", kTitle, options.record.c_str());
+            platform::printToStderr("%s: cannot write %s\n", kTitle, options.record.c_str());
             return 1;
         }
         if (s.replaying) s.recorder.setSource(&s.replay);
@@ -235,8 +238,8 @@ int closeRecording(Session& s, int result) {
     setPollTap(nullptr);
     runtime().recorder = nullptr;
     if (!s.options.record.empty() && !s.recorder.close()) {
-        std::fprintf(stderr, "%s: the recording %s is incomplete\n", kTitle,
-                     s.options.record.c_str());
+        platform::printToStderr("%s: the recording %s is incomplete\n", kTitle,
+                                s.options.record.c_str());
         if (result == 0) result = 1;
     }
     return result;
@@ -247,6 +250,7 @@ void startServices(Session& s) {
     s.display = std::make_unique<NormalWin>(s.face->display());
     SetMemoryWarnings(0);
     installInputHandlers();
+    SetMovieLogVerbose(s.options.verbose);
     s.movies = std::make_unique<MoviePlayer>(s.display.get());
     StartMessages();
     if (!Sound().Start(nullptr)) {
@@ -254,7 +258,7 @@ void startServices(Session& s) {
         // taken for a display failure when the window is checked next.
         if (!s.options.noSound) {
             const char* why = GetContextMessage();
-            std::fprintf(stderr, "%s: playing without sound (%s)\n", kTitle, why ? why : "");
+            platform::printToStderr("%s: playing without sound (%s)\n", kTitle, why ? why : "");
         }
         SetContextMessage(nullptr);
         SetErrorCode(0);
@@ -271,7 +275,7 @@ int playGame(Session& s) {
     ReadConfiguration(f.resolutionMode, f.detailMode);
     const Resolution size = resolutionFor(f.resolutionMode);
     if (!display.CreateGameWindow(kTitle, kTitle, size.width, size.height, 16, kBufferingQuad)) {
-        std::fprintf(stderr, "%s: the window cannot be opened\n", kTitle);
+        platform::printToStderr("%s: the window cannot be opened\n", kTitle);
         return 1;
     }
     SetBoxOwner(display.GetWindow());
@@ -287,7 +291,7 @@ int playGame(Session& s) {
     int result = 0;
     const std::string& dumpState = s.options.dumpState;
     if (!dumpState.empty() && !dumpGameState(dumpState)) {
-        std::fprintf(stderr, "%s: cannot write %s\n", kTitle, dumpState.c_str());
+        platform::printToStderr("%s: cannot write %s\n", kTitle, dumpState.c_str());
         result = 1;
     }
     if (s.script.failed() || s.replay.failed() || s.bot->failed()) result = 3;

@@ -6,6 +6,7 @@
 
 #include "engine/platform/headless_display.h"
 #include "engine/platform/performance_counter.h"
+#include "engine/platform/terminal.h"
 #include "engine/platform/window_messages.h"
 
 namespace {
@@ -152,7 +153,7 @@ void SessionReplay::attach(platform::HeadlessDisplay* display,
 void SessionReplay::stop(const std::string& why) {
     if (!why.empty()) {
         const int line = next_ < lines_.size() ? lines_[next_].number : 0;
-        std::fprintf(stderr, "recording line %d: %s\n", line, why.c_str());
+        platform::printToStderr("recording line %d: %s\n", line, why.c_str());
         failed_ = true;
     }
     stopped_ = true;

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "engine/platform/headless_display.h"
+#include "engine/platform/terminal.h"
 #include "engine/platform/text_encoding.h"
 #include "engine/platform/window_messages.h"
 #include "engine/resources/bmp.h"
@@ -177,9 +178,9 @@ bool ScriptDriver::loadText(const std::string& text) {
 }
 
 void ScriptDriver::fail(const Command& c, const std::string& why) {
-    std::fprintf(stderr, "script line %d: %s", c.line, c.verb->name);
-    for (const std::string& arg : c.args) std::fprintf(stderr, " %s", arg.c_str());
-    std::fprintf(stderr, ": %s\n", why.c_str());
+    std::string line = c.verb->name;
+    for (const std::string& arg : c.args) line += " " + arg;
+    platform::printToStderr("script line %d: %s: %s\n", c.line, line.c_str(), why.c_str());
     failed_ = true;
     next_ = commands_.size();
     waitTurns_ = -1;

@@ -3,9 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "engine/memory/memory.h"
-#include "engine/resources/file_manager.h"
 #include "engine/base/messages.h"
+#include "engine/memory/memory.h"
+#include "engine/platform/terminal.h"
+#include "engine/resources/file_manager.h"
 #include "tools/pooltool/commands.h"
 #include "tools/pooltool/tool_io.h"
 
@@ -65,8 +66,9 @@ int main(int argc, char** argv) {
     if (result == kExitUsage) return usage();
     if (result != kExitOk) {
         const char* context = GetContextMessage();
-        std::fprintf(stderr, "pooltool: %s\n", ErrorTextFor(GetErrorCode(), kMessageEnglish));
-        if (context) std::fprintf(stderr, "%s\n", context);
+        // The pool's own context messages are German, in code page 437.
+        platform::printToStderr("pooltool: %s\n", ErrorTextFor(GetErrorCode(), kMessageEnglish));
+        if (context) platform::printToStderr("%s\n", context);
     }
     return result;
 }

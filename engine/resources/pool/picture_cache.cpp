@@ -25,16 +25,37 @@ bool PictureCache::IsLoaded(int entry) const {
     return inRange(entry) && pictures_[static_cast<std::size_t>(entry)] != nullptr;
 }
 
+uint8_t* PictureCache::Hold(int entry, LetGo letGo) {
+    uint8_t* picture = Get(entry);
+    if (!picture || !letGo) return picture;
+    for (const HeldPicture& h : held_) {
+        if (h.entry == entry && h.letGo == letGo) return picture;
+    }
+    held_.push_back({entry, letGo});
+    return picture;
+}
+
 void PictureCache::Release(int entry) {
     if (!inRange(entry)) return;
     uint8_t*& picture = pictures_[static_cast<std::size_t>(entry)];
+    if (picture) tellHolders(entry);
     MemFree(picture);
     picture = nullptr;
 }
 
 void PictureCache::ReleaseAll() {
-    for (uint8_t*& picture : pictures_) {
-        MemFree(picture);
-        picture = nullptr;
+    for (int entry = 0; entry < Entries(); ++entry) Release(entry);
+}
+
+void PictureCache::tellHolders(int entry) {
+    const uint8_t* picture = pictures_[static_cast<std::size_t>(entry)];
+    for (auto it = held_.begin(); it != held_.end();) {
+        if (it->entry != entry) {
+            ++it;
+            continue;
+        }
+        const LetGo call = it->letGo;
+        it = held_.erase(it);
+        call(picture);
     }
 }
