@@ -10,9 +10,9 @@ extern "C" {
 
 #include "engine/audio/sound_manager.h"
 #include "engine/audio/sound_result.h"
+#include "engine/base/messages.h"
 #include "engine/display/normhi.h"
 #include "engine/display/svgahi.h"
-#include "engine/base/messages.h"
 #include "engine/video/file_io.h"
 #include "engine/video/frame_clock.h"
 #include "engine/video/movie_player_state.h"
@@ -185,6 +185,7 @@ int MoviePlayer::Open(const char* name, int skipDecoderCheck, const MovieRect& r
     State& s = *state_;
     Close();
     s.rect = rect;
+    s.name = name ? name : "";
     // Whatever failed before is not this movie's failure.
     SetErrorCode(kErrNone);
     s.lastResult = 0;
