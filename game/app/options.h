@@ -17,6 +17,7 @@ struct Options {
     bool skipMovies = false;
     bool noSound = false;
     int frameMs = 16;
+    bool checkData = false;  // --check-data: read every data file, name the damaged ones
     bool help = false;
     bool version = false;
 };

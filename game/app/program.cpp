@@ -22,6 +22,7 @@
 #include "engine/resources/pool/pool.h"
 #include "engine/video/movie_player.h"
 #include "game/app/bot.h"
+#include "game/app/data_check.h"
 #include "game/app/main_loop.h"
 #include "game/app/options.h"
 #include "game/app/recording.h"
@@ -283,6 +284,8 @@ int playGame(Session& s) {
     MouseRecord mouse;
     pollKeys(&key);
     pollMouse(&mouse);
+    // A location pool that cannot serve the menu would leave a black screen without a word.
+    if (!checkLocationPool()) return 1;
     runMainLoop();
     int result = 0;
     const std::string& dumpState = s.options.dumpState;
@@ -323,6 +326,12 @@ int gameMain(int argc, char** argv, platform::PlatformFactory windowFace) {
 
     startFreshGame();
     openFiles(s);
+    if (s.options.checkData) {
+        SetMemoryWarnings(0);
+        code = checkDataSet(stdout);
+        Files().Shutdown();
+        return code;
+    }
     code = makeFace(s, windowFace);
     if (code == kGoOn) {
         attachPlayedInput(s);
