@@ -9,6 +9,7 @@
 #include "engine/memory/typed_loaders.h"
 #include "engine/platform/text_encoding.h"
 #include "engine/resources/little_endian.h"
+#include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_check.h"
 #include "engine/resources/pool/pool_format.h"
 #include "engine/video/movie_player.h"
@@ -114,6 +115,8 @@ bool checkLocationPool() {
     const PoolCheck check = checkLocation(PoolContent::kPictures);
     if (check.whole()) return true;
     const FileDamage menu = firstMenuDamage(check);
+    // Named here, the pool is not named again when its damaged pictures are drawn.
+    NotePictureDamageReported(check.file);
     if (!menu) {
         // Single pictures are missing from the scenes: the game goes on without them.
         setDamageError(kErrFormat, nullptr, damageLine(check));

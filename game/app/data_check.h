@@ -14,8 +14,8 @@ FileDamage fontDamage(const char* name, const uint8_t* font, int16_t code);
 
 // The quick look at the location pool before the first frame (its header, its index and every
 // chunk's picture header). True when it can serve the main menu; damage elsewhere in it is
-// shown in the error box and the game goes on. False after the error box naming the file and
-// what is wrong with it: the game cannot start.
+// shown in the error box and the game goes on (its pictures are not named again when drawn).
+// False after the error box naming the file and what is wrong with it: the game cannot start.
 bool checkLocationPool();
 
 // Reads every file of the data set in use, as the game finds them: the font, every picture of

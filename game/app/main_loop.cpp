@@ -177,7 +177,6 @@ void startMainLoop() {
         rt.display->CheckFatalError();
     }
     for (int& sample : gSamples) sample = -1;
-    installPictureDamageReport();
     loadFont();
 
     const bool soundPoolOpen = OpenSoundPool(0, assets::kSoundPool) != 0;
@@ -253,7 +252,6 @@ void endMainLoop() {
         MemFree(gFont);
         gFont = nullptr;
     }
-    uninstallPictureDamageReport();
 }
 
 void runMainLoop() {

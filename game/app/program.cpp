@@ -32,6 +32,7 @@
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/state/random.h"
+#include "game/ui/damage_report.h"
 #include "game/ui/runtime.h"
 #include "texts/texts.h"
 
@@ -284,9 +285,12 @@ int playGame(Session& s) {
     MouseRecord mouse;
     pollKeys(&key);
     pollMouse(&mouse);
+    installPictureDamageReport();
     // A location pool that cannot serve the menu would leave a black screen without a word.
-    if (!checkLocationPool()) return 1;
-    runMainLoop();
+    const bool started = checkLocationPool();
+    if (started) runMainLoop();
+    uninstallPictureDamageReport();
+    if (!started) return 1;
     int result = 0;
     const std::string& dumpState = s.options.dumpState;
     if (!dumpState.empty() && !dumpGameState(dumpState)) {

@@ -3,6 +3,7 @@
 // and kept open, and the loader that turns a picture-pool entry into a picture block.
 
 #include <cstdint>
+#include <string>
 
 #include "engine/resources/file_damage.h"
 #include "engine/resources/file_manager.h"
@@ -71,4 +72,6 @@ void SetPictureDamageReport(PictureDamageReport report);
 // Reports damage of picture n of an open pool, once per pool file until ForgetPictureDamage:
 // a picture drawn again and again, or a pool with many damaged pictures, is one report.
 void ReportPictureDamage(FileHandle handle, int n, const PictureDamage& damage);
+// A pool file (its path) whose damage was named another way: its pictures are not reported.
+void NotePictureDamageReported(const std::string& file);
 void ForgetPictureDamage();

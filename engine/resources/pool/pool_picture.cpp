@@ -128,6 +128,10 @@ void SetPictureDamageReport(PictureDamageReport report) {
     installedReport = report;
 }
 
+void NotePictureDamageReported(const std::string& file) {
+    reportedFiles.insert(file);
+}
+
 void ForgetPictureDamage() {
     reportedFiles.clear();
 }
