@@ -231,6 +231,20 @@ TEST_F(DamagedData, ADamagedPictureIsNamedOnceNamingThePoolAndTheChunk) {
     }
 }
 
+// The built-in font draws every text instead; the player is told why, once, on the terminal.
+TEST_F(DamagedData, ADamagedFontIsNamedOnceAndTheBuiltInFontDraws) {
+    damage(data / "font" / "font.tff", work / "font" / "font.tff",
+           [](Bytes8& f) { f.resize(f.size() / 2); });
+    EXPECT_EQ(play(RAVEZ_GAME_UK, start() + click(txt::kRavezShop) + until(kSceneTownStreet), data),
+              0)
+        << output;
+    EXPECT_EQ(count((work / "font" / "font.tff").string() +
+                    ": ends before its glyphs; the built-in font is used instead\n"),
+              1)
+        << output;
+    EXPECT_EQ(count("font.tff"), 1) << output;
+}
+
 class CheckData : public DamagedData {};
 
 TEST_F(CheckData, TheGeneratedSetIsWhole) {
