@@ -9,6 +9,16 @@ namespace txt {
 // Which table is linked: "de" or "uk".
 extern const char* const kLanguage;
 
+// --- Damaged data files ---------------------------------------------------------------------
+// What is wrong with a file, one reason per kind of damage in the order of `Damage`
+// (engine/resources/file_damage.h): printf formats that take the chunk number.
+extern const char* const kDamageReasons[21];
+extern const char* const kDamageMore;       // " (and %d more damaged chunks)"
+extern const char* const kCannotStart;      // the location pool cannot serve the menu
+extern const char* const kBuiltinFontUsed;  // "; the built-in font is used instead"
+extern const char* const kCheckWhole;       // "%d files checked, all whole"
+extern const char* const kCheckDamaged;     // "%d files checked, %d damaged"
+
 // --- Main menu ------------------------------------------------------------------------------
 extern const char* const kNewGame;        // "Neues Spiel starten"
 extern const char* const kLoadSavedGame;  // "Spielstand laden"

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "engine/resources/little_endian.h"
 #include "engine/base/messages.h"
+#include "engine/resources/little_endian.h"
 
 namespace {
 
@@ -77,4 +77,38 @@ int ParseWavHeader(FileHandle handle, PcmFormat* format, uint32_t* dataLength) {
     }
     if (!ReadU32(handle, dataLength)) return Fail(nullptr);
     return 1;
+}
+
+Damage CheckWav(FileHandle handle, uint32_t available) {
+    const int16_t code = GetErrorCode();
+    const char* context = GetContextMessage();
+    const long start = Files().Tell(handle);
+    PcmFormat format;
+    uint32_t dataLength = 0;
+    Damage damage = Damage::kNone;
+    if (!ParseWavHeader(handle, &format, &dataLength) || !IsPlayablePcm(format)) {
+        damage = Damage::kNotASound;
+    } else {
+        // The scan for "data" may have run on past the end of this file (into the next chunk).
+        const long used = Files().Tell(handle) - start;
+        if (used < 0 || static_cast<unsigned long>(used) > available) {
+            damage = Damage::kNotASound;
+        } else if (dataLength > available - static_cast<uint32_t>(used)) {
+            damage = Damage::kSoundShort;
+        }
+    }
+    SetErrorCode(code);
+    SetContextMessage(context);
+    return damage;
+}
+
+Damage CheckWavChunk(FileHandle handle, uint32_t length) {
+    switch (CheckWav(handle, length)) {
+        case Damage::kNone:
+            return Damage::kNone;
+        case Damage::kSoundShort:
+            return Damage::kChunkSoundShort;
+        default:
+            return Damage::kChunkNotASound;
+    }
 }

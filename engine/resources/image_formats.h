@@ -65,6 +65,18 @@ int ReadTbfFile(const char* name, uint8_t* destination, uint32_t destinationSize
 // Returns true when exactly size bytes were produced (error 9 otherwise). Compressed data are
 // read in whole blocks, so the file position afterwards may lie beyond their end.
 bool DecodePixels(FileHandle handle, int mode, uint32_t size, uint8_t* destination);
+// Where the data of this thread's last DecodePixels would have reached had they not been cut
+// at the picture's end; 0 when they fitted.
+uint64_t LastDecodeOverreach();
+// While one lives on a thread, data cut at a picture's end are only noted there
+// (LastDecodeOverreach), not shown: the reader names the file and reports them itself.
+class QuietOverfills {
+  public:
+    QuietOverfills();
+    ~QuietOverfills();
+    QuietOverfills(const QuietOverfills&) = delete;
+    QuietOverfills& operator=(const QuietOverfills&) = delete;
+};
 
 // Opens name (extension forced to PCX) and decodes it: bytes per line as the width, the height,
 // then planes × bytes-per-line bytes per row. Returns 8 × planes, 0 on failure (error 4, 8,

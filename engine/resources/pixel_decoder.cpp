@@ -8,9 +8,9 @@
 #include <bit>
 #include <cstring>
 
+#include "engine/base/messages.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
-#include "engine/base/messages.h"
 
 // Pixels are copied from the file as they are: file and memory are both little-endian.
 static_assert(std::endian::native == std::endian::little);
@@ -28,10 +28,16 @@ constexpr std::size_t kWorkBufferBytes = 64010 + 32;
 // a 64 KB allocation per picture.
 alignas(16) thread_local uint8_t workBuffer[kWorkBufferBytes];
 
+// How far the data of the last decode on this thread reached past the picture (0: not past it),
+// and whether a reader that names its file shows the cut itself.
+thread_local uint64_t lastOverreach = 0;
+thread_local int quietOverfills = 0;
+
 // The data go on past the end of the picture: nothing is written past it, but the file is
 // plainly wrong, so say so when boxes are wanted.
 void ReportOverfill(uint64_t reached, uint32_t size) {
-    if (!Files().MessageBoxes()) return;
+    lastOverreach = reached;
+    if (quietOverfills > 0 || !Files().MessageBoxes()) return;
     WinInfoMsg("read_tbf_image: Heap corrupted! ");
     WinInfoMsg("pos = %lu, size = %lu diff: %lu", static_cast<unsigned long>(reached),
                static_cast<unsigned long>(size), static_cast<unsigned long>(reached - size));
@@ -178,7 +184,19 @@ uint32_t ExpandWordRuns(FileHandle handle, uint32_t size, uint8_t* destination) 
 
 }  // namespace
 
+QuietOverfills::QuietOverfills() {
+    ++quietOverfills;
+}
+QuietOverfills::~QuietOverfills() {
+    --quietOverfills;
+}
+
+uint64_t LastDecodeOverreach() {
+    return lastOverreach;
+}
+
 bool DecodePixels(FileHandle handle, int mode, uint32_t size, uint8_t* destination) {
+    lastOverreach = 0;
     if (!destination) {
         SetErrorCode(kErrNullPointer);
         return false;

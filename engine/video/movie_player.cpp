@@ -188,6 +188,7 @@ int MoviePlayer::Open(const char* name, int skipDecoderCheck, const MovieRect& r
     State& s = *state_;
     Close();
     s.rect = rect;
+    s.name = name ? name : "";
     // Whatever failed before is not this movie's failure.
     SetErrorCode(kErrNone);
     s.lastResult = 0;

@@ -58,6 +58,10 @@ class MoviePlayer {
 
     // Shows the next frame: 1 while the movie runs, 0 at its end (or on a failure).
     int RenderFrame();
+    // Decodes up to count pictures from where the movie stands without showing them or waiting
+    // for their time: how many there were (fewer at the movie's end), -1 (error 1) when the
+    // decoder fails.
+    int DecodeFrames(int count);
     // Halts the pictures and the sound; the next RenderFrame goes on from there.
     void Stop();
     bool IsRunning() const;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <string>
 #include <vector>
 
 extern "C" {
@@ -71,6 +72,7 @@ struct MoviePlayer::State {
     bool active = true;  // the play loop's flag: cleared while the application is inactive
 
     // The open movie.
+    std::string name;  // as asked for, to name it in a failure
     bool open = false;
     MovieRect rect;
     MovieInfo info;

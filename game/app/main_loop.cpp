@@ -1,6 +1,10 @@
 #include "game/app/main_loop.h"
 
+#include <cstdio>
+#include <string>
+
 #include "engine/audio/sound_manager.h"
+#include "engine/audio/wav_header.h"
 #include "engine/base/messages.h"
 #include "engine/display/builtin_font.h"
 #include "engine/display/normhi.h"
@@ -10,8 +14,11 @@
 #include "engine/input/pointer.h"
 #include "engine/memory/memory.h"
 #include "engine/memory/typed_loaders.h"
+#include "engine/platform/text_encoding.h"
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
+#include "engine/resources/pool/pool_check.h"
+#include "game/app/data_check.h"
 #include "game/app/resolution.h"
 #include "game/asset_table.h"
 #include "game/scenes/beach/beach.h"
@@ -21,12 +28,14 @@
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/state/scene_ids.h"
+#include "game/ui/damage_report.h"
 #include "game/ui/movie.h"
 #include "game/ui/panels.h"
 #include "game/ui/picture_ownership.h"
 #include "game/ui/runtime.h"
 #include "game/ui/scene.h"
 #include "game/ui/scene_draw.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -44,11 +53,15 @@ void loadFont() {
     uint8_t* font = nullptr;
     SetErrorCode(kErrNone);
     tff_adr(nullptr, assets::kFontFile, &font);
-    if (font && GetErrorCode() == kErrNone) {
+    const FileDamage damage = fontDamage(assets::kFontFile, font, GetErrorCode());
+    if (!damage) {
         gFont = font;
         SetFont(gFont);
     } else {
+        // The built-in font draws every text; the player only learns why it looks different.
         MemFree(font);
+        const std::string line = damageLine(damage) + txt::kBuiltinFontUsed;
+        std::fprintf(stderr, "%s\n", platform::EngineTextToUtf8(line).c_str());
     }
     SetErrorCode(kErrNone);
 }
@@ -173,10 +186,17 @@ void startMainLoop() {
     for (int& sample : gSamples) sample = -1;
     loadFont();
 
-    if (!OpenSoundPool(0, assets::kSoundPool)) {
-        // A missing pool and one that is not a sound pool are reported alike.
-        SetContextMessage(kNoSoundPool);
-        ShowError(rt.display ? rt.display->GetWindow() : nullptr);
+    const bool soundPoolOpen = OpenSoundPool(0, assets::kSoundPool) != 0;
+    const int16_t openError = GetErrorCode();
+    const PoolCheck sounds =
+        CheckPoolFile(assets::kSoundPool, kPoolKindGeneral, PoolContent::kChunks, &CheckWavChunk);
+    if (!soundPoolOpen || !sounds.whole()) {
+        // A missing pool and one that is not a sound pool are reported alike, as "NO TAP-FILE !";
+        // the file and what is wrong with it follow. The game goes on, without those sounds.
+        setDamageError(soundPoolOpen ? int16_t{kErrFormat} : openError,
+                       soundPoolOpen ? nullptr : kNoSoundPool,
+                       sounds.whole() ? std::string(assets::kSoundPool) : damageLine(sounds));
+        showErrorEverywhere();
     }
     SetErrorCode(kErrNone);
     OpenPicturePool(kLocationPoolSlot, assets::kLocationPool);

@@ -30,7 +30,8 @@ std::string padRecord(const std::string& text) {
 const char* usageText() {
     return "usage: game [--data DIR] [--workdir DIR] [--windowed] [--headless] [--script FILE]\n"
            "            [--frame-ms N] [--skip-movies] [--no-sound] [--dump-state FILE]\n"
-           "            [--record FILE] [--bot DAYS [--seed N]] [--verbose] [--help] [--version]\n"
+           "            [--record FILE] [--bot DAYS [--seed N]] [--check-data] [--verbose]\n"
+           "            [--help] [--version]\n"
            "\n"
            "  --data DIR         read the data set from DIR (default: $RAVEZ_DATA, else the\n"
            "                     installed ../share/ravez-lensquest, else the build's set)\n"
@@ -47,6 +48,9 @@ const char* usageText() {
            "  --bot DAYS         a bot plays DAYS game days headless (--seed N: its choices)\n"
            "  --verbose          the movie decoder's warnings on stderr too (default: errors)\n"
            "  --version          the version and the data set in use\n"
+           "  --check-data       read every file of the data set in use and name the damaged\n"
+           "                     ones (exit code 1 when there are any); run it when the game\n"
+           "                     looks wrong\n"
            "File names on the command line and in scripts are relative to the current\n"
            "directory; saves, photos and config.cfg live in the working directory.\n";
 }
@@ -116,6 +120,8 @@ bool parseOptions(int argc, char** argv, Options* o, std::string* error) {
             o->help = true;
         } else if (std::strcmp(arg, "--version") == 0) {
             o->version = true;
+        } else if (std::strcmp(arg, "--check-data") == 0) {
+            o->checkData = true;
         } else {
             *error = std::string("unknown option ") + arg;
             return false;

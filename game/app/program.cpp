@@ -24,6 +24,7 @@
 #include "engine/video/movie_log.h"
 #include "engine/video/movie_player.h"
 #include "game/app/bot.h"
+#include "game/app/data_check.h"
 #include "game/app/main_loop.h"
 #include "game/app/options.h"
 #include "game/app/recording.h"
@@ -33,6 +34,7 @@
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/state/random.h"
+#include "game/ui/damage_report.h"
 #include "game/ui/runtime.h"
 #include "texts/texts.h"
 
@@ -287,7 +289,12 @@ int playGame(Session& s) {
     MouseRecord mouse;
     pollKeys(&key);
     pollMouse(&mouse);
-    runMainLoop();
+    installPictureDamageReport();
+    // A location pool that cannot serve the menu would leave a black screen without a word.
+    const bool started = checkLocationPool();
+    if (started) runMainLoop();
+    uninstallPictureDamageReport();
+    if (!started) return 1;
     int result = 0;
     const std::string& dumpState = s.options.dumpState;
     if (!dumpState.empty() && !dumpGameState(dumpState)) {
@@ -327,6 +334,12 @@ int gameMain(int argc, char** argv, platform::PlatformFactory windowFace) {
 
     startFreshGame();
     openFiles(s);
+    if (s.options.checkData) {
+        SetMemoryWarnings(0);
+        code = checkDataSet(stdout);
+        Files().Shutdown();
+        return code;
+    }
     code = makeFace(s, windowFace);
     if (code == kGoOn) {
         attachPlayedInput(s);

@@ -6,6 +6,45 @@ namespace txt {
 
 const char* const kLanguage = "de";
 
+const char* const kDamageReasons[21] = {
+    "ist in Ordnung",
+    "fehlt oder l\x84sst sich nicht lesen",
+    "ist zu kurz f\x81r einen Pool-Kopf",
+    "ist kein Pool",
+    "ist kein Bilder-Pool",
+    "ist kein Sound-Pool",
+    "ist zu kurz f\x81r sein Verzeichnis von %d Chunks",
+    "Chunk %d liegt hinter dem Dateiende",
+    "Chunk %d ist kein Bild",
+    "Chunk %d: die Bildgr\x94\xE1"
+    "e passt nicht zu den Daten",
+    "Chunk %d: die Bilddaten brechen ab",
+    "Chunk %d: die Bilddaten reichen \x81"
+    "ber das Bild hinaus",
+    "Chunk %d ist kein WAV-Klang",
+    "Chunk %d: die Klangdaten brechen ab",
+    "ist kein WAV-Klang",
+    "die Klangdaten brechen ab",
+    "ist keine Schrift",
+    "endet vor ihren Zeichen",
+    "l\x84sst sich nicht als Film \x94"
+    "ffnen",
+    "die ersten Bilder lassen sich nicht dekodieren",
+    "hat keinen Chunk %d",
+};
+const char* const kDamageMore =
+    " (und %d weitere besch\x84"
+    "digte Chunks)";
+const char* const kCannotStart = "Ohne diese Datei kann das Spiel nicht starten.";
+const char* const kBuiltinFontUsed = "; die eingebaute Schrift wird benutzt";
+const char* const kCheckWhole =
+    "%d Dateien gepr\x81"
+    "ft, alle in Ordnung";
+const char* const kCheckDamaged =
+    "%d Dateien gepr\x81"
+    "ft, %d besch\x84"
+    "digt";
+
 const char* const kNewGame = "Neues Spiel starten";
 const char* const kLoadSavedGame = "Spielstand laden";
 const char* const kViewIntro = "Intro ansehen";

@@ -6,6 +6,35 @@ namespace txt {
 
 const char* const kLanguage = "uk";
 
+const char* const kDamageReasons[21] = {
+    "is whole",
+    "is missing or cannot be read",
+    "is too short for a pool header",
+    "is not a pool",
+    "is not a picture pool",
+    "is not a sound pool",
+    "is too short for its index of %d chunks",
+    "chunk %d lies past the end of the file",
+    "chunk %d is not a picture",
+    "chunk %d: the picture's sizes do not fit its data",
+    "chunk %d: the picture data end early",
+    "chunk %d: the picture data run past the picture",
+    "chunk %d is not a WAV sound",
+    "chunk %d: the sound data end early",
+    "is not a WAV sound",
+    "the sound data end early",
+    "is not a font",
+    "ends before its glyphs",
+    "cannot be opened as a movie",
+    "its first pictures cannot be decoded",
+    "has no chunk %d",
+};
+const char* const kDamageMore = " (and %d more damaged chunks)";
+const char* const kCannotStart = "The game cannot start without this file.";
+const char* const kBuiltinFontUsed = "; the built-in font is used instead";
+const char* const kCheckWhole = "%d files checked, all whole";
+const char* const kCheckDamaged = "%d files checked, %d damaged";
+
 const char* const kNewGame = "start new game";
 const char* const kLoadSavedGame = "load game";
 const char* const kViewIntro = "view intro";

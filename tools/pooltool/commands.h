@@ -15,3 +15,4 @@ int CopyChunks(const Arguments& args);
 int ExtractChunk(const Arguments& args);
 int ExportPicture(const Arguments& args);
 int ConvertBmpToTbf(const Arguments& args);
+int CheckPool(const Arguments& args);

@@ -25,6 +25,8 @@ constexpr const char* kUsage =
     "  picture POOL N OUT.bmp       16-bit picture chunk N as a 24-bit BMP\n"
     "  tbf IN.bmp OUT.tbf [--mode 0|1|2]\n"
     "                               24-bit BMP to a 16-bit TBF (default mode 2)\n"
+    "  check POOL                   reads every chunk (pictures decoded, sounds parsed)\n"
+    "                               and names each damaged one; exit code 1 if any\n"
     "Replacing and copying keep the previous pool as POOL with extension OLD.\n";
 
 struct Command {
@@ -37,6 +39,7 @@ constexpr Command kCommands[] = {
     {"add", AddChunks},         {"replace", ReplaceChunkData},
     {"copy", CopyChunks},       {"extract", ExtractChunk},
     {"picture", ExportPicture}, {"tbf", ConvertBmpToTbf},
+    {"check", CheckPool},
 };
 
 int usage() {

@@ -2,8 +2,8 @@
 // The beach scenes: entering, one frame, leaving.
 
 // Loads beach 1..10: its pictures and the visitors', the beach loop, a fresh visit (view in the
-// middle, no visitors, no hours seen). When a pool is missing the pool's error is shown and the
-// map comes back; false then.
+// middle, no visitors, no hours seen). When a pool is missing or damaged it is named in the error
+// box and the map comes back; false then.
 bool loadBeach(int beachNumber);
 // One frame of the beach being shown.
 void runBeachFrame();

@@ -2,7 +2,6 @@
 // meanwhile, and a fresh visit.
 
 #include "engine/base/messages.h"
-#include "engine/display/normhi.h"
 #include "game/asset_table.h"
 #include "game/scenes/beach/beach.h"
 #include "game/scenes/beach/beach_pictures.h"
@@ -12,19 +11,18 @@
 #include "game/scenes/scenes.h"
 #include "game/state/game_state.h"
 #include "game/state/scene_ids.h"
+#include "game/ui/damage_report.h"
 #include "game/ui/picture_ownership.h"
-#include "game/ui/runtime.h"
 #include "game/ui/scene.h"
 
 namespace {
 
 constexpr int kLargePicture = 100;  // pictures of at least 100 × 100 make room for a beach
 
-// A pool that cannot be opened is shown as the pool reported it, and the map comes back
-// instead of a beach with nothing to show.
+// A damaged pool is named in the error box, and the map comes back instead of a beach with
+// nothing to show or no way back.
 void backToMapWithError() {
-    Runtime& rt = runtime();
-    ShowError(rt.display ? rt.display->GetWindow() : nullptr);
+    showErrorEverywhere();
     changeScene(kSceneMap, assets::kMusicMap);
 }
 
