@@ -11,7 +11,7 @@ extern "C" {
 #include "engine/base/messages.h"
 #include "engine/display/svgahi.h"
 #include "engine/platform/message_box.h"
-#include "engine/platform/text_encoding.h"
+#include "engine/platform/terminal.h"
 #include "engine/resources/file_damage.h"
 #include "engine/video/movie_player_state.h"
 
@@ -29,7 +29,7 @@ void MoviePlayer::State::Fail(const char* step, int result) {
                   movie.empty() ? "" : "\n", movie.c_str());
     // A box of the window face is not seen on the terminal; the headless face writes it there.
     if (!dynamic_cast<platform::HeadlessMessageBox*>(&platform::messageBoxService()))
-        std::fprintf(stderr, "%s\n", platform::EngineTextToUtf8(text).c_str());
+        platform::printToStderr("%s\n", text);
     platform::MessageBoxRequest request;
     request.caption = "Fehler";
     request.text = text;

@@ -14,7 +14,7 @@
 #include "engine/input/pointer.h"
 #include "engine/memory/memory.h"
 #include "engine/memory/typed_loaders.h"
-#include "engine/platform/text_encoding.h"
+#include "engine/platform/terminal.h"
 #include "engine/resources/pool/picture_cache.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_check.h"
@@ -61,7 +61,7 @@ void loadFont() {
         // The built-in font draws every text; the player only learns why it looks different.
         MemFree(font);
         const std::string line = damageLine(damage) + txt::kBuiltinFontUsed;
-        std::fprintf(stderr, "%s\n", platform::EngineTextToUtf8(line).c_str());
+        platform::printToStderr("%s\n", line.c_str());
     }
     SetErrorCode(kErrNone);
 }

@@ -5,7 +5,7 @@
 #include "engine/base/messages.h"
 #include "engine/display/normhi.h"
 #include "engine/platform/message_box.h"
-#include "engine/platform/text_encoding.h"
+#include "engine/platform/terminal.h"
 #include "engine/resources/pool/pool.h"
 #include "game/ui/runtime.h"
 #include "texts/texts.h"
@@ -23,8 +23,7 @@ bool boxesReachTerminal() {
 }
 
 void toTerminal(const std::string& text) {
-    if (!boxesReachTerminal())
-        std::fprintf(stderr, "%s\n", platform::EngineTextToUtf8(text).c_str());
+    if (!boxesReachTerminal()) platform::printToStderr("%s\n", text.c_str());
 }
 
 void reportPicture(const FileDamage& damage, const char* engineText) {
