@@ -1,0 +1,120 @@
+#include "engine/platform/sdl/sdl_image_reader.h"
+
+#include <SDL.h>
+
+#include <climits>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+uint32_t Le16(const uint8_t* p) {
+    return uint32_t{p[0]} | uint32_t{p[1]} << 8;
+}
+
+uint32_t Le32(const uint8_t* p) {
+    return Le16(p) | Le16(p + 2) << 16;
+}
+
+// Empty for a size the readers hand out, else why not.
+std::string SizeReason(int64_t width, int64_t height) {
+    if (width <= kMaxImageSide && height <= kMaxImageSide && width * height <= kMaxImagePixels)
+        return {};
+    return "a picture of " + std::to_string(width) + " x " + std::to_string(height) +
+           " pixels is too large";
+}
+
+// The sides the header claims, read before SDL makes a surface of that size: a damaged header
+// must not make it ask for gigabytes that the file could never fill. An empty reason when the
+// header is too short to say: SDL then names what is missing.
+std::string OversizeReason(std::span<const uint8_t> file) {
+    constexpr std::size_t kSidesEnd = 26;
+    if (file.size() < kSidesEnd) return {};
+    int64_t width = 0;
+    int64_t height = 0;
+    if (Le32(file.data() + 14) == 12) {  // the OS/2 core header: unsigned 16-bit sides
+        width = Le16(file.data() + 18);
+        height = Le16(file.data() + 20);
+    } else {
+        width = static_cast<int32_t>(Le32(file.data() + 18));
+        height = static_cast<int32_t>(Le32(file.data() + 22));
+        if (height < 0) height = -height;  // top-down rows
+    }
+    return SizeReason(width, height);
+}
+
+struct SurfaceDeleter {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using Surface = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+std::string SdlReason(const char* fallback) {
+    const char* said = SDL_GetError();
+    return said && *said ? said : fallback;
+}
+
+}  // namespace
+
+bool SdlImageReader::read(std::span<const uint8_t> file, Image* image, std::string* reason) {
+    if (file.empty()) {
+        *reason = "the file is empty";
+        return false;
+    }
+    if (file.size() > static_cast<std::size_t>(INT_MAX)) {
+        *reason = "the file is too large";
+        return false;
+    }
+    if (std::string oversize = OversizeReason(file); !oversize.empty()) {
+        *reason = std::move(oversize);
+        return false;
+    }
+    SDL_ClearError();
+    SDL_RWops* in = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
+    if (!in) {
+        *reason = SdlReason("the file cannot be opened");
+        return false;
+    }
+    const Surface loaded(SDL_LoadBMP_RW(in, 1));
+    if (!loaded) {
+        *reason = SdlReason("not a BMP SDL can read");
+        return false;
+    }
+    if (std::string oversize = SizeReason(loaded->w, loaded->h); !oversize.empty()) {
+        *reason = std::move(oversize);
+        return false;
+    }
+    // Eight bits a channel first, whatever the file held (SDL widens narrower channels by
+    // repeating their top bits), then the low bits dropped exactly as the 24-bit rule drops
+    // them: the same file gives the same pixels on either face.
+    const Surface rgb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_XRGB8888, 0));
+    if (!rgb || SDL_LockSurface(rgb.get()) != 0) {
+        *reason = SdlReason("the picture cannot be converted");
+        return false;
+    }
+    const auto width = static_cast<std::size_t>(rgb->w);
+    const auto height = static_cast<std::size_t>(rgb->h);
+    std::vector<uint16_t> pixels(width * height);
+    for (std::size_t y = 0; y < height; ++y) {
+        const auto* row = static_cast<const uint8_t*>(rgb->pixels) + y * std::size_t(rgb->pitch);
+        uint16_t* out = pixels.data() + y * width;
+        for (std::size_t x = 0; x < width; ++x) {
+            uint32_t c = 0;
+            std::memcpy(&c, row + x * 4, sizeof c);
+            const uint32_t red = (c >> 16) & 0xFF;
+            const uint32_t green = (c >> 8) & 0xFF;
+            const uint32_t blue = c & 0xFF;
+            out[x] = static_cast<uint16_t>((red >> 3) << 11 | (green >> 2) << 5 | blue >> 3);
+        }
+    }
+    SDL_UnlockSurface(rgb.get());
+    image->width = rgb->w;
+    image->height = rgb->h;
+    image->pixels = std::move(pixels);
+    return true;
+}
+
+}  // namespace platform
