@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
+#include "engine/base/messages.h"
 #include "engine/memory/memory.h"
 #include "engine/resources/file_manager.h"
-#include "engine/base/messages.h"
 #include "tools/pooltool/commands.h"
 #include "tools/pooltool/tool_io.h"
 
@@ -23,7 +23,7 @@ constexpr const char* kUsage =
     "  extract POOL N OUT           chunk N's data to OUT\n"
     "  picture POOL N OUT.bmp       16-bit picture chunk N as a 24-bit BMP\n"
     "  tbf IN.bmp OUT.tbf [--mode 0|1|2]\n"
-    "                               24-bit BMP to a 16-bit TBF (default mode 2)\n"
+    "                               any BMP to a 16-bit TBF (default mode 2)\n"
     "Replacing and copying keep the previous pool as POOL with extension OLD.\n";
 
 struct Command {
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     const int result = command->run(Arguments(argv + 2, argv + argc));
     Files().Shutdown();
     if (result == kExitUsage) return usage();
-    if (result != kExitOk) {
+    if (result != kExitOk && !FailureSaid()) {
         const char* context = GetContextMessage();
         std::fprintf(stderr, "pooltool: %s\n", ErrorTextFor(GetErrorCode(), kMessageEnglish));
         if (context) std::fprintf(stderr, "%s\n", context);
