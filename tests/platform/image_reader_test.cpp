@@ -198,6 +198,40 @@ TEST_F(SdlImageReaderTest, FullColourKindsKeepTheTopBitsOfEveryLevelAsTheHeadles
     }
 }
 
+TEST_F(SdlImageReaderTest, ALastRowWithoutItsPaddingIsReadAsTheHeadlessFaceReadsIt) {
+    struct Unpadded {
+        const char* name;
+        BmpKind kind;
+        int colours;
+        std::size_t padding;  // of each 13-pixel row
+    };
+    const Unpadded kinds[] = {
+        {"8-bit", {.bits = 8}, 40, 3},
+        {"16-bit 5-6-5",
+         {.bits = 16, .coding = BmpCoding::BitFields, .masks = {0xF800, 0x07E0, 0x001F}},
+         kColourCount,
+         2},
+        {"24-bit", {.bits = 24}, kColourCount, 1},
+        {"24-bit top-down", {.bits = 24, .topDown = true}, kColourCount, 1},
+    };
+    platform::HeadlessPlatform headless;
+    for (const Unpadded& k : kinds) {
+        SCOPED_TRACE(k.name);
+        const BmpPicture picture = TestPicture(k.colours);
+        std::vector<uint8_t> file = WriteBmp(picture, k.kind);
+        file.resize(file.size() - k.padding);
+        platform::Image image;
+        std::string reason;
+        ASSERT_TRUE(readThroughFace("unpadded.bmp", file, &image, &reason)) << reason;
+        EXPECT_EQ(image.pixels, Rgb565(picture));
+        platform::Image fromHeadless;
+        if (k.kind.bits == 24) {
+            ASSERT_TRUE(headless.images().read(file, &fromHeadless, &reason));
+            EXPECT_EQ(fromHeadless.pixels, image.pixels);
+        }
+    }
+}
+
 TEST_F(SdlImageReaderTest, DamagedFilesAreRefusedWithAReason) {
     const auto cut = [](std::vector<uint8_t> file, std::size_t keep) {
         file.resize(keep);

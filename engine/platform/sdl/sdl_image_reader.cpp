@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <memory>
@@ -11,6 +12,8 @@
 namespace platform {
 
 namespace {
+
+constexpr std::size_t kMostRowPadding = 3;
 
 uint32_t Le16(const uint8_t* p) {
     return uint32_t{p[0]} | uint32_t{p[1]} << 8;
@@ -64,7 +67,7 @@ bool SdlImageReader::read(std::span<const uint8_t> file, Image* image, std::stri
         *reason = "the file is empty";
         return false;
     }
-    if (file.size() > static_cast<std::size_t>(INT_MAX)) {
+    if (file.size() > static_cast<std::size_t>(INT_MAX) - kMostRowPadding) {
         *reason = "the file is too large";
         return false;
     }
@@ -72,8 +75,13 @@ bool SdlImageReader::read(std::span<const uint8_t> file, Image* image, std::stri
         *reason = std::move(oversize);
         return false;
     }
+    // SDL reads every row with its padding, the last one too. A file whose last row stops at its
+    // last pixel (which the 24-bit rule has always read) gets that padding here: at most three
+    // zero bytes behind its end.
+    std::vector<uint8_t> padded(file.size() + kMostRowPadding, 0);
+    std::copy(file.begin(), file.end(), padded.begin());
     SDL_ClearError();
-    SDL_RWops* in = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
+    SDL_RWops* in = SDL_RWFromConstMem(padded.data(), static_cast<int>(padded.size()));
     if (!in) {
         *reason = SdlReason("the file cannot be opened");
         return false;
@@ -87,8 +95,8 @@ bool SdlImageReader::read(std::span<const uint8_t> file, Image* image, std::stri
         *reason = std::move(oversize);
         return false;
     }
-    // Eight bits a channel first, whatever the file held (SDL widens narrower channels by
-    // repeating their top bits), then the low bits dropped exactly as the 24-bit rule drops
+    // Eight bits a channel first, whatever the file held (SDL widens narrower channels to the
+    // nearest 8-bit level), then the low bits dropped exactly as the 24-bit rule drops
     // them: the same file gives the same pixels on either face.
     const Surface rgb(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_XRGB8888, 0));
     if (!rgb || SDL_LockSurface(rgb.get()) != 0) {
