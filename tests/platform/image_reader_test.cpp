@@ -287,6 +287,10 @@ TEST_F(SdlImageReaderTest, DamagedFilesAreRefusedWithAReason) {
         {"wider than 16 bits", patched32(bits24, 18, 70000), "too large"},
         {"taller than 16 bits", patched32(bits24, 22, 0xFFFEE000u), "too large"},
         {"60000 x 60000 RLE8", patched32(patched32(rle8, 18, 60000), 22, 60000), "too large"},
+        {"a cut OS/2 core header claiming 65535 x 65535",
+         {'B', 'M', 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 1,
+          0,   12,  0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 1,    3,    1},
+         "too large"},
         {"OS/2 core 65535 x 65535", patched16(patched16(core, 18, 65535), 20, 65535), "too large"},
     };
     for (const Damage& d : damaged) {

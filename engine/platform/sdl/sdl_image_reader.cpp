@@ -15,12 +15,15 @@ namespace {
 
 constexpr std::size_t kMostRowPadding = 3;
 
-uint32_t Le16(const uint8_t* p) {
-    return uint32_t{p[0]} | uint32_t{p[1]} << 8;
-}
-
-uint32_t Le32(const uint8_t* p) {
-    return Le16(p) | Le16(p + 2) << 16;
+// A header field as SDL reads it: the bytes past the end of the data count as zeros, as they
+// do for SDL's reads from memory.
+uint32_t Field(std::span<const uint8_t> data, std::size_t at, int bytes) {
+    uint32_t value = 0;
+    for (int i = 0; i < bytes; ++i) {
+        const std::size_t where = at + static_cast<std::size_t>(i);
+        if (where < data.size()) value |= uint32_t{data[where]} << (8 * i);
+    }
+    return value;
 }
 
 // Empty for a size the readers hand out, else why not.
@@ -32,19 +35,16 @@ std::string SizeReason(int64_t width, int64_t height) {
 }
 
 // The sides the header claims, read before SDL makes a surface of that size: a damaged header
-// must not make it ask for gigabytes that the file could never fill. An empty reason when the
-// header is too short to say: SDL then names what is missing.
-std::string OversizeReason(std::span<const uint8_t> file) {
-    constexpr std::size_t kSidesEnd = 26;
-    if (file.size() < kSidesEnd) return {};
+// must not make it ask for gigabytes that the file could never fill.
+std::string OversizeReason(std::span<const uint8_t> data) {
     int64_t width = 0;
     int64_t height = 0;
-    if (Le32(file.data() + 14) == 12) {  // the OS/2 core header: unsigned 16-bit sides
-        width = Le16(file.data() + 18);
-        height = Le16(file.data() + 20);
+    if (Field(data, 14, 4) == 12) {  // the OS/2 core header: unsigned 16-bit sides
+        width = Field(data, 18, 2);
+        height = Field(data, 20, 2);
     } else {
-        width = static_cast<int32_t>(Le32(file.data() + 18));
-        height = static_cast<int32_t>(Le32(file.data() + 22));
+        width = static_cast<int32_t>(Field(data, 18, 4));
+        height = static_cast<int32_t>(Field(data, 22, 4));
         if (height < 0) height = -height;  // top-down rows
     }
     return SizeReason(width, height);
@@ -71,15 +71,15 @@ bool SdlImageReader::read(std::span<const uint8_t> file, Image* image, std::stri
         *reason = "the file is too large";
         return false;
     }
-    if (std::string oversize = OversizeReason(file); !oversize.empty()) {
-        *reason = std::move(oversize);
-        return false;
-    }
     // SDL reads every row with its padding, the last one too. A file whose last row stops at its
     // last pixel (which the 24-bit rule has always read) gets that padding here: at most three
     // zero bytes behind its end.
     std::vector<uint8_t> padded(file.size() + kMostRowPadding, 0);
     std::copy(file.begin(), file.end(), padded.begin());
+    if (std::string oversize = OversizeReason(padded); !oversize.empty()) {
+        *reason = std::move(oversize);
+        return false;
+    }
     SDL_ClearError();
     SDL_RWops* in = SDL_RWFromConstMem(padded.data(), static_cast<int>(padded.size()));
     if (!in) {
