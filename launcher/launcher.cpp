@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "engine/resources/bmp.h"
 #include "engine/base/dos_path.h"
 #include "engine/base/messages.h"
 
@@ -40,21 +39,26 @@ WindowPlacement CentredWindow(int screenWidth, int screenHeight, int pictureWidt
     return placement;
 }
 
-bool LoadLauncherBitmap(const char* dosName, LauncherBitmap* bitmap) {
+bool LoadLauncherBitmap(LauncherHost* host, const char* dosName, LauncherBitmap* bitmap) {
     *bitmap = LauncherBitmap{};
     std::ifstream in(LauncherDataPath(dosName), std::ios::binary);
     std::vector<uint8_t> file;
     if (in) file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    int width = 0;
-    int height = 0;
-    std::vector<uint16_t> pixels;
-    if (!in || !DecodeBmp24(file, width, height, pixels) || pixels.empty()) {
+    platform::Image image;
+    bool read = false;
+    if (in) {
+        std::string reason;
+        read = host->readImage(file, &image, &reason);
+        // The box is the one a missing file gets; what is wrong with the file goes to stderr.
+        if (!read) std::fprintf(stderr, "launcher: %s: %s\n", dosName, reason.c_str());
+    }
+    if (!read) {
         WinInfoMsg("LOAD_BITMAP_ERROR: %s", dosName);
         return false;
     }
-    bitmap->width = width;
-    bitmap->height = height;
-    bitmap->pixels = std::move(pixels);
+    bitmap->width = image.width;
+    bitmap->height = image.height;
+    bitmap->pixels = std::move(image.pixels);
     return true;
 }
 
@@ -68,7 +72,7 @@ bool StartLauncher(Launcher* launcher, LauncherHost* host) {
     // The start-up step shared with the game removes the display log of an earlier run.
     std::remove(ResolveDosPath("SVGAHI.LOG").c_str());
 
-    if (LoadLauncherBitmap(kBackgroundName, &launcher->background)) {
+    if (LoadLauncherBitmap(host, kBackgroundName, &launcher->background)) {
         int screenWidth = 0;
         int screenHeight = 0;
         host->screenSize(&screenWidth, &screenHeight);
@@ -78,8 +82,8 @@ bool StartLauncher(Launcher* launcher, LauncherHost* host) {
         host->invalidate();
     }
 
-    LoadLauncherBitmap(kButtonFaceName, &launcher->buttonFace);
-    LoadLauncherBitmap(kSpareFaceName, &launcher->spareFace);
+    LoadLauncherBitmap(host, kButtonFaceName, &launcher->buttonFace);
+    LoadLauncherBitmap(host, kSpareFaceName, &launcher->spareFace);
 
     LayoutButtons(launcher, host);
     host->invalidate();

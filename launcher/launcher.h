@@ -2,12 +2,14 @@
 // The launcher: one window showing the title picture with three picture buttons and the title
 // tune. The first button starts the German game build, the second the English one, the third
 // quits. Everything here is free of any window system; the host below supplies the window,
-// the buttons, the tune and the process start.
+// the buttons, the bitmap loader, the tune and the process start.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "engine/platform/image_reader.h"
 #include "launcher/caption_font.h"
 
 constexpr int kButtonGerman = 201;
@@ -28,7 +30,7 @@ constexpr const char* kGermanGame = "game_de";
 constexpr const char* kEnglishGame = "game_uk";
 constexpr uint16_t kCaptionColor = 0xFFE0;  // yellow: red 255, green 255, blue 0
 
-// A bitmap loaded from a 24-bit BMP file, in RGB565.
+// A bitmap loaded from a BMP file, in RGB565.
 struct LauncherBitmap {
     int width = 0;
     int height = 0;
@@ -54,6 +56,10 @@ class LauncherHost {
     virtual void clientSize(int* width, int* height) = 0;
     virtual bool createButton(int id, int x, int y, int width, int height) = 0;
     virtual void invalidate() = 0;
+    // The window system's bitmap loader: a BMP file's bytes as a picture; false, with the
+    // reason, for a file it cannot read.
+    virtual bool readImage(std::span<const uint8_t> file, platform::Image* image,
+                           std::string* reason) = 0;
     // Plays a WAV file once without waiting; 0 when it cannot be opened.
     virtual unsigned openTune(const std::string& path) = 0;
     virtual void closeTune(unsigned tune) = 0;
@@ -90,9 +96,10 @@ struct WindowPlacement {
 WindowPlacement CentredWindow(int screenWidth, int screenHeight, int pictureWidth,
                               int pictureHeight);
 
-// Loads a 24-bit BMP by its DOS name; on failure says "LOAD_BITMAP_ERROR: <name>" in the INFO
-// box and leaves the bitmap empty.
-bool LoadLauncherBitmap(const char* dosName, LauncherBitmap* bitmap);
+// Loads a BMP by its DOS name through the host's bitmap loader; on failure says
+// "LOAD_BITMAP_ERROR: <name>" in the INFO box (and, for a file the loader refuses, its reason
+// on stderr) and leaves the bitmap empty.
+bool LoadLauncherBitmap(LauncherHost* host, const char* dosName, LauncherBitmap* bitmap);
 
 // Start-up up to the message loop. False when the window cannot be created (after saying so).
 bool StartLauncher(Launcher* launcher, LauncherHost* host);

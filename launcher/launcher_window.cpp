@@ -60,6 +60,11 @@ bool LauncherWindow::createButton(int, int, int, int, int) {
     return window_;
 }
 
+bool LauncherWindow::readImage(std::span<const uint8_t> file, platform::Image* image,
+                               std::string* reason) {
+    return face_.images().read(file, image, reason);
+}
+
 unsigned LauncherWindow::openTune(const std::string& path) {
     return face_.tunes().play(path);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The launcher's window on a platform face: a window without a frame whose content the launcher
-// paints in software, buttons as areas of that window, the title tune on the face's tune player
-// and games started through the face's process start. The same code runs on the SDL2 face for
-// players and on the headless face in tests.
+// paints in software, buttons as areas of that window, its pictures read by the face's image
+// reader, the title tune on the face's tune player and games started through the face's process
+// start. The same code runs on the SDL2 face for players and on the headless face in tests.
 
 #include <string>
 #include <vector>
@@ -28,6 +28,8 @@ class LauncherWindow final : public LauncherHost {
     void clientSize(int* width, int* height) override;
     bool createButton(int id, int x, int y, int width, int height) override;
     void invalidate() override { dirty_ = true; }
+    bool readImage(std::span<const uint8_t> file, platform::Image* image,
+                   std::string* reason) override;
     unsigned openTune(const std::string& path) override;
     void closeTune(unsigned tune) override;
     bool startProgram(const char* name) override;

@@ -2,8 +2,8 @@
 // The face without a display or a sound card: a display that keeps the presented page in memory
 // and takes its events from the caller, a virtual counter that moves only when the caller (or
 // a presented frame) moves it, the headless audio device, boxes that write to stderr and answer
-// with their default, a tune player that plays nothing, and a process start that only notes what it
-// was asked to start.
+// with their default, a tune player that plays nothing, a reader of uncompressed 24-bit BMPs, and
+// a process start that only notes what it was asked to start.
 
 #include <memory>
 #include <string>
@@ -25,6 +25,7 @@ class HeadlessPlatform final : public Platform {
     AudioDevice& audio() override { return audio_; }
     MessageBoxService& boxes() override { return boxes_; }
     TunePlayer& tunes() override { return tunes_; }
+    ImageReader& images() override { return images_; }
     bool startProgram(const std::string& name) override;
     HeadlessPlatform* headless() override { return this; }
 
@@ -44,6 +45,7 @@ class HeadlessPlatform final : public Platform {
     HeadlessAudioDevice audio_;
     HeadlessMessageBox boxes_;
     HeadlessTunePlayer tunes_;
+    HeadlessImageReader images_;
 };
 
 std::unique_ptr<Platform> createHeadlessPlatform(const PlatformSettings& settings = {});

@@ -1,7 +1,7 @@
 #pragma once
 // One object per face of the outside world: the display with its events, the performance
-// counter, the audio device, the message box, the tune player and the process start, made
-// together by one call.
+// counter, the audio device, the message box, the tune player, the image-file reader and the
+// process start, made together by one call.
 // Players get the SDL2 face (engine/platform/sdl); tests and scripted runs the headless one.
 // A program makes one, installs it as the engine's services for as long as it runs, and
 // destroys it at the end.
@@ -11,6 +11,7 @@
 
 #include "engine/platform/audio_device.h"
 #include "engine/platform/display_backend.h"
+#include "engine/platform/image_reader.h"
 #include "engine/platform/message_box.h"
 #include "engine/platform/performance_counter.h"
 #include "engine/platform/tune_player.h"
@@ -38,6 +39,7 @@ class Platform {
     virtual AudioDevice& audio() = 0;
     virtual MessageBoxService& boxes() = 0;
     virtual TunePlayer& tunes() = 0;
+    virtual ImageReader& images() = 0;
     // Starts another program by name and returns at once (see process_start.h); false, with
     // one line on stderr, when it cannot be started.
     virtual bool startProgram(const std::string& name) = 0;

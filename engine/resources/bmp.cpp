@@ -1,10 +1,11 @@
-// 24-bit BMP writer and reader.
+// 24-bit BMP writer; the reader is the headless face's bitmap loader.
 
 #include "engine/resources/bmp.h"
 
 #include <cstddef>
 #include <utility>
 
+#include "engine/platform/image_reader.h"
 #include "engine/resources/little_endian.h"
 
 namespace {
@@ -66,41 +67,10 @@ std::vector<uint8_t> EncodeBmp24(const uint16_t* rgb565, int width, int height) 
 
 bool DecodeBmp24(const std::vector<uint8_t>& file, int& width, int& height,
                  std::vector<uint16_t>& rgb565) {
-    if (file.size() < kPixelOffset || file[0] != 'B' || file[1] != 'M') return false;
-    const uint32_t pixelOffset = LoadLE32(file.data() + 10);
-    const uint32_t infoBytes = LoadLE32(file.data() + 14);
-    const auto w = static_cast<int32_t>(LoadLE32(file.data() + 18));
-    const auto h = static_cast<int32_t>(LoadLE32(file.data() + 22));
-    const uint32_t planes = LoadLE16(file.data() + 26);
-    const uint32_t bits = LoadLE16(file.data() + 28);
-    const uint32_t compression = LoadLE32(file.data() + 30);
-    // 40 is the plain info header; the later V4/V5 headers only add fields after it.
-    if (infoBytes < kInfoHeaderBytes || uint64_t{kFileHeaderBytes} + infoBytes > pixelOffset ||
-        planes != 1 || bits != 24 || compression != 0) {
-        return false;
-    }
-    const bool topDown = h < 0;
-    const int64_t rows = topDown ? -int64_t{h} : int64_t{h};
-    if (w <= 0 || rows == 0 || w > kMaxSide || rows > kMaxSide) return false;
-    const uint64_t rowBytes = RowBytes(static_cast<uint64_t>(w));
-    // The last row needs no padding behind it.
-    const uint64_t needed =
-        uint64_t{pixelOffset} + rowBytes * static_cast<uint64_t>(rows - 1) + uint64_t(w) * 3;
-    if (needed > file.size()) return false;
-
-    const auto cols = static_cast<std::size_t>(w);
-    const auto count = static_cast<std::size_t>(rows);
-    std::vector<uint16_t> pixels(cols * count);
-    for (std::size_t y = 0; y < count; ++y) {
-        const std::size_t stored = topDown ? y : count - 1 - y;
-        const uint8_t* in = file.data() + pixelOffset + stored * rowBytes;
-        uint16_t* out = pixels.data() + y * cols;
-        for (std::size_t x = 0; x < cols; ++x, in += 3) {
-            out[x] = static_cast<uint16_t>((in[2] >> 3) << 11 | (in[1] >> 2) << 5 | in[0] >> 3);
-        }
-    }
-    width = w;
-    height = static_cast<int>(rows);
-    rgb565 = std::move(pixels);
+    platform::Image image;
+    if (!platform::DecodeBmp24Image(file, &image)) return false;
+    width = image.width;
+    height = image.height;
+    rgb565 = std::move(image.pixels);
     return true;
 }

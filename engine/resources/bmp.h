@@ -1,5 +1,6 @@
 #pragma once
-// 24-bit Windows bitmaps for exported photos, screenshots and the pool tool.
+// 24-bit Windows bitmaps for exported photos and screenshots. Bitmaps from elsewhere are read
+// through the platform's image reader (engine/platform/image_reader.h).
 
 #include <cstdint>
 #include <vector>
@@ -10,7 +11,8 @@
 std::vector<uint8_t> EncodeBmp24(const uint16_t* rgb565, int width, int height);
 
 // Reads an uncompressed 24-bit BMP (bottom-up or top-down) into RGB565 pixels, rows top first,
-// dropping the low bits of each channel. False, with the outputs untouched, for anything else
-// or a file that does not hold what its header says.
+// dropping the low bits of each channel: the headless face's rule (platform::DecodeBmp24Image).
+// False, with the outputs untouched, for anything else or a file that does not hold what its
+// header says.
 bool DecodeBmp24(const std::vector<uint8_t>& file, int& width, int& height,
                  std::vector<uint16_t>& rgb565);

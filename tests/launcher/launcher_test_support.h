@@ -1,6 +1,6 @@
 #pragma once
-// A launcher host that records what the launcher asks of the window system, and a maker for
-// the 24-bit BMP files the launcher loads.
+// A launcher host that records what the launcher asks of the window system (its bitmaps read
+// by the headless face's reader), and a maker for the 24-bit BMP files the launcher loads.
 
 #include <cstdint>
 #include <string>
@@ -39,6 +39,10 @@ struct RecordingHost final : LauncherHost {
         return id != failingButton;
     }
     void invalidate() override { ++invalidations; }
+    bool readImage(std::span<const uint8_t> file, platform::Image* image,
+                   std::string* reason) override {
+        return images.read(file, image, reason);
+    }
     unsigned openTune(const std::string& path) override {
         tunePaths.push_back(path);
         return tuneWorks ? ++lastTune : 0;
@@ -52,6 +56,7 @@ struct RecordingHost final : LauncherHost {
     struct ButtonCall {
         int id, x, y;
     };
+    platform::HeadlessImageReader images;
     bool windowWorks = true;
     bool tuneWorks = true;
     int failingButton = 0;

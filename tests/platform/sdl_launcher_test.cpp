@@ -13,6 +13,7 @@
 #include "engine/platform/sdl/sdl_platform.h"
 #include "launcher/launcher_window.h"
 #include "tests/launcher/launcher_test_support.h"
+#include "tests/support/bmp_writer.h"
 #include "tests/support/test_env.h"
 
 namespace {
@@ -76,6 +77,58 @@ TEST_F(SdlLauncherTest, WindowTakesThePicturesSizeCentredAndShowsIt) {
     ASSERT_EQ(host.shownHeight(), 200);
     EXPECT_EQ(host.shownPixels()[0], 0xFFFF);
     EXPECT_EQ(host.shownPixels()[320 * 199 + 319], 0x001F);
+    ReleaseLauncher(&launcher, &host);
+}
+
+TEST_F(SdlLauncherTest, PicturesOfOtherKindsAreShownAndARefusedOneGetsTheBox) {
+    // Four colours in stripes as an 8-bit palette picture, the button face as RLE8, the spare
+    // face cut short.
+    constexpr uint32_t kStripes[] = {0x2040A0, 0xFFFF00, 0x00A040, 0x800000};
+    BmpPicture back{640, 480, {}};
+    for (int y = 0; y < 480; ++y) {
+        for (int x = 0; x < 640; ++x) back.colours.push_back(kStripes[(x / 40 + y / 30) % 4]);
+    }
+    BmpPicture buttonFace{40, 46, {}};
+    for (int y = 0; y < 46; ++y) {
+        for (int x = 0; x < 40; ++x) buttonFace.colours.push_back(x < 20 ? 0xFF0000 : 0x0000FF);
+    }
+    writeFile("IMAGES/BACK.BMP", WriteBmp(back, {.bits = 8, .shortPalette = true}));
+    writeFile("IMAGES/B1.BMP", WriteBmp(buttonFace, {.bits = 8, .coding = BmpCoding::Rle8}));
+    std::vector<uint8_t> spare = WriteBmp(buttonFace, {.bits = 8, .coding = BmpCoding::Rle8});
+    spare.resize(spare.size() / 2);
+    writeFile("IMAGES/B2.BMP", spare);
+
+    LauncherWindow host(*face);
+    Launcher launcher;
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(StartLauncher(&launcher, &host)) << host.lastError();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"LOAD_BITMAP_ERROR: IMAGES\\B2.BMP"});
+    EXPECT_NE(said.find("launcher: IMAGES\\B2.BMP: "), std::string::npos) << said;
+
+    host.presentIfDirty(launcher);
+    ASSERT_EQ(host.shownWidth(), 640);
+    ASSERT_EQ(host.shownHeight(), 480);
+    const auto rgb565 = [](uint32_t c) {
+        return static_cast<uint16_t>((c >> 19 & 0x1F) << 11 | (c >> 10 & 0x3F) << 5 |
+                                     (c >> 3 & 0x1F));
+    };
+    // The background, and the face where a button lies over it.
+    const auto colourAt = [&](int x, int y) {
+        for (const LauncherButton& b : launcher.buttons) {
+            if (x >= b.x && x < b.x + kButtonWidth && y >= b.y && y < b.y + kButtonHeight)
+                return buttonFace.colours[static_cast<std::size_t>((y - b.y) * 40 + x - b.x)];
+        }
+        return back.colours[static_cast<std::size_t>(y * 640 + x)];
+    };
+    ASSERT_TRUE(launcher.buttons[2].created);
+    int wrong = 0;
+    for (int y = 0; y < 480; ++y) {
+        for (int x = 0; x < 640; ++x)
+            wrong +=
+                host.shownPixels()[static_cast<std::size_t>(y * 640 + x)] != rgb565(colourAt(x, y));
+    }
+    EXPECT_EQ(wrong, 0);
     ReleaseLauncher(&launcher, &host);
 }
 

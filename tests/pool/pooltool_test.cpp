@@ -6,6 +6,7 @@
 #include "engine/resources/bmp.h"
 #include "engine/resources/image_writer.h"
 #include "tests/pool/pool_test_support.h"
+#include "tests/support/bmp_writer.h"
 
 namespace {
 
@@ -87,6 +88,53 @@ TEST_F(PooltoolTest, BuildsListsAndEditsAPool) {
     ASSERT_EQ(run({"copy", "pics.tgp", "copy.tgp", "1", "1", "1"}).exitCode, 0);
     ASSERT_EQ(run({"picture", "copy.tgp", "1", "copy.bmp"}).exitCode, 0);
     EXPECT_EQ(readFile("copy.bmp"), readFile("in.bmp"));
+}
+
+TEST_F(PooltoolTest, TbfTakesBmpsOfOtherKindsAndNamesOneItCannotRead) {
+    // 60 colours over 21 × 11 pixels: runs and single pixels, a palette of 8 bits.
+    BmpPicture picture{21, 11, {}};
+    std::vector<uint16_t> expected;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const uint32_t n = x < 12 ? static_cast<uint32_t>(x * 5 + y) % 60 : uint32_t(y);
+            const uint32_t colour = (n * 77 & 0xFF) << 16 | (n * 29 & 0xFF) << 8 | (255 - n * 4);
+            picture.colours.push_back(colour);
+            expected.push_back(static_cast<uint16_t>(
+                (colour >> 19 & 0x1F) << 11 | (colour >> 10 & 0x3F) << 5 | (colour >> 3 & 0x1F)));
+        }
+    }
+    struct Kind {
+        const char* name;
+        BmpKind kind;
+    };
+    const Kind kinds[] = {
+        {"rle8.bmp", {.bits = 8, .coding = BmpCoding::Rle8, .shortPalette = true}},
+        {"os2.bmp", {.bits = 8, .header = BmpHeader::Core}},
+        {"v5.bmp",
+         {.bits = 32,
+          .coding = BmpCoding::BitFields,
+          .header = BmpHeader::V5,
+          .masks = {0xFF0000, 0x00FF00, 0x0000FF, 0xFF000000}}},
+    };
+    for (const Kind& k : kinds) {
+        SCOPED_TRACE(k.name);
+        writeFile(k.name, WriteBmp(picture, k.kind));
+        const ToolRun converted = run({"tbf", k.name, "out.tbf"});
+        ASSERT_EQ(converted.exitCode, 0) << converted.err;
+        EXPECT_EQ(readFile("out.tbf"), EncodeTbf(expected.data(), 21, 11, 2));
+    }
+
+    // A file SDL refuses: one line naming it and SDL's reason, and no output.
+    std::vector<uint8_t> cut = WriteBmp(picture, kinds[0].kind);
+    cut.resize(cut.size() - 10);
+    writeFile("cut.bmp", cut);
+    const ToolRun refused = run({"tbf", "cut.bmp", "cut.tbf"});
+    EXPECT_EQ(refused.exitCode, 1);
+    const std::string start = "pooltool: cannot read cut.bmp as a BMP: ";
+    EXPECT_EQ(refused.err.compare(0, start.size(), start), 0) << refused.err;
+    EXPECT_GT(refused.err.size(), start.size() + 1) << "SDL's reason";
+    EXPECT_EQ(refused.err.find('\n'), refused.err.size() - 1) << refused.err;
+    EXPECT_FALSE(fileExists("cut.tbf"));
 }
 
 TEST_F(PooltoolTest, FailuresAndUsage) {

@@ -24,7 +24,7 @@ constexpr const char* kUsage =
     "  extract POOL N OUT           chunk N's data to OUT\n"
     "  picture POOL N OUT.bmp       16-bit picture chunk N as a 24-bit BMP\n"
     "  tbf IN.bmp OUT.tbf [--mode 0|1|2]\n"
-    "                               24-bit BMP to a 16-bit TBF (default mode 2)\n"
+    "                               any BMP to a 16-bit TBF (default mode 2)\n"
     "  check POOL                   reads every chunk (pictures decoded, sounds parsed)\n"
     "                               and names each damaged one; exit code 1 if any\n"
     "Replacing and copying keep the previous pool as POOL with extension OLD.\n";
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     const int result = command->run(Arguments(argv + 2, argv + argc));
     Files().Shutdown();
     if (result == kExitUsage) return usage();
-    if (result != kExitOk) {
+    if (result != kExitOk && !FailureSaid()) {
         const char* context = GetContextMessage();
         // The pool's own context messages are German, in code page 437.
         platform::printToStderr("pooltool: %s\n", ErrorTextFor(GetErrorCode(), kMessageEnglish));

@@ -1,11 +1,12 @@
-// Picture conversions: a pool picture out as a 24-bit BMP, a 24-bit BMP in as a TBF file.
+// Picture conversions: a pool picture out as a 24-bit BMP, any BMP in as a TBF file.
 #include <cstring>
 
+#include "engine/base/messages.h"
 #include "engine/memory/memory.h"
+#include "engine/platform/sdl/sdl_image_reader.h"
 #include "engine/resources/bmp.h"
 #include "engine/resources/image_formats.h"
 #include "engine/resources/image_writer.h"
-#include "engine/base/messages.h"
 #include "engine/resources/pool/pool.h"
 #include "engine/resources/pool/pool_class.h"
 #include "tools/pooltool/commands.h"
@@ -73,15 +74,15 @@ int ConvertBmpToTbf(const Arguments& args) {
 
     std::vector<uint8_t> bmp;
     if (!ReadWholeFile(names[0], bmp)) return kExitFailed;
-    int width = 0;
-    int height = 0;
-    std::vector<uint16_t> pixels;
-    if (!DecodeBmp24(bmp, width, height, pixels)) return Failed(kErrFormat, "not a 24-bit BMP");
-    if (width > UINT16_MAX || height > UINT16_MAX) {
-        return Failed(kErrFormat, "picture too large for TBF");
+    // Whatever kind of BMP another program wrote: SDL reads them as the window system does.
+    platform::SdlImageReader reader;
+    platform::Image picture;
+    std::string reason;
+    if (!reader.read(bmp, &picture, &reason)) {
+        return FailedLine("cannot read " + names[0] + " as a BMP: " + reason);
     }
     const std::vector<uint8_t> tbf =
-        EncodeTbf(pixels.data(), static_cast<uint16_t>(width), static_cast<uint16_t>(height),
-                  static_cast<int>(mode));
+        EncodeTbf(picture.pixels.data(), static_cast<uint16_t>(picture.width),
+                  static_cast<uint16_t>(picture.height), static_cast<int>(mode));
     return WriteWholeFile(names[1], tbf) ? kExitOk : kExitFailed;
 }

@@ -1,9 +1,10 @@
 #include "tools/pooltool/tool_io.h"
 
 #include <charconv>
+#include <cstdio>
 
-#include "engine/resources/file_manager.h"
 #include "engine/base/messages.h"
+#include "engine/resources/file_manager.h"
 
 bool ReadWholeFile(const std::string& name, std::vector<uint8_t>& bytes) {
     FileHandle handle = Files().Open(name.c_str(), "rb");
@@ -56,4 +57,20 @@ int Failed(int16_t code, const char* context) {
     SetErrorCode(code);
     SetContextMessage(context);
     return kExitFailed;
+}
+
+namespace {
+
+bool gFailureSaid = false;
+
+}  // namespace
+
+int FailedLine(const std::string& line) {
+    std::fprintf(stderr, "pooltool: %s\n", line.c_str());
+    gFailureSaid = true;
+    return kExitFailed;
+}
+
+bool FailureSaid() {
+    return gFailureSaid;
 }

@@ -22,3 +22,7 @@ std::optional<long> ParseNumber(const std::string& text, long low, long high);
 
 // Sets the error code and context message and returns kExitFailed.
 int Failed(int16_t code, const char* context);
+// Says what failed in one line of its own ("pooltool: <line>") and returns kExitFailed;
+// FailureSaid() then tells main that nothing more is to be printed.
+int FailedLine(const std::string& line);
+bool FailureSaid();

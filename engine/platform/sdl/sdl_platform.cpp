@@ -5,6 +5,7 @@
 #include "engine/platform/process_start.h"
 #include "engine/platform/sdl/sdl_audio.h"
 #include "engine/platform/sdl/sdl_display.h"
+#include "engine/platform/sdl/sdl_image_reader.h"
 #include "engine/platform/sdl/sdl_message_box.h"
 #include "engine/platform/sdl/sdl_tune_player.h"
 
@@ -40,6 +41,7 @@ class SdlPlatform final : public Platform {
     AudioDevice& audio() override { return audio_; }
     MessageBoxService& boxes() override { return boxes_; }
     TunePlayer& tunes() override { return tunes_; }
+    ImageReader& images() override { return images_; }
     bool startProgram(const std::string& name) override { return StartProgram(name); }
 
     SdlDisplay& sdlDisplay() { return display_; }
@@ -56,6 +58,7 @@ class SdlPlatform final : public Platform {
     SdlAudioDevice audio_;
     WindowOwnedBoxes boxes_{display_};
     SdlTunePlayer tunes_;
+    SdlImageReader images_;
 };
 
 }  // namespace

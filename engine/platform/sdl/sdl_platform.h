@@ -1,7 +1,7 @@
 #pragma once
 // The face players get: SDL2's window, renderer and events, the system's monotonic counter,
 // SDL's audio device, SDL's message boxes (owned by the window once there is one), SDL's audio
-// queue for the launcher's tune, and the process start.
+// queue for the launcher's tune, SDL's BMP loader for image files, and the process start.
 
 #include <memory>
 
