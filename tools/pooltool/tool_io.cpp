@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/base/messages.h"
+#include "engine/platform/terminal.h"
 #include "engine/resources/file_manager.h"
 
 bool ReadWholeFile(const std::string& name, std::vector<uint8_t>& bytes) {
@@ -66,7 +67,7 @@ bool gFailureSaid = false;
 }  // namespace
 
 int FailedLine(const std::string& line) {
-    std::fprintf(stderr, "pooltool: %s\n", line.c_str());
+    platform::printToStderr("pooltool: %s\n", line.c_str());
     gFailureSaid = true;
     return kExitFailed;
 }
