@@ -204,4 +204,8 @@ void HeadlessDisplay::activate(bool active) {
     events_.push_back({kWmActivateApp, active ? 1u : 0u, 0});
 }
 
+void HeadlessDisplay::minimise(bool minimised) {
+    events_.push_back({kWmSize, minimised ? kSizeMinimized : kSizeRestored, 0});
+}
+
 }  // namespace platform

@@ -59,6 +59,7 @@ class HeadlessDisplay final : public DisplayBackend {
     void releaseKey(int virtualKey);
     void closeWindow();
     void activate(bool active);
+    void minimise(bool minimised);
     void postEvent(const WindowEvent& event) { events_.push_back(event); }
     std::size_t pendingEvents() const { return events_.size(); }
 

@@ -8,9 +8,13 @@ namespace platform {
 
 // Message numbers.
 constexpr uint32_t kWmDestroy = 0x0002;
+// The window was minimised (wParam kSizeMinimized) or restored (kSizeRestored).
+constexpr uint32_t kWmSize = 0x0005;
 constexpr uint32_t kWmPaint = 0x000F;
 constexpr uint32_t kWmClose = 0x0010;
 constexpr uint32_t kWmQuit = 0x0012;
+// The window was hidden (wParam 0) or shown again (wParam 1).
+constexpr uint32_t kWmShowWindow = 0x0018;
 constexpr uint32_t kWmActivateApp = 0x001C;
 constexpr uint32_t kWmKeyDown = 0x0100;
 constexpr uint32_t kWmKeyUp = 0x0101;
@@ -25,6 +29,10 @@ constexpr uint32_t kWmRButtonUp = 0x0205;
 constexpr uint32_t kWmMButtonDown = 0x0207;
 constexpr uint32_t kWmMButtonUp = 0x0208;
 constexpr uint32_t kWmUser = 0x0400;
+
+// The word parameter of kWmSize.
+constexpr uintptr_t kSizeRestored = 0;
+constexpr uintptr_t kSizeMinimized = 1;
 
 // Button and modifier flags carried in the word parameter of mouse messages.
 constexpr uintptr_t kMkLButton = 0x0001;

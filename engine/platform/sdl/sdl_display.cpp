@@ -386,6 +386,20 @@ bool SdlDisplay::translate(const SDL_Event& event, WindowEvent* out) {
                 *out = {kWmActivateApp, 0, 0};
                 return true;
             }
+            if (event.window.event == SDL_WINDOWEVENT_MINIMIZED) {
+                *out = {kWmSize, kSizeMinimized, 0};
+                return true;
+            }
+            if (event.window.event == SDL_WINDOWEVENT_RESTORED ||
+                event.window.event == SDL_WINDOWEVENT_MAXIMIZED) {
+                *out = {kWmSize, kSizeRestored, 0};
+                return true;
+            }
+            if (event.window.event == SDL_WINDOWEVENT_HIDDEN ||
+                event.window.event == SDL_WINDOWEVENT_SHOWN) {
+                *out = {kWmShowWindow, event.window.event == SDL_WINDOWEVENT_SHOWN ? 1u : 0u, 0};
+                return true;
+            }
             if (event.window.event == SDL_WINDOWEVENT_LEAVE && window_) {
                 // A pointer that leaves the window stays at its edge, where it was pushed:
                 // scrolling at the edge goes on in a window as it does on a full screen.
