@@ -19,6 +19,9 @@ extern const char* const kBuiltinFontUsed;  // "; the built-in font is used inst
 extern const char* const kCheckWhole;       // "%d files checked, all whole"
 extern const char* const kCheckDamaged;     // "%d files checked, %d damaged"
 
+// --- While the player is away ---------------------------------------------------------------
+extern const char* const kPausedSign;  // "Pause": over the last frame while the game waits
+
 // --- Main menu ------------------------------------------------------------------------------
 extern const char* const kNewGame;        // "Neues Spiel starten"
 extern const char* const kLoadSavedGame;  // "Spielstand laden"

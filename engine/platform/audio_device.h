@@ -42,6 +42,9 @@ class AudioDevice {
     // Lets about one timer period pass so that the next tick can run; returns at once when no
     // timer runs. Callers that wait for the tick loop over this with a bound of their own.
     virtual void waitForTick() = 0;
+
+    // Holds the output where it is (no mixer calls, silence) or lets it go on from there.
+    virtual void setPaused(bool paused) { (void)paused; }
 };
 
 // The installed device, or null when the program has no sound.

@@ -23,6 +23,8 @@ class HeadlessAudioDevice final : public AudioDevice {
     void stopTimer() override;
     bool timerRunning() const override { return tick_ != nullptr; }
     void waitForTick() override;
+    void setPaused(bool paused) override { paused_ = paused; }
+    bool paused() const { return paused_; }
 
     // Moves the clock on: mixes the output frames of the span and runs the due ticks.
     void advanceMs(uint64_t ms);
@@ -48,6 +50,7 @@ class HeadlessAudioDevice final : public AudioDevice {
     void mixUntil(uint64_t ms);
 
     AudioFormat format_;
+    bool paused_ = false;
     MixCallback mix_ = nullptr;
     void* mixUser_ = nullptr;
     TickCallback tick_ = nullptr;

@@ -12,6 +12,13 @@ class PerformanceCounter {
     // Ticks per second; never 0.
     virtual uint64_t frequency() const = 0;
     virtual uint64_t now() const = 0;
+    // True when the caller is not to wait for the reading `due`: a counter that moves only when
+    // told (the virtual one) has moved on to it, a paused one stands still. A real one says
+    // false and the caller waits for the time to come.
+    virtual bool moveTo(uint64_t due) {
+        (void)due;
+        return false;
+    }
 };
 
 class RealPerformanceCounter final : public PerformanceCounter {
@@ -36,6 +43,10 @@ class VirtualPerformanceCounter final : public PerformanceCounter {
     uint64_t now() const override { return ticks_; }
     void advance(uint64_t ticks) { ticks_ += ticks; }
     void advanceMs(uint64_t ms) { ticks_ += ms * (kFrequency / 1000); }
+    bool moveTo(uint64_t due) override {
+        if (due > ticks_) ticks_ = due;
+        return true;
+    }
 
   private:
     uint64_t ticks_ = 0;

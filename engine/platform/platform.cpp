@@ -5,7 +5,8 @@ namespace platform {
 Platform::~Platform() = default;
 
 void Platform::install(bool sound) {
-    setPerformanceCounter(&counter());
+    engineCounter_ = std::make_unique<PausableCounter>(counter());
+    setPerformanceCounter(engineCounter_.get());
     setMessageBoxService(&boxes());
     setAudioDevice(sound ? &audio() : nullptr);
     installed_ = true;
@@ -16,6 +17,7 @@ void Platform::uninstall() {
     setMessageBoxService(nullptr);
     setAudioDevice(nullptr);
     setPerformanceCounter(nullptr);
+    engineCounter_.reset();
     installed_ = false;
 }
 

@@ -13,6 +13,7 @@
 #include "engine/platform/display_backend.h"
 #include "engine/platform/image_reader.h"
 #include "engine/platform/message_box.h"
+#include "engine/platform/pausable_counter.h"
 #include "engine/platform/performance_counter.h"
 #include "engine/platform/tune_player.h"
 
@@ -47,16 +48,20 @@ class Platform {
     // The headless face's own controls, or null on a face with a real display.
     virtual HeadlessPlatform* headless() { return nullptr; }
 
-    // Makes the counter, the message boxes and (when `sound`) the audio device the engine's
-    // services; uninstall() (or the destructor) puts the built-in defaults back.
+    // Makes the counter (as a pausable one), the message boxes and (when `sound`) the audio device
+    // the engine's services; uninstall() (or the destructor) puts the built-in defaults back.
     void install(bool sound);
     void uninstall();
+    // The counter installed as the engine's: the face's own with the time paused taken out;
+    // null while nothing is installed.
+    PausableCounter* engineCounter() { return engineCounter_.get(); }
 
   protected:
     Platform() = default;
 
   private:
     bool installed_ = false;
+    std::unique_ptr<PausableCounter> engineCounter_;
 };
 
 using PlatformFactory = std::unique_ptr<Platform> (*)(const PlatformSettings& settings);

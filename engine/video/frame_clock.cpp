@@ -16,11 +16,7 @@ uint64_t FrameClockFrequency() {
 
 void WaitForFrameClock(uint64_t due) {
     platform::PerformanceCounter& counter = platform::performanceCounter();
-    if (auto* virtualCounter = dynamic_cast<platform::VirtualPerformanceCounter*>(&counter)) {
-        const uint64_t now = virtualCounter->now();
-        if (due > now) virtualCounter->advance(due - now);
-        return;
-    }
+    if (counter.moveTo(due)) return;
     const uint64_t frequency = counter.frequency();
     const uint64_t limit = counter.now() + frequency;
     for (;;) {

@@ -31,7 +31,7 @@ const char* usageText() {
     return "usage: game [--data DIR] [--workdir DIR] [--windowed] [--headless] [--script FILE]\n"
            "            [--frame-ms N] [--skip-movies] [--no-sound] [--dump-state FILE]\n"
            "            [--record FILE] [--bot DAYS [--seed N]] [--check-data] [--verbose]\n"
-           "            [--help] [--version]\n"
+           "            [--no-pause-when-away] [--help] [--version]\n"
            "\n"
            "  --data DIR         read the data set from DIR (default: $RAVEZ_DATA, else the\n"
            "                     installed ../share/ravez-lensquest, else the build's set)\n"
@@ -42,6 +42,8 @@ const char* usageText() {
            "  --frame-ms N       milliseconds per frame in headless runs (default 16)\n"
            "  --skip-movies      every movie returns at once\n"
            "  --no-sound         play without sound\n"
+           "  --no-pause-when-away  play on while the window is without focus or minimised\n"
+           "                     (by default the game pauses, and its clock with it)\n"
            "  --dump-state FILE  write the game state record to FILE at exit\n"
            "  --record FILE      write everything the player does as a recording that\n"
            "                     --script FILE replays to the same state record\n"
@@ -114,6 +116,8 @@ bool parseOptions(int argc, char** argv, Options* o, std::string* error) {
             o->skipMovies = true;
         } else if (std::strcmp(arg, "--no-sound") == 0) {
             o->noSound = true;
+        } else if (std::strcmp(arg, "--no-pause-when-away") == 0) {
+            o->pauseWhenAway = false;
         } else if (std::strcmp(arg, "--verbose") == 0) {
             o->verbose = true;
         } else if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {

@@ -16,7 +16,8 @@ struct Options {
     bool headless = false;
     bool skipMovies = false;
     bool noSound = false;
-    bool verbose = false;  // FFmpeg's warnings on stderr too, not only its errors
+    bool verbose = false;       // FFmpeg's warnings on stderr too, not only its errors
+    bool pauseWhenAway = true;  // --no-pause-when-away plays on without focus
     int frameMs = 16;
     bool checkData = false;  // --check-data: read every data file, name the damaged ones
     bool help = false;

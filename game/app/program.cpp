@@ -34,6 +34,7 @@
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/state/random.h"
+#include "game/ui/away.h"
 #include "game/ui/damage_report.h"
 #include "game/ui/runtime.h"
 #include "texts/texts.h"
@@ -176,6 +177,7 @@ int makeFace(Session& s, platform::PlatformFactory windowFace) {
     }
     s.face->install(!options.noSound);
     Runtime& rt = runtime();
+    rt.clock = s.face->engineCounter();
     if (platform::HeadlessPlatform* headless = s.face->headless()) {
         // The virtual clock moves at the start of every turn, so that the frame the main loop
         // measures (from the end of one present to the next) lasts --frame-ms.
@@ -194,6 +196,7 @@ void removeFace(Session& s) {
     rt.headlessAudio = nullptr;
     rt.virtualClock = nullptr;
     rt.script = nullptr;
+    rt.clock = nullptr;
     if (s.face) s.face->uninstall();
     s.face.reset();
 }
@@ -268,6 +271,8 @@ void startServices(Session& s) {
     Runtime& rt = runtime();
     rt.display = s.display.get();
     rt.movies = s.movies.get();
+    setPauseWhenAway(s.options.pauseWhenAway);
+    installAwayHandlers();
 }
 
 // Opens the window in the configured resolution and runs the main loop until the game ends.
@@ -319,6 +324,7 @@ void stopServices(Session& s) {
                     MemAllocatedBytes(), Files().OpenCount());
     }
     MemShutdown();
+    removeAwayHandlers();
     rt.display = nullptr;
     s.display.reset();
 }

@@ -128,6 +128,10 @@ const ScriptDriver::Verb* ScriptDriver::findVerb(const std::string& name) {
         {"screenshot", 1, 1, true, &ScriptDriver::runScreenshot},
         {"dump-state", 1, 1, true, &ScriptDriver::runDumpState},
         {"load-state", 1, 1, true, &ScriptDriver::runLoadState},
+        {"focus-lost", 0, 0, false, &ScriptDriver::runWindowChange},
+        {"focus-gained", 0, 0, false, &ScriptDriver::runWindowChange},
+        {"minimise", 0, 0, false, &ScriptDriver::runWindowChange},
+        {"restore", 0, 0, false, &ScriptDriver::runWindowChange},
     };
     for (const Verb& verb : kVerbs) {
         if (name == verb.name) return &verb;
@@ -358,4 +362,16 @@ bool ScriptDriver::runLoadState(const Command& c) {
     }
     ++next_;
     return true;
+}
+
+bool ScriptDriver::runWindowChange(const Command& c) {
+    const std::string verb = c.verb->name;
+    if (verb == "focus-lost" || verb == "focus-gained") {
+        input_->activate(verb == "focus-gained");
+    } else {
+        input_->minimise(verb == "minimise");
+    }
+    // The window system tells the game between two of its turns.
+    ++next_;
+    return false;
 }

@@ -6,14 +6,16 @@
 //
 //   move X Y | press | release | click X Y | click "CAPTION" | key NAME | frames N
 //   until-scene N [MAXFRAMES] | expect-scene N | screenshot FILE.bmp | dump-state FILE
-//   load-state FILE
+//   load-state FILE | focus-lost | focus-gained | minimise | restore
 //
 // A click takes two turns (down in the first frame, up in the second). `until-scene` ends
 // its turn when the scene is reached, so the next command sees that scene's hotspots.
 // File names in commands are relative to the current directory when the script is read (the
 // directory the program was started from), not the game's working directory.
 // `click "CAPTION"` clicks the centre of the hotspot with that caption (or a box button "ok",
-// "yes", "no") drawn in the last frame.
+// "yes", "no") drawn in the last frame. The window commands are what the window system says
+// when the player turns to another window or minimises the game (while away, `frames` counts
+// the turns of the wait).
 
 #include <cstdint>
 #include <string>
@@ -73,6 +75,7 @@ class ScriptDriver : public TurnInput {
     bool runScreenshot(const Command& c);
     bool runDumpState(const Command& c);
     bool runLoadState(const Command& c);
+    bool runWindowChange(const Command& c);
 
     // Argument i as a number; false, and the command failed, when it is none.
     bool number(const Command& c, std::size_t i, long* out);

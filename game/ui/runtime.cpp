@@ -6,6 +6,7 @@
 #include "engine/platform/headless_audio.h"
 #include "engine/platform/performance_counter.h"
 #include "game/state/frame_values.h"
+#include "game/ui/away.h"
 #include "game/ui/hotspots.h"
 
 namespace {
@@ -46,7 +47,8 @@ bool pumpTurn() {
     if (rt.recorder) rt.recorder->turnStarted(turnCounter());
     if (!rt.display) return false;
     rt.display->PumpMessages();
-    const bool goesOn = rt.display->Backend().hasWindow() && !rt.display->QuitRequested();
+    const bool goesOn =
+        waitWhileAway() && rt.display->Backend().hasWindow() && !rt.display->QuitRequested();
     if (!goesOn && rt.recorder) rt.recorder->windowGone();
     return goesOn;
 }
@@ -61,6 +63,12 @@ void presentFrame() {
 void presentPlain() {
     showPage();
     countFrame();
+}
+
+void presentUncounted() {
+    showPointer();
+    showPage();
+    hidePointer();
 }
 
 void countFrame() {

@@ -9,6 +9,7 @@ class NormalWin;
 class MoviePlayer;
 namespace platform {
 class VirtualPerformanceCounter;
+class PausableCounter;
 class HeadlessDisplay;
 class HeadlessAudioDevice;
 }  // namespace platform
@@ -38,6 +39,8 @@ struct Runtime {
     platform::HeadlessAudioDevice* headlessAudio = nullptr;
     TurnInput* script = nullptr;
     TurnListener* recorder = nullptr;
+    // The engine's counter, held while the player is away.
+    platform::PausableCounter* clock = nullptr;
     // Headless runs: the virtual counter, advanced by virtualStep at the start of every turn.
     platform::VirtualPerformanceCounter* virtualClock = nullptr;
     uint64_t virtualStep = 0;
@@ -58,12 +61,15 @@ class NestedLoop {
     NestedLoop& operator=(const NestedLoop&) = delete;
 };
 
-// One turn of any loop: script input for this turn, then the message pump. False when the
-// window is gone or the program was asked to quit (loops must then end).
+// One turn of any loop: script input for this turn, then the message pump, then the wait while
+// the player is away. False when the window is gone or the program was asked to quit (loops
+// must then end).
 bool pumpTurn();
 // Draws the pointer, shows the page, puts the page back under the pointer, counts the frame.
 void presentFrame();
 // Shows the page as it is (no pointer) and counts the frame.
 void presentPlain();
+// As presentFrame, without counting a frame: a sign over a paused game.
+void presentUncounted();
 // The frame was shown by someone else (the movie player): count it all the same.
 void countFrame();

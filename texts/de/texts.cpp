@@ -45,6 +45,8 @@ const char* const kCheckDamaged =
     "ft, %d besch\x84"
     "digt";
 
+const char* const kPausedSign = "Pause";
+
 const char* const kNewGame = "Neues Spiel starten";
 const char* const kLoadSavedGame = "Spielstand laden";
 const char* const kViewIntro = "Intro ansehen";

@@ -35,6 +35,8 @@ const char* const kBuiltinFontUsed = "; the built-in font is used instead";
 const char* const kCheckWhole = "%d files checked, all whole";
 const char* const kCheckDamaged = "%d files checked, %d damaged";
 
+const char* const kPausedSign = "paused";
+
 const char* const kNewGame = "start new game";
 const char* const kLoadSavedGame = "load game";
 const char* const kViewIntro = "view intro";

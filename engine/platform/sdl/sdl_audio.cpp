@@ -51,7 +51,7 @@ bool SdlAudioDevice::open(const AudioFormat& format, MixCallback mix, void* user
         user_ = nullptr;
         return false;
     }
-    SDL_PauseAudioDevice(device_, 0);
+    SDL_PauseAudioDevice(device_, paused_ ? 1 : 0);
     return true;
 }
 
@@ -72,6 +72,11 @@ bool SdlAudioDevice::startTimer(unsigned periodMs, TickCallback tick, void* user
 void SDLCALL SdlAudioDevice::Callback(void* self, Uint8* stream, int len) {
     auto* device = static_cast<SdlAudioDevice*>(self);
     device->mix_(device->user_, stream, len);
+}
+
+void SdlAudioDevice::setPaused(bool paused) {
+    paused_ = paused;
+    if (device_ != 0) SDL_PauseAudioDevice(device_, paused ? 1 : 0);
 }
 
 }  // namespace platform

@@ -29,6 +29,7 @@ class SdlAudioDevice final : public AudioDevice {
     void stopTimer() override { timer_.stop(); }
     bool timerRunning() const override { return timer_.running(); }
     void waitForTick() override { timer_.waitForTick(); }
+    void setPaused(bool paused) override;
 
     const std::string& lastError() const { return lastError_; }
 
@@ -39,6 +40,7 @@ class SdlAudioDevice final : public AudioDevice {
     bool subsystem_ = false;
     bool deviceFailed_ = false;
     SDL_AudioDeviceID device_ = 0;
+    bool paused_ = false;
     MixCallback mix_ = nullptr;
     void* user_ = nullptr;
     TickThread timer_;
