@@ -101,4 +101,23 @@ TEST_F(AwayPlay, ThePausedSignCoversTheFrameOnlyWhileAway) {
     EXPECT_GT(changed, 500);
 }
 
+// A movie waits with the game: after the absence it goes on with the frame that follows the
+// one it showed, with none dropped for the time away.
+TEST_F(AwayPlay, AMovieGoesOnWhereItStood) {
+    if (!std::filesystem::exists(std::filesystem::path(dataDir) / "movies" / "intro.avi")) {
+        GTEST_SKIP() << "the data set in use has no intro movie";
+    }
+    skipMovies = false;
+    const std::string stayed = (dir / "stayed.bmp").string();
+    const std::string back = (dir / "back.bmp").string();
+    ASSERT_EQ(play("frames 20\nscreenshot " + stayed + "\n"), 0);
+    ASSERT_EQ(play("frames 19\nfocus-lost\nframes 300\nfocus-gained\nscreenshot " + back + "\n"),
+              0);
+    EXPECT_EQ(readFile(back), readFile(stayed));
+    ASSERT_EQ(play("frames 19\nfocus-lost\nframes 300\nfocus-gained\nscreenshot " + back + "\n",
+                   {"--no-pause-when-away"}),
+              0);
+    EXPECT_NE(readFile(back), readFile(stayed));
+}
+
 }  // namespace

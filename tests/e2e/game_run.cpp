@@ -150,9 +150,10 @@ int GameRun::play(const std::string& script, const std::vector<std::string>& ext
     const std::string scriptPath = (dir / "play.script").string();
     writeFile("play.script", script);
     const std::string dumpPath = (dir / "state.bin").string();
-    std::vector<std::string> args = {"game_uk",  "--headless",   "--skip-movies", "--data",
-                                     dataDir,    "--workdir",    workDir,         "--script",
-                                     scriptPath, "--dump-state", dumpPath};
+    std::vector<std::string> args = {"game_uk",      "--headless", "--data",   dataDir,
+                                     "--workdir",    workDir,      "--script", scriptPath,
+                                     "--dump-state", dumpPath};
+    if (skipMovies) args.push_back("--skip-movies");
     args.insert(args.end(), extra.begin(), extra.end());
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
