@@ -18,6 +18,7 @@ struct Options {
     bool noSound = false;
     bool verbose = false;  // FFmpeg's warnings on stderr too, not only its errors
     int frameMs = 16;
+    int padSpeed = 5;        // --pad-speed: how fast a game controller's stick moves the pointer
     bool checkData = false;  // --check-data: read every data file, name the damaged ones
     bool help = false;
     bool version = false;
