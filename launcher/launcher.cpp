@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -110,6 +112,9 @@ void LayoutButtons(Launcher* launcher, LauncherHost* host) {
         button.y = y;
         button.face = &launcher->buttonFace;
     }
+    // The highlight stays on a button that exists.
+    if (HighlightedButton(*launcher) == 0 && !MoveHighlight(launcher, 1))
+        MoveHighlight(launcher, -1);
 }
 
 namespace {
@@ -129,6 +134,42 @@ void CopyBitmap(const LauncherPage& page, const LauncherBitmap& bitmap, int x, i
         std::copy(from, from + (right - left),
                   page.pixels + static_cast<std::ptrdiff_t>(row) * page.pitch + left);
     }
+}
+
+void FillClipped(const LauncherPage& page, int x, int y, int width, int height, uint16_t color) {
+    const int left = std::max(x, 0);
+    const int top = std::max(y, 0);
+    const int right = std::min(x + width, page.width);
+    const int bottom = std::min(y + height, page.height);
+    for (int row = top; row < bottom; ++row) {
+        uint16_t* line = page.pixels + static_cast<std::ptrdiff_t>(row) * page.pitch;
+        std::fill(line + left, line + std::max(left, right), color);
+    }
+}
+
+// A row is its button and, when the caption shows anything, the caption beside it.
+int RowWidth(const char* caption) {
+    int length = static_cast<int>(std::strlen(caption));
+    while (length > 0 && caption[length - 1] == ' ') --length;
+    return length == 0 ? kButtonWidth : std::max(kButtonWidth, 44 + length * kCaptionAdvance);
+}
+
+// Two pixels wide, outside the row, so the row's own pixels stay as they are.
+constexpr int kHighlightWidth = 2;
+
+void DrawHighlight(const Launcher& launcher, const LauncherPage& page) {
+    if (HighlightedButton(launcher) == 0) return;
+    const LauncherButton& button = launcher.buttons[launcher.highlighted];
+    const int w = RowWidth(launcher.captions[launcher.highlighted]);
+    const int h = kButtonHeight;
+    const int x = button.x - kHighlightWidth;
+    const int y = button.y - kHighlightWidth;
+    const int outerW = w + 2 * kHighlightWidth;
+    const int outerH = h + 2 * kHighlightWidth;
+    FillClipped(page, x, y, outerW, kHighlightWidth, kCaptionColor);
+    FillClipped(page, x, button.y + h, outerW, kHighlightWidth, kCaptionColor);
+    FillClipped(page, x, y, kHighlightWidth, outerH, kCaptionColor);
+    FillClipped(page, button.x + w, y, kHighlightWidth, outerH, kCaptionColor);
 }
 
 }  // namespace
@@ -152,6 +193,7 @@ void PaintLauncher(const Launcher& launcher, const LauncherPage& page) {
                        kButtonHeight);
         DrawCaption(page, button.x + 44, button.y + 13, launcher.captions[i], kCaptionColor);
     }
+    DrawHighlight(launcher, page);
 }
 
 int ButtonAt(const Launcher& launcher, int x, int y) {
@@ -162,6 +204,34 @@ int ButtonAt(const Launcher& launcher, int x, int y) {
             return kButtonGerman + i;
     }
     return 0;
+}
+
+bool MoveHighlight(Launcher* launcher, int step) {
+    const int direction = step < 0 ? -1 : 1;
+    int row = launcher->highlighted;
+    for (int left = std::abs(step); left > 0; --left) {
+        int next = row + direction;
+        while (next >= 0 && next < kButtonCount && !launcher->buttons[next].created)
+            next += direction;
+        if (next < 0 || next >= kButtonCount) break;
+        row = next;
+    }
+    if (row == launcher->highlighted) return false;
+    launcher->highlighted = row;
+    return true;
+}
+
+bool HighlightButton(Launcher* launcher, int id) {
+    const int row = id - kButtonGerman;
+    if (row < 0 || row >= kButtonCount || row == launcher->highlighted) return false;
+    launcher->highlighted = row;
+    return true;
+}
+
+int HighlightedButton(const Launcher& launcher) {
+    const int row = launcher.highlighted;
+    if (row < 0 || row >= kButtonCount || !launcher.buttons[row].created) return 0;
+    return kButtonGerman + row;
 }
 
 void LauncherCommand(Launcher* launcher, LauncherHost* host, int id) {

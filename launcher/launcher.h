@@ -1,8 +1,10 @@
 #pragma once
 // The launcher: one window showing the title picture with three picture buttons and the title
 // tune. The first button starts the German game build, the second the English one, the third
-// quits. Everything here is free of any window system; the host below supplies the window,
-// the buttons, the bitmap loader, the tune and the process start.
+// quits. One row (a button with its caption) is highlighted: the pointer over a button, the
+// Up and Down keys (a game controller's d-pad and stick arrive as those) move the highlight,
+// Enter starts the highlighted row. Everything here is free of any window system; the host below
+// supplies the window, the buttons, the bitmap loader, the tune and the process start.
 
 #include <cstdint>
 #include <span>
@@ -73,6 +75,7 @@ struct Launcher {
     LauncherButton buttons[kButtonCount];
     char captions[kButtonCount][31] = {" ", " ", " "};
     unsigned tune = 0;
+    int highlighted = 0;  // the row drawn with a frame, 0 … kButtonCount - 1
     bool soundOn = true;
     bool ending = false;
 };
@@ -106,10 +109,19 @@ bool StartLauncher(Launcher* launcher, LauncherHost* host);
 // Places the three buttons from the window's client width.
 void LayoutButtons(Launcher* launcher, LauncherHost* host);
 
-// Draws the window's content: the background, the button faces and the captions.
+// Draws the window's content: the background, the button faces, the captions and a frame
+// around the highlighted row.
 void PaintLauncher(const Launcher& launcher, const LauncherPage& page);
 // The identifier of the button under a client position, 0 for none.
 int ButtonAt(const Launcher& launcher, int x, int y);
+
+// Moves the highlight to the next button that exists, `step` rows down (up when negative); it
+// stays at the first and the last. True when it moved.
+bool MoveHighlight(Launcher* launcher, int step);
+// Highlights the row of a button by its identifier; true when the highlight moved.
+bool HighlightButton(Launcher* launcher, int id);
+// The identifier of the highlighted button, 0 when that button does not exist.
+int HighlightedButton(const Launcher& launcher);
 
 // Carries out a button's command.
 void LauncherCommand(Launcher* launcher, LauncherHost* host, int id);

@@ -114,6 +114,34 @@ void LauncherWindow::handle(Launcher* launcher, const platform::WindowEvent& eve
                 LauncherCommand(launcher, this, pressed_);
             pressed_ = 0;
             break;
+        case platform::kWmMouseMove:
+            if (HighlightButton(launcher, ButtonAt(*launcher, x, y))) dirty_ = true;
+            break;
+        case platform::kWmKeyDown:
+            switch (event.wParam) {
+                case platform::kVkUp:
+                case platform::kVkDown:
+                    if (MoveHighlight(launcher, event.wParam == platform::kVkUp ? -1 : 1))
+                        dirty_ = true;
+                    break;
+                case platform::kVkReturn:
+                    enterDown_ = true;
+                    break;
+                case platform::kVkEscape:
+                case platform::kVkBack:  // a game controller's B
+                    LauncherDestroyed(launcher);
+                    break;
+                default:
+                    break;
+            }
+            break;
+        case platform::kWmKeyUp:
+            // On release, as a push button acts, so that a held Enter starts one game, not one
+            // per key repeat.
+            if (event.wParam == platform::kVkReturn && enterDown_)
+                LauncherCommand(launcher, this, HighlightedButton(*launcher));
+            if (event.wParam == platform::kVkReturn) enterDown_ = false;
+            break;
         default:
             break;
     }
@@ -159,7 +187,12 @@ void LauncherWindow::run(Launcher* launcher, const char* screenshotPath) {
             break;
         }
         handle(launcher, event);
-        while (!launcher->ending && display.pollEvent(&event)) handle(launcher, event);
-        presentIfDirty(*launcher);
+        handlePending(launcher);
     }
+}
+
+void LauncherWindow::handlePending(Launcher* launcher) {
+    platform::WindowEvent event;
+    while (!launcher->ending && face_.display().pollEvent(&event)) handle(launcher, event);
+    presentIfDirty(*launcher);
 }

@@ -44,6 +44,9 @@ class LauncherWindow final : public LauncherHost {
     // Runs the message loop until the launcher ends. With a screenshot path, what the window
     // shows is saved there as a 24-bit BMP after its first painting and the launcher ends.
     void run(Launcher* launcher, const char* screenshotPath);
+    // Handles every event that is waiting, without waiting for one, and paints when something
+    // asked for it.
+    void handlePending(Launcher* launcher);
 
     const std::string& lastError() const { return lastError_; }
 
@@ -58,6 +61,7 @@ class LauncherWindow final : public LauncherHost {
     int pageHeight_ = 0;
     bool dirty_ = true;
     bool exposed_ = false;
-    int pressed_ = 0;  // button under the pointer when the mouse button went down
+    int pressed_ = 0;         // button under the pointer when the mouse button went down
+    bool enterDown_ = false;  // Enter went down in this window (it acts when let go)
     std::string lastError_;
 };

@@ -27,6 +27,8 @@ struct PlatformSettings {
     // The counter in microseconds (the unit of the headless clock) rather than the system's
     // own frequency: a run that is recorded for a headless replay.
     bool microsecondCounter = false;
+    // How fast a game controller's stick moves the pointer: 1 (slowest) to 10.
+    int padPointerSpeed = 5;
 };
 
 class Platform {

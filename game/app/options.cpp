@@ -31,7 +31,7 @@ const char* usageText() {
     return "usage: game [--data DIR] [--workdir DIR] [--windowed] [--headless] [--script FILE]\n"
            "            [--frame-ms N] [--skip-movies] [--no-sound] [--dump-state FILE]\n"
            "            [--record FILE] [--bot DAYS [--seed N]] [--check-data] [--verbose]\n"
-           "            [--no-pause-when-away] [--help] [--version]\n"
+           "            [--no-pause-when-away] [--pad-speed N] [--help] [--version]\n"
            "\n"
            "  --data DIR         read the data set from DIR (default: $RAVEZ_DATA, else the\n"
            "                     installed ../share/ravez-lensquest, else the build's set)\n"
@@ -49,6 +49,8 @@ const char* usageText() {
            "                     --script FILE replays to the same state record\n"
            "  --bot DAYS         a bot plays DAYS game days headless (--seed N: its choices)\n"
            "  --verbose          the movie decoder's warnings on stderr too (default: errors)\n"
+           "  --pad-speed N      how fast a game controller's stick moves the pointer, 1 to 10\n"
+           "                     (default 5)\n"
            "  --version          the version and the data set in use\n"
            "  --check-data       read every file of the data set in use and name the damaged\n"
            "                     ones (exit code 1 when there are any); run it when the game\n"
@@ -108,6 +110,16 @@ bool parseOptions(int argc, char** argv, Options* o, std::string* error) {
                 *error = "--frame-ms needs a number from 1 to 1000";
                 return false;
             }
+        } else if (std::strcmp(arg, "--pad-speed") == 0) {
+            std::string text;
+            if (!value(&text)) return false;
+            char* end = nullptr;
+            const long speed = std::strtol(text.c_str(), &end, 10);
+            if (text.empty() || *end != '\0' || speed < 1 || speed > 10) {
+                *error = "--pad-speed needs a number from 1 to 10";
+                return false;
+            }
+            o->padSpeed = static_cast<int>(speed);
         } else if (std::strcmp(arg, "--windowed") == 0) {
             o->windowed = true;
         } else if (std::strcmp(arg, "--headless") == 0) {

@@ -169,6 +169,7 @@ int makeFace(Session& s, platform::PlatformFactory windowFace) {
         settings.windowed = options.windowed;
         // A recorded run counts in microseconds, the unit of the headless replay.
         settings.microsecondCounter = !options.record.empty();
+        settings.padPointerSpeed = options.padSpeed;
         s.face = windowFace(settings);
     }
     if (!s.face) {

@@ -58,6 +58,7 @@ int keyCodeOf(const std::string& name) {
     if (name == "esc") return platform::kVkEscape;
     if (name == "space") return platform::kVkSpace;
     if (name == "enter") return platform::kVkReturn;
+    if (name == "backspace") return platform::kVkBack;
     if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') return name[0] - 'a' + 'A';
     if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return name[0];
     if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return name[0];

@@ -5,6 +5,7 @@
 #include "engine/display/svgahi.h"
 #include "engine/display/text.h"
 #include "engine/input/input.h"
+#include "engine/platform/window_messages.h"
 #include "game/asset_table.h"
 #include "game/state/frame_values.h"
 #include "game/ui/hotspots.h"
@@ -115,6 +116,11 @@ int runBox(const BoxKind& kind, int x, int y, const char* const (&lines)[kLines]
         presentFrame();
         f.buttonWasDown = f.buttonDown;
         if (f.keyCode == 27 && result < 0) result = 0;
+        // Backspace (a game controller's B) answers with the last button: ok for a message,
+        // no for a question, close for the enquiry. It ends nothing else, unlike Esc.
+        if (f.keyCode == platform::kVkBack && result < 0) {
+            result = kind.button[kind.buttons - 1].result;
+        }
     }
     gGrey.reset();
     f.clicked = 0;

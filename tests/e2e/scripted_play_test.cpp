@@ -119,6 +119,27 @@ TEST_F(GameRun, QuitAnsweredNoStaysAndYesEnds) {
     EXPECT_EQ(dumped().sceneId, -1);
 }
 
+TEST_F(GameRun, BackspaceAnswersABoxWithItsLastButtonAndEndsNothing) {
+    // A game controller's B is Backspace: the quit box says no, the saved-game box its ok.
+    EXPECT_EQ(play("frames 1\n"
+                   "click \"end game\"\n"
+                   "frames 1\n"
+                   "key backspace\n"
+                   "frames 2\n"
+                   "expect-scene 0\n"
+                   "click \"start new game\"\n" +
+                   until(1) +
+                   "frames 1\n"
+                   "click \"save game\"\n" +
+                   until(21) + clickAt(300, 83) +
+                   "frames 1\n"
+                   "key backspace\n" +
+                   until(1) + "frames 1\n"),
+              0);
+    EXPECT_EQ(dumped().sceneId, 1);
+    EXPECT_TRUE(std::filesystem::exists(workDir + "/sav/game01"));
+}
+
 TEST_F(GameRun, ABeachMarkerLeadsThereAndTheMenuButtonReturns) {
     EXPECT_EQ(play("frames 1\n"
                    "click \"start new game\"\n"

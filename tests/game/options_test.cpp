@@ -29,6 +29,13 @@ TEST_F(OptionsTest, CommandLine) {
     EXPECT_TRUE(o.headless);  // scripts play headless
     EXPECT_EQ(o.frameMs, 40);
     EXPECT_TRUE(o.skipMovies);
+    EXPECT_EQ(o.padSpeed, 5);
+    ASSERT_TRUE(parse({"--pad-speed", "10"}, &o, &error));
+    EXPECT_EQ(o.padSpeed, 10);
+    for (const char* speed : {"0", "11", "3x", ""}) {
+        EXPECT_FALSE(parse({"--pad-speed", speed}, &o, &error)) << speed;
+        EXPECT_NE(error.find("--pad-speed"), std::string::npos);
+    }
     EXPECT_FALSE(parse({"--frame-ms", "0"}, &o, &error));
     EXPECT_FALSE(parse({"--data"}, &o, &error));
     EXPECT_FALSE(parse({"--fly"}, &o, &error));

@@ -149,28 +149,53 @@ TEST_F(LauncherTest, AButtonThatCannotBeCreatedIsSkipped) {
     EXPECT_EQ(ButtonAt(launcher, 130, 98 + 46), 0);
 }
 
-TEST_F(LauncherTest, PaintingShowsTheBackgroundAndTheFaceClippedToEachButton) {
+TEST_F(LauncherTest, PaintingShowsTheBackgroundTheFaceClippedToEachButtonAndTheHighlight) {
     writeDataSet();
     ASSERT_TRUE(StartLauncher(&launcher, &host));
-    std::vector<uint16_t> pixels(640 * 480, 0x1234);
-    PaintLauncher(launcher, LauncherPage{pixels.data(), 640, 480, 640});
-    const auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * 640 + x)]; };
+    EXPECT_EQ(launcher.highlighted, 0);
+    // The highlighted row gets a two-pixel frame just outside it, cut off by the window's top
+    // for the first row; nothing of the row itself changes.
+    constexpr int kRingPixels[] = {44 * 48 - 40 * 46, 44 * 50 - 40 * 46, 44 * 50 - 40 * 46};
+    for (int row = 0; row < 3; ++row) {
+        launcher.highlighted = row;
+        std::vector<uint16_t> pixels(640 * 480, 0x1234);
+        PaintLauncher(launcher, LauncherPage{pixels.data(), 640, 480, 640});
+        const auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * 640 + x)]; };
+        const auto inRing = [&](int x, int y) {
+            const int top = 49 * row;
+            const bool outer = x >= 40 && x < 84 && y >= top - 2 && y < top + 48;
+            const bool inner = x >= 42 && x < 82 && y >= top && y < top + 46;
+            return outer && !inner;
+        };
 
-    EXPECT_EQ(at(0, 0), kWhite);  // the background's own corner
-    EXPECT_EQ(at(41, 0), kBlue);
-    for (int i = 0; i < 3; ++i) {
-        const int top = 49 * i;
-        EXPECT_EQ(at(42, top), kWhite) << "face corner of button " << i;
-        EXPECT_EQ(at(81, top + 45), kGreen);
-        EXPECT_EQ(at(82, top + 20), kBlue) << "face cut at the button's width";
-        if (i < 2) {
-            EXPECT_EQ(at(60, top + 46), kBlue) << "face cut at the button's height";
+        EXPECT_EQ(at(0, 0), kWhite);  // the background's own corner
+        for (int i = 0; i < 3; ++i) {
+            const int top = 49 * i;
+            EXPECT_EQ(at(42, top), kWhite) << "face corner of button " << i;
+            EXPECT_EQ(at(81, top + 45), kGreen);
+            if (i != row) {
+                EXPECT_EQ(at(41, top), kBlue);
+                EXPECT_EQ(at(82, top + 20), kBlue) << "face cut at the button's width";
+            }
+            if (i < 2 && i != row && i + 1 != row) {
+                EXPECT_EQ(at(60, top + 46), kBlue) << "face cut at the button's height";
+            }
         }
-    }
-    // The captions are single blanks: nothing of them shows, and the spare face is drawn nowhere.
-    for (uint16_t pixel : pixels) {
-        EXPECT_NE(pixel, kCaptionColor);
-        EXPECT_NE(pixel, kRed);
+        // The captions are single blanks: nothing of them shows, and the spare face is drawn
+        // nowhere. The caption colour is the frame's, and only there.
+        int ring = 0;
+        for (int y = 0; y < 480; ++y) {
+            for (int x = 0; x < 640; ++x) {
+                EXPECT_NE(at(x, y), kRed);
+                if (inRing(x, y)) {
+                    EXPECT_EQ(at(x, y), kCaptionColor) << x << "," << y;
+                    ++ring;
+                } else {
+                    EXPECT_NE(at(x, y), kCaptionColor) << x << "," << y;
+                }
+            }
+        }
+        EXPECT_EQ(ring, kRingPixels[row]);
     }
 }
 

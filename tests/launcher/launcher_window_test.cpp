@@ -72,6 +72,42 @@ TEST_F(LauncherWindowTest, ClicksThroughTheLoopStartTheBuildsAndQuit) {
     ReleaseLauncher(&launcher, &window);
 }
 
+TEST_F(LauncherWindowTest, KeysAndThePointerMoveTheHighlightAndEnterStartsItsRow) {
+    using platform::kVkReturn;
+    using platform::kWmKeyDown;
+    using platform::kWmKeyUp;
+    ASSERT_TRUE(StartLauncher(&launcher, &window)) << window.lastError();
+    const auto key = [&](uint32_t message, int vk) {
+        display().postEvent({message, static_cast<uintptr_t>(vk), 1});
+    };
+    for (int vk : {platform::kVkDown, platform::kVkDown, platform::kVkDown, platform::kVkUp})
+        key(kWmKeyDown, vk);  // past the last row it stays there
+    key(kWmKeyDown, kVkReturn);
+    key(kWmKeyUp, kVkReturn);  // English
+    display().postEvent({platform::kWmMouseMove, 0, MakePointParam(150, 20)});
+    key(kWmKeyDown, kVkReturn);
+    key(kWmKeyDown, kVkReturn);  // the keyboard's repeat
+    key(kWmKeyUp, kVkReturn);    // German, once
+    key(kWmKeyUp, kVkReturn);    // let go without a press here: nothing
+    window.handlePending(&launcher);
+    EXPECT_EQ(face.startedPrograms, (std::vector<std::string>{"game_uk", "game_de"}));
+    EXPECT_EQ(launcher.highlighted, 0);
+    EXPECT_FALSE(launcher.ending);
+    // The frame is on the German row, two pixels outside its button.
+    EXPECT_EQ(display().shown[800 * 20 + 128], kCaptionColor);
+    EXPECT_EQ(display().shown[800 * 20 + 130], 0x07E0);
+    EXPECT_EQ(display().shown[800 * (49 + 20) + 128], 0x001F);
+
+    // Esc, and a game controller's B (Backspace), quit.
+    for (int vk : {platform::kVkEscape, platform::kVkBack}) {
+        launcher.ending = false;
+        key(kWmKeyDown, vk);
+        window.handlePending(&launcher);
+        EXPECT_TRUE(launcher.ending) << vk;
+    }
+    ReleaseLauncher(&launcher, &window);
+}
+
 TEST_F(LauncherWindowTest, AScreenshotIsWhatTheScreenShowsAndEndsTheLauncher) {
     ASSERT_TRUE(StartLauncher(&launcher, &window));
     display().postEvent({platform::kWmPaint, 0, 0});

@@ -113,8 +113,13 @@ TEST_F(SdlLauncherTest, PicturesOfOtherKindsAreShownAndARefusedOneGetsTheBox) {
         return static_cast<uint16_t>((c >> 19 & 0x1F) << 11 | (c >> 10 & 0x3F) << 5 |
                                      (c >> 3 & 0x1F));
     };
-    // The background, and the face where a button lies over it.
+    // The background, the face where a button lies over it, and the highlight's frame two
+    // pixels outside the first row (yellow: the caption colour).
     const auto colourAt = [&](int x, int y) {
+        const LauncherButton& first = launcher.buttons[0];
+        if (x >= first.x - 2 && x < first.x + kButtonWidth + 2 && y < kButtonHeight + 2 &&
+            !(x >= first.x && x < first.x + kButtonWidth && y < kButtonHeight))
+            return 0xFFFF00u;
         for (const LauncherButton& b : launcher.buttons) {
             if (x >= b.x && x < b.x + kButtonWidth && y >= b.y && y < b.y + kButtonHeight)
                 return buttonFace.colours[static_cast<std::size_t>((y - b.y) * 40 + x - b.x)];

@@ -53,6 +53,7 @@ SdlDisplay::SdlDisplay(bool startWindowed) : windowed_(startWindowed) {}
 
 SdlDisplay::~SdlDisplay() {
     destroyWindow();
+    pad_.stop();
     if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
@@ -63,6 +64,8 @@ bool SdlDisplay::startVideo() {
         return false;
     }
     videoStarted_ = true;
+    // A controller is a convenience: without the subsystem there is just no pad.
+    pad_.start();
     return true;
 }
 
@@ -91,6 +94,7 @@ bool SdlDisplay::createWindow(const char* title, int width, int height) {
     pageWidth_ = width;
     pageHeight_ = height;
     if (windowed_) fitWindowToPage();
+    pad_.configure(PadTarget::Pointer, padSettings_);
     return true;
 }
 
@@ -113,6 +117,8 @@ bool SdlDisplay::createPopupWindow(const char* title, int x, int y, int width, i
         popup_ = false;
         return false;
     }
+    // The launcher's window is worked with keys: the pad's directions and A become keys there.
+    pad_.configure(PadTarget::Keys, padSettings_);
     return true;
 }
 
@@ -144,14 +150,22 @@ bool SdlDisplay::waitEvent(WindowEvent* out, int timeoutMs) {
     const Uint64 start = SDL_GetTicks64();
     SDL_Event event;
     while (true) {
+        readPad();
+        if (takePadEvent(out)) return true;
         int wait = -1;
         if (timeoutMs >= 0) {
             const Uint64 waited = SDL_GetTicks64() - start;
             if (waited > static_cast<Uint64>(timeoutMs)) return false;
             wait = timeoutMs - static_cast<int>(waited);
         }
+        // A held stick sends no events and a controller plugged in must be noticed: with the
+        // controller subsystem up, the wait is cut into slices and the pad read between them.
+        const int slice = pad_.waitSliceMs();
+        const bool sliced = slice >= 0 && (wait < 0 || slice < wait);
+        if (sliced) wait = slice;
         const int got = wait < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, wait);
         if (!got) {
+            if (sliced) continue;
             if (timeoutMs < 0) lastError_ = SDL_GetError();
             return false;
         }
@@ -164,6 +178,9 @@ void SdlDisplay::destroyWindow() {
     if (window_) SDL_DestroyWindow(window_);
     window_ = nullptr;
     popup_ = false;
+    padEvents_.clear();
+    padWarps_.clear();
+    pointerX_ = pointerY_ = -1;
 }
 
 int32_t SdlDisplay::openDevice() {
@@ -324,15 +341,20 @@ void SdlDisplay::pagePosition(int windowX, int windowY, int* x, int* y) {
 bool SdlDisplay::translate(const SDL_Event& event, WindowEvent* out) {
     int x = 0;
     int y = 0;
+    if (pad_.handle(event)) return false;
     switch (event.type) {
         case SDL_MOUSEMOTION:
+            if (isPadWarpEcho(event.motion.x, event.motion.y)) return false;
             pagePosition(event.motion.x, event.motion.y, &x, &y);
-            *out = {kWmMouseMove, ButtonFlags(event.motion.state), MakePointParam(x, y)};
+            notePointer(x, y);
+            *out = {kWmMouseMove, ButtonFlags(event.motion.state) | padButtonFlags(),
+                    MakePointParam(x, y)};
             return true;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             const bool down = event.type == SDL_MOUSEBUTTONDOWN;
             pagePosition(event.button.x, event.button.y, &x, &y);
+            notePointer(x, y);
             uint32_t message = 0;
             if (event.button.button == SDL_BUTTON_LEFT) {
                 // A second press in quick succession is the double-click message, as a
@@ -347,7 +369,7 @@ bool SdlDisplay::translate(const SDL_Event& event, WindowEvent* out) {
             } else {
                 return false;
             }
-            *out = {message, ButtonFlags(SDL_GetMouseState(nullptr, nullptr)),
+            *out = {message, ButtonFlags(SDL_GetMouseState(nullptr, nullptr)) | padButtonFlags(),
                     MakePointParam(x, y)};
             return true;
         }
@@ -410,7 +432,9 @@ bool SdlDisplay::translate(const SDL_Event& event, WindowEvent* out) {
                 const Uint32 buttons = SDL_GetGlobalMouseState(&gx, &gy);
                 SDL_GetWindowPosition(window_, &wx, &wy);
                 pagePosition(gx - wx, gy - wy, &x, &y);
-                *out = {kWmMouseMove, ButtonFlags(buttons), MakePointParam(x, y)};
+                notePointer(x, y);
+                *out = {kWmMouseMove, ButtonFlags(buttons) | padButtonFlags(),
+                        MakePointParam(x, y)};
                 return true;
             }
             return false;
@@ -421,15 +445,85 @@ bool SdlDisplay::translate(const SDL_Event& event, WindowEvent* out) {
 
 bool SdlDisplay::pollEvent(WindowEvent* out) {
     if (!videoStarted_) return false;
+    if (takePadEvent(out)) return true;
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (translate(event, out)) return true;
+    }
+    // SDL's queue has been pumped and emptied: the controllers' state is as fresh as it gets.
+    readPad();
+    return takePadEvent(out);
+}
+
+bool SdlDisplay::takePadEvent(WindowEvent* out) {
+    if (padEvents_.empty()) return false;
+    *out = padEvents_.front();
+    padEvents_.pop_front();
+    return true;
+}
+
+uintptr_t SdlDisplay::padButtonFlags() const {
+    return pad_.mapping().leftButtonHeld() ? kMkLButton : 0;
+}
+
+void SdlDisplay::notePointer(int x, int y) {
+    pointerX_ = x;
+    pointerY_ = y;
+}
+
+void SdlDisplay::readPad() {
+    const PadOutput read = pad_.read();
+    if (read.pointerDx != 0 || read.pointerDy != 0)
+        movePointerByPad(read.pointerDx, read.pointerDy);
+    for (const PadTransition& t : read.transitions) {
+        if (t.message == kWmLButtonDown || t.message == kWmLButtonUp) {
+            if (pointerX_ < 0) notePointer(pageWidth_ / 2, pageHeight_ / 2);
+            padEvents_.push_back(
+                {t.message, ButtonFlags(SDL_GetMouseState(nullptr, nullptr)) | padButtonFlags(),
+                 MakePointParam(pointerX_, pointerY_)});
+        } else {
+            padEvents_.push_back({t.message, static_cast<uintptr_t>(t.virtualKey), 1});
+        }
+    }
+}
+
+void SdlDisplay::movePointerByPad(int dx, int dy) {
+    if (!window_ || pageWidth_ <= 0 || pageHeight_ <= 0) return;
+    // From wherever the mouse left it; before any mouse event, from the middle of the page.
+    if (pointerX_ < 0) notePointer(pageWidth_ / 2, pageHeight_ / 2);
+    const int x = std::clamp(pointerX_ + dx, 0, pageWidth_ - 1);
+    const int y = std::clamp(pointerY_ + dy, 0, pageHeight_ - 1);
+    if (x == pointerX_ && y == pointerY_) return;
+    notePointer(x, y);
+    padEvents_.push_back({kWmMouseMove,
+                          ButtonFlags(SDL_GetMouseState(nullptr, nullptr)) | padButtonFlags(),
+                          MakePointParam(x, y)});
+    // The system pointer follows, so that the mouse carries on from here without a jump. SDL
+    // reports the warp as a motion of its own, which must not pull the pointer back to where
+    // it was when SDL gets round to it: those motions are known by their place and dropped.
+    const WindowPoint target = windowPointOf(x, y);
+    constexpr std::size_t kWarpsRemembered = 8;
+    if (padWarps_.size() == kWarpsRemembered) padWarps_.pop_front();
+    padWarps_.push_back(target);
+    SDL_WarpMouseInWindow(window_, target.x, target.y);
+}
+
+bool SdlDisplay::isPadWarpEcho(int windowX, int windowY) {
+    for (auto it = padWarps_.begin(); it != padWarps_.end(); ++it) {
+        if (it->x != windowX || it->y != windowY) continue;
+        // Motions come in the order of the warps: the ones before this are not coming.
+        padWarps_.erase(padWarps_.begin(), it + 1);
+        return true;
     }
     return false;
 }
 
 bool SdlDisplay::asyncKeyDown(int virtualKey) {
     if (!videoStarted_) return false;
+    // What the pad holds counts as held: the beach scrolls while its arrow keys are down.
+    if (virtualKey == kVkLButton ? pad_.mapping().leftButtonHeld()
+                                 : pad_.mapping().keyHeld(virtualKey))
+        return true;
     const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
     switch (virtualKey) {
         case kVkLButton:
@@ -463,16 +557,21 @@ void SdlDisplay::showSystemPointer(bool show) {
     if (videoStarted_) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
-void SdlDisplay::warpPointer(int x, int y) {
-    if (!window_) return;
+SdlDisplay::WindowPoint SdlDisplay::windowPointOf(int pageX, int pageY) {
     const WindowSizes sizes = MeasureWindow(window_, renderer_);
     int sx = 0;
     int sy = 0;
     PageToScreen(FitPage(pageWidth_, pageHeight_, sizes.outputWidth, sizes.outputHeight),
-                 pageWidth_, pageHeight_, x, y, &sx, &sy);
-    SDL_WarpMouseInWindow(
-        window_, sizes.outputWidth > 0 ? sx * sizes.windowWidth / sizes.outputWidth : sx,
-        sizes.outputHeight > 0 ? sy * sizes.windowHeight / sizes.outputHeight : sy);
+                 pageWidth_, pageHeight_, pageX, pageY, &sx, &sy);
+    return {sizes.outputWidth > 0 ? sx * sizes.windowWidth / sizes.outputWidth : sx,
+            sizes.outputHeight > 0 ? sy * sizes.windowHeight / sizes.outputHeight : sy};
+}
+
+void SdlDisplay::warpPointer(int x, int y) {
+    if (!window_) return;
+    notePointer(x, y);
+    const WindowPoint target = windowPointOf(x, y);
+    SDL_WarpMouseInWindow(window_, target.x, target.y);
 }
 
 bool SdlDisplay::readShownPixels(std::vector<uint16_t>* pixels, int* width, int* height) {

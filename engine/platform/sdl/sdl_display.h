@@ -1,15 +1,19 @@
 #pragma once
 // The display seam on SDL2: one window (full screen on the desktop's resolution unless asked
 // for a window; Alt+Enter toggles), a renderer paced by vsync where the display offers it, and
-// the page shown with its aspect kept. Mouse positions come back in page pixels.
+// the page shown with its aspect kept. Mouse positions come back in page pixels. A game
+// controller speaks through the same events: pointer motion, the left button and keys (see
+// pad_mapping.h), handed out ahead of SDL's own queue.
 
 #include <SDL.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
 #include "engine/platform/display_backend.h"
 #include "engine/platform/letterbox.h"
+#include "engine/platform/sdl/sdl_pad.h"
 
 namespace platform {
 
@@ -59,7 +63,16 @@ class SdlDisplay final : public DisplayBackend {
     const char* rendererName() const;
     const std::string& lastError() const override { return lastError_; }
 
+    // How fast the pad's stick moves the pointer (1 to 10); taken by the next window.
+    void setPadPointerSpeed(int speed) { padSettings_.pointerSpeed = speed; }
+    // The controllers open now.
+    int padCount() const { return pad_.controllerCount(); }
+
   private:
+    struct WindowPoint {
+        int x = 0;
+        int y = 0;
+    };
     bool startVideo();
     bool translate(const SDL_Event& event, WindowEvent* out);
     void pagePosition(int windowX, int windowY, int* x, int* y);
@@ -67,6 +80,13 @@ class SdlDisplay final : public DisplayBackend {
     bool ensureTexture(PixelLayout layout);
     void drawFrame();
     void fitWindowToPage();
+    WindowPoint windowPointOf(int pageX, int pageY);
+    void notePointer(int x, int y);
+    void readPad();
+    void movePointerByPad(int dx, int dy);
+    bool takePadEvent(WindowEvent* out);
+    bool isPadWarpEcho(int windowX, int windowY);
+    uintptr_t padButtonFlags() const;
 
     bool windowed_;
     bool popup_ = false;
@@ -78,6 +98,15 @@ class SdlDisplay final : public DisplayBackend {
     int pageWidth_ = 0;
     int pageHeight_ = 0;
     std::string lastError_;
+
+    SdlPad pad_;
+    PadSettings padSettings_;
+    std::deque<WindowEvent> padEvents_;
+    // The pointer's last known page position (-1: none yet), where the pad moves it from.
+    int pointerX_ = -1;
+    int pointerY_ = -1;
+    // Where the pad warped the system pointer and SDL has not yet reported the motion.
+    std::deque<WindowPoint> padWarps_;
 };
 
 }  // namespace platform

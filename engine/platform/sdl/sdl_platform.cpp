@@ -30,7 +30,9 @@ class WindowOwnedBoxes final : public MessageBoxService {
 class SdlPlatform final : public Platform {
   public:
     explicit SdlPlatform(const PlatformSettings& settings)
-        : display_(settings.windowed), microseconds_(settings.microsecondCounter) {}
+        : display_(settings.windowed), microseconds_(settings.microsecondCounter) {
+        display_.setPadPointerSpeed(settings.padPointerSpeed);
+    }
     ~SdlPlatform() override { uninstall(); }
 
     DisplayBackend& display() override { return display_; }
