@@ -35,7 +35,9 @@ void FramePacer::start(int refreshHz, bool vsyncClaimed) {
     setRefreshRate(refreshHz);
     vsync_ = vsyncClaimed;
     haveDeadline_ = false;
-    forgetPresentChain();
+    lastPresentEndUs_ = -1;
+    probeCount_ = 0;
+    probeSumUs_ = 0;
 }
 
 void FramePacer::setRefreshRate(int refreshHz) {
@@ -70,10 +72,11 @@ void FramePacer::afterPresent() {
     if (!vsync_) return;
     const int64_t now = clock_.nowUs();
     if (lastPresentEndUs_ >= 0) {
-        if (probeCount_ == 0) probeStartUs_ = lastPresentEndUs_;
+        probeSumUs_ += now - lastPresentEndUs_;
         if (++probeCount_ == kProbePresents) {
-            if ((now - probeStartUs_) * 5 < periodUs_ * kProbePresents * 4) vsync_ = false;
+            if (probeSumUs_ * 5 < periodUs_ * kProbePresents * 4) vsync_ = false;
             probeCount_ = 0;
+            probeSumUs_ = 0;
         }
     }
     lastPresentEndUs_ = now;
@@ -84,7 +87,8 @@ void FramePacer::afterPresent() {
 }
 
 void FramePacer::skipFrame() {
-    forgetPresentChain();
+    // The wait below is the pacer's own, not the present's: the next present is not measured.
+    lastPresentEndUs_ = -1;
     waitForDeadline();
 }
 

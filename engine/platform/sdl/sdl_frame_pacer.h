@@ -24,7 +24,8 @@ PacingClock& systemPacingClock();
 class FramePacer {
   public:
     static constexpr int kDefaultRefreshHz = 60;
-    // Presents in a row measured together: when they took less than four fifths of their
+    // Presents measured together, each from the end of the present before it (frames that are
+    // not presented in between are left out): when they took less than four fifths of their
     // periods, the presents do not wait for the vertical blank.
     static constexpr int kProbePresents = 30;
 
@@ -49,10 +50,6 @@ class FramePacer {
 
   private:
     void waitForDeadline();
-    void forgetPresentChain() {
-        lastPresentEndUs_ = -1;
-        probeCount_ = 0;
-    }
 
     PacingClock& clock_;
     int64_t periodUs_ = 1000000 / kDefaultRefreshHz;
@@ -62,7 +59,7 @@ class FramePacer {
     // The end of the last present when the frame before this one was presented too, else -1.
     int64_t lastPresentEndUs_ = -1;
     int probeCount_ = 0;
-    int64_t probeStartUs_ = 0;
+    int64_t probeSumUs_ = 0;
 };
 
 }  // namespace platform
