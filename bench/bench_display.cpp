@@ -13,6 +13,7 @@
 #include "engine/display/svgahi.h"
 #include "engine/display/text.h"
 #include "engine/platform/headless_display.h"
+#include "engine/platform/shown_page.h"
 
 namespace {
 
@@ -165,5 +166,23 @@ void BM_Memcpy(benchmark::State& state) {
     SetBytes(state);
 }
 BENCHMARK(BM_Memcpy);
+
+// What the SDL face pays per frame to find out that a page is the one on the screen already
+// (/0: every row compared), or that it differs in its last row (/1) or its first (/2, every
+// row copied) — to be set beside an upload and present, not only the memcpy.
+void BM_ShownPageCheck(benchmark::State& state) {
+    std::vector<uint16_t> page(static_cast<std::size_t>(kWidth) * kHeight, 0x5A5A);
+    platform::ShownPage shown;
+    shown.update(page.data(), kWidth, kHeight, kWidth, platform::PixelLayout::Rgb565);
+    const std::size_t changed = state.range(0) == 1 ? page.size() - 1 : 0;
+    for (auto _ : state) {
+        if (state.range(0) != 0) page[changed] ^= 1;
+        benchmark::DoNotOptimize(
+            shown.update(page.data(), kWidth, kHeight, kWidth, platform::PixelLayout::Rgb565));
+        benchmark::ClobberMemory();
+    }
+    SetBytes(state);
+}
+BENCHMARK(BM_ShownPageCheck)->Arg(0)->Arg(1)->Arg(2);
 
 }  // namespace

@@ -28,6 +28,24 @@ bool ForcedFifteenBits() {
     return forced && std::strcmp(forced, "15") == 0;
 }
 
+// RAVEZ_VSYNC=0 turns vsync off (to measure the sleeping pacer, say); anything else asks for it.
+bool VsyncWanted() {
+    const char* wanted = std::getenv("RAVEZ_VSYNC");
+    return !wanted || std::strcmp(wanted, "0") != 0;
+}
+
+// The refresh rate of the window's display in Hz, 0 when the display does not say.
+int RefreshRateOf(SDL_Window* window) {
+    SDL_DisplayMode mode{};
+    if (SDL_GetWindowDisplayMode(window, &mode) == 0 && mode.refresh_rate > 0) {
+        return mode.refresh_rate;
+    }
+    if (SDL_GetCurrentDisplayMode(std::max(SDL_GetWindowDisplayIndex(window), 0), &mode) == 0) {
+        return mode.refresh_rate;
+    }
+    return 0;
+}
+
 // The window in points and the renderer's output in pixels; they differ on high-DPI screens.
 // Without a renderer, or when it cannot tell, the output is taken to be the window's size.
 struct WindowSizes {
@@ -186,14 +204,42 @@ void SdlDisplay::destroyWindow() {
 int32_t SdlDisplay::openDevice() {
     if (!window_) return kDisplayGenericError;
     if (renderer_) return kDisplayOk;
-    renderer_ =
-        SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    const Uint32 vsync = VsyncWanted() ? SDL_RENDERER_PRESENTVSYNC : 0;
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | vsync);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE | vsync);
     if (!renderer_) {
         lastError_ = SDL_GetError();
         return kDisplayGenericError;
     }
+    SDL_RendererInfo info{};
+    const bool vsyncClaimed =
+        SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
+    pacer_.start(RefreshRateOf(window_), vsyncClaimed);
+    windowChanged_ = true;
+    SDL_AddEventWatch(&SdlDisplay::WatchWindow, this);
     return kDisplayOk;
+}
+
+int SDLCALL SdlDisplay::WatchWindow(void* self, SDL_Event* event) {
+    // Called as events are queued, possibly on another thread: it only raises the flag.
+    bool lost = event->type == SDL_RENDER_TARGETS_RESET || event->type == SDL_RENDER_DEVICE_RESET;
+    if (event->type == SDL_WINDOWEVENT) {
+        switch (event->window.event) {
+            case SDL_WINDOWEVENT_SHOWN:
+            case SDL_WINDOWEVENT_EXPOSED:
+            case SDL_WINDOWEVENT_RESIZED:
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+            case SDL_WINDOWEVENT_MAXIMIZED:
+            case SDL_WINDOWEVENT_RESTORED:
+            case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+                lost = true;
+                break;
+            default:
+                break;
+        }
+    }
+    if (lost) static_cast<SdlDisplay*>(self)->windowChanged_ = true;
+    return 0;
 }
 
 int32_t SdlDisplay::setMode(int width, int height, int bits) {
@@ -221,7 +267,10 @@ const char* SdlDisplay::rendererName() const {
 void SdlDisplay::closeDevice() {
     if (texture_) SDL_DestroyTexture(texture_);
     texture_ = nullptr;
-    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (renderer_) {
+        SDL_DelEventWatch(&SdlDisplay::WatchWindow, this);
+        SDL_DestroyRenderer(renderer_);
+    }
     renderer_ = nullptr;
 }
 
@@ -232,6 +281,8 @@ bool SdlDisplay::ensureTexture(PixelLayout layout) {
         layout == PixelLayout::Rgb555 ? SDL_PIXELFORMAT_RGB555 : SDL_PIXELFORMAT_RGB565;
     texture_ =
         SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, pageWidth_, pageHeight_);
+    // A new texture holds nothing yet, whatever was shown before.
+    shownPage_.forget();
     if (!texture_) {
         lastError_ = SDL_GetError();
         return false;
@@ -250,6 +301,14 @@ ScreenRect SdlDisplay::placement() {
 bool SdlDisplay::present(const uint16_t* pixels, int width, int height, int pitch,
                          PixelLayout layout) {
     if (!window_ || !renderer_ || !pixels) return false;
+    // The launcher's window presents only when it is asked to draw; the game's presents every
+    // frame, and nobody sees a minimised or hidden one: it draws nothing, but its loop still
+    // waits a period rather than spin (some drivers return at once from presents there).
+    if (!popup_ && (SDL_GetWindowFlags(window_) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN))) {
+        windowChanged_ = true;
+        pacer_.skipFrame();
+        return false;
+    }
     if (width != pageWidth_ || height != pageHeight_) {
         if (texture_) SDL_DestroyTexture(texture_);
         texture_ = nullptr;
@@ -257,9 +316,23 @@ bool SdlDisplay::present(const uint16_t* pixels, int width, int height, int pitc
         pageHeight_ = height;
     }
     if (!ensureTexture(layout)) return false;
-    if (SDL_UpdateTexture(texture_, nullptr, pixels, pitch * 2) != 0) return false;
+    const bool pageChanged = shownPage_.update(pixels, width, height, pitch, layout);
+    if (windowChanged_.exchange(false)) {
+        pacer_.setRefreshRate(RefreshRateOf(window_));
+    } else if (!pageChanged && !popup_) {
+        ++framesUnchanged_;
+        pacer_.skipFrame();
+        return true;
+    }
+    if (SDL_UpdateTexture(texture_, nullptr, pixels, pitch * 2) != 0) {
+        shownPage_.forget();
+        return false;
+    }
     drawFrame();
+    pacer_.beforePresent();
     SDL_RenderPresent(renderer_);
+    pacer_.afterPresent();
+    ++framesPresented_;
     return true;
 }
 
@@ -280,6 +353,7 @@ void SdlDisplay::drawFrame() {
 void SdlDisplay::toggleFullscreen() {
     if (!window_ || popup_) return;
     windowed_ = !windowed_;
+    windowChanged_ = true;
     SDL_SetWindowFullscreen(window_, windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
     if (windowed_) fitWindowToPage();
 }

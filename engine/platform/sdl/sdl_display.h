@@ -1,12 +1,16 @@
 #pragma once
 // The display seam on SDL2: one window (full screen on the desktop's resolution unless asked
-// for a window; Alt+Enter toggles), a renderer paced by vsync where the display offers it, and
-// the page shown with its aspect kept. Mouse positions come back in page pixels. A game
-// controller speaks through the same events: pointer motion, the left button and keys (see
-// pad_mapping.h), handed out ahead of SDL's own queue.
+// for a window; Alt+Enter toggles), a renderer paced by vsync where the display offers it and
+// by sleeping to the refresh rate where it does not (RAVEZ_VSYNC=0 asks for no vsync), and the
+// page shown with its aspect kept. A page identical to the last one shown is not sent again,
+// and a minimised or hidden window shows nothing; both still wait their turn. Mouse positions
+// come back in page pixels. A game controller speaks through the same events: pointer motion,
+// the left button and keys (see pad_mapping.h), handed out ahead of SDL's own queue.
 
 #include <SDL.h>
 
+#include <atomic>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <vector>
@@ -14,6 +18,9 @@
 #include "engine/platform/display_backend.h"
 #include "engine/platform/letterbox.h"
 #include "engine/platform/sdl/sdl_pad.h"
+
+#include "engine/platform/sdl/sdl_frame_pacer.h"
+#include "engine/platform/shown_page.h"
 
 namespace platform {
 
@@ -67,12 +74,17 @@ class SdlDisplay final : public DisplayBackend {
     void setPadPointerSpeed(int speed) { padSettings_.pointerSpeed = speed; }
     // The controllers open now.
     int padCount() const { return pad_.controllerCount(); }
+    // Pages that reached the screen, and pages not sent because the screen showed them already.
+    uint64_t framesPresented() const { return framesPresented_; }
+    uint64_t framesUnchanged() const { return framesUnchanged_; }
+    const FramePacer& pacer() const { return pacer_; }
 
   private:
     struct WindowPoint {
         int x = 0;
         int y = 0;
     };
+    static int SDLCALL WatchWindow(void* self, SDL_Event* event);
     bool startVideo();
     bool translate(const SDL_Event& event, WindowEvent* out);
     void pagePosition(int windowX, int windowY, int* x, int* y);
@@ -107,6 +119,14 @@ class SdlDisplay final : public DisplayBackend {
     int pointerY_ = -1;
     // Where the pad warped the system pointer and SDL has not yet reported the motion.
     std::deque<WindowPoint> padWarps_;
+
+    FramePacer pacer_;
+    ShownPage shownPage_;
+    // Set when the window system may have lost what the window showed (exposed, resized, full
+    // screen toggled, shown again): the next page is presented even when it is unchanged.
+    std::atomic<bool> windowChanged_{true};
+    uint64_t framesPresented_ = 0;
+    uint64_t framesUnchanged_ = 0;
 };
 
 }  // namespace platform
