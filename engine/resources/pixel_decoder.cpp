@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <memory>
 
 #include "engine/base/messages.h"
 #include "engine/resources/file_manager.h"
@@ -25,8 +26,16 @@ constexpr std::size_t kFastRun = 256;         // see ExpandWordRuns
 constexpr std::size_t kWorkBufferBytes = 64010 + 32;
 
 // One work buffer per thread: a decode never calls another decode, so this is safe and saves
-// a 64 KB allocation per picture.
-alignas(16) thread_local uint8_t workBuffer[kWorkBufferBytes];
+// a 64 KB allocation per picture. It is allocated on the first decode rather than kept in
+// static thread storage, which every thread of the process would carry: 64 KB there leave no
+// room in a thread with a small stack (SDL's queued audio, the wait for a started program), and
+// such a thread then cannot be created at all.
+uint8_t* WorkBuffer() {
+    static_assert(__STDCPP_DEFAULT_NEW_ALIGNMENT__ >= 16);
+    thread_local std::unique_ptr<uint8_t[]> buffer;
+    if (!buffer) buffer = std::make_unique_for_overwrite<uint8_t[]>(kWorkBufferBytes);
+    return buffer.get();
+}
 
 // How far the data of the last decode on this thread reached past the picture (0: not past it),
 // and whether a reader that names its file shows the cut itself.
@@ -45,6 +54,7 @@ void ReportOverfill(uint64_t reached, uint32_t size) {
 
 // Mode 1: (count, value) byte pairs. Blocks are even, so a pair never straddles two blocks.
 uint32_t ExpandByteRuns(FileHandle handle, uint32_t size, uint8_t* destination) {
+    uint8_t* const workBuffer = WorkBuffer();
     uint32_t written = 0;
     while (written < size) {
         const std::size_t got = Files().Read(workBuffer, 1, kByteRunBlock, handle);
@@ -107,6 +117,7 @@ void FillWords(uint8_t* out, uint16_t value, std::size_t bytes) {
 uint32_t ExpandWordRuns(FileHandle handle, uint32_t size, uint8_t* destination) {
     uint8_t* out = destination;
     uint8_t* const outEnd = destination + size;
+    uint8_t* const workBuffer = WorkBuffer();
     while (out < outEnd) {
         const std::size_t words = Files().Read(workBuffer, 2, kWordRunBlock, handle);
         if (words == 0) break;

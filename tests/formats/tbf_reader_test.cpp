@@ -3,12 +3,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+
 #include <cstring>
 #include <vector>
 
+#include "engine/base/messages.h"
 #include "engine/resources/file_manager.h"
 #include "engine/resources/image_formats.h"
-#include "engine/base/messages.h"
 #include "tests/support/test_env.h"
 
 namespace {
@@ -61,6 +63,24 @@ TEST_F(TbfReaderTest, WordRunsExpandLiteralsAndRepeats) {
     EXPECT_EQ(block.bytes[0], 5);  // width
     EXPECT_EQ(block.bytes[2], 1);  // height
     EXPECT_TRUE(block.guardIntact());
+}
+
+// The decoder's scratch space must not live in static thread storage: every thread of the
+// process carries that, and threads with small stacks (SDL's queued audio uses 64 KB) could then
+// not be created at all.
+TEST_F(TbfReaderTest, DecodingLeavesRoomForThreadsWithSmallStacks) {
+    writeFile("pic.tbf", Header("TBF", 16, 2, 4, 2, 1).s16(2).u16(0x1234).data);
+    Block block(8);
+    ASSERT_EQ(ReadTbfFile("pic", block.data(), block.size, nullptr), 16);
+    pthread_attr_t small;
+    pthread_attr_init(&small);
+    pthread_attr_setstacksize(&small, 64 * 1024);
+    pthread_t thread;
+    const int started = pthread_create(
+        &thread, &small, [](void*) -> void* { return nullptr; }, nullptr);
+    pthread_attr_destroy(&small);
+    ASSERT_EQ(started, 0);
+    pthread_join(thread, nullptr);
 }
 
 TEST_F(TbfReaderTest, OverfullRunsStopAtTheSizeAndSayHowFar) {
