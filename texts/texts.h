@@ -22,6 +22,22 @@ extern const char* const kCheckDamaged;     // "%d files checked, %d damaged"
 // --- While the player is away ---------------------------------------------------------------
 extern const char* const kPausedSign;  // "Pause": over the last frame while the game waits
 
+// --- Options box (F10) -------------------------------------------------------------------------
+extern const char* const kOptionsTitle;       // "Optionen"
+extern const char* const kOptionNames[12];    // the rows, top to bottom
+extern const char* const kOptionOn;           // "an"
+extern const char* const kOptionOff;          // "aus"
+extern const char* const kOptionFullScreen;   // "Vollbild"
+extern const char* const kOptionWindow;       // "Fenster"
+extern const char* const kOptionScalings[3];  // whole steps, fit, stretch
+extern const char* const kOptionPerSecond;    // "%d pro Sekunde"
+extern const char* const kOptionDetails[2];   // detail mode 0 and 1
+extern const char* const kOptionNextStart;    // "%d x %d nach Neustart"
+extern const char* const kOptionsSaves;       // "Spielst\x84nde: %s"
+extern const char* const kOptionsPhotos;      // "Fotos: %s"
+extern const char* const kOptionsShots;       // "Bildschirmfotos: %s"
+extern const char* const kOptionsHint;        // keys that work the box
+
 // --- Main menu ------------------------------------------------------------------------------
 extern const char* const kNewGame;        // "Neues Spiel starten"
 extern const char* const kLoadSavedGame;  // "Spielstand laden"

@@ -59,7 +59,7 @@ struct PadOutput {
 // The keys the pad's buttons stand for. B is "back" and never Esc: Esc ends the game at once.
 constexpr int kPadBackKey = kVkBack;
 constexpr int kPadSelectKey = kVkSpace;  // skips a movie
-constexpr int kPadStartKey = kVkF1 + 9;  // F10, the options screen's key
+constexpr int kPadStartKey = kVkF10;     // the options box's key
 
 // Stick positions closer to the centre than this (of 32767) count as the centre.
 constexpr int kPadDeadZone = 8000;

@@ -67,6 +67,7 @@ constexpr int kVkInsert = 0x2D;
 constexpr int kVkDelete = 0x2E;
 constexpr int kVkNumpad0 = 0x60;
 constexpr int kVkF1 = 0x70;
+constexpr int kVkF10 = 0x79;
 constexpr int kVkF12 = 0x7B;
 
 // The long parameter of mouse messages: x in the low 16 bits, y in the next 16, both signed.

@@ -36,6 +36,7 @@
 #include "game/state/random.h"
 #include "game/ui/away.h"
 #include "game/ui/damage_report.h"
+#include "game/ui/options_box.h"
 #include "game/ui/runtime.h"
 #include "texts/texts.h"
 
@@ -274,6 +275,7 @@ void startServices(Session& s) {
     rt.movies = s.movies.get();
     setPauseWhenAway(s.options.pauseWhenAway);
     installAwayHandlers();
+    installOptionsHandlers();
 }
 
 // Opens the window in the configured resolution and runs the main loop until the game ends.
@@ -325,6 +327,7 @@ void stopServices(Session& s) {
                     MemAllocatedBytes(), Files().OpenCount());
     }
     MemShutdown();
+    removeOptionsHandlers();
     removeAwayHandlers();
     rt.display = nullptr;
     s.display.reset();

@@ -59,6 +59,15 @@ int keyCodeOf(const std::string& name) {
     if (name == "space") return platform::kVkSpace;
     if (name == "enter") return platform::kVkReturn;
     if (name == "backspace") return platform::kVkBack;
+    if (name == "left") return platform::kVkLeft;
+    if (name == "up") return platform::kVkUp;
+    if (name == "right") return platform::kVkRight;
+    if (name == "down") return platform::kVkDown;
+    if (name.size() >= 2 && name.size() <= 3 && name[0] == 'f') {
+        long n = 0;
+        if (parseInt(name.substr(1), &n) && n >= 1 && n <= 12)
+            return platform::kVkF1 + static_cast<int>(n) - 1;
+    }
     if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') return name[0] - 'a' + 'A';
     if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return name[0];
     if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return name[0];

@@ -8,6 +8,7 @@
 #include "game/state/frame_values.h"
 #include "game/ui/away.h"
 #include "game/ui/hotspots.h"
+#include "game/ui/options_box.h"
 
 namespace {
 
@@ -47,8 +48,8 @@ bool pumpTurn() {
     if (rt.recorder) rt.recorder->turnStarted(turnCounter());
     if (!rt.display) return false;
     rt.display->PumpMessages();
-    const bool goesOn =
-        waitWhileAway() && rt.display->Backend().hasWindow() && !rt.display->QuitRequested();
+    const bool goesOn = waitWhileAway() && runOptionsIfAsked() &&
+                        rt.display->Backend().hasWindow() && !rt.display->QuitRequested();
     if (!goesOn && rt.recorder) rt.recorder->windowGone();
     return goesOn;
 }

@@ -47,6 +47,33 @@ const char* const kCheckDamaged =
 
 const char* const kPausedSign = "Pause";
 
+const char* const kOptionsTitle = "Optionen";
+const char* const kOptionNames[12] = {"Bildschirm",
+                                      "Fenstergr\x94\xE1"
+                                      "e",
+                                      "Skalierung",
+                                      "VSync",
+                                      "Bildrate",
+                                      "Musik",
+                                      "Effekte",
+                                      "Stumm",
+                                      "Pause im Hintergrund",
+                                      "Controller-Tempo",
+                                      "Aufl\x94sung",
+                                      "Details"};
+const char* const kOptionOn = "an";
+const char* const kOptionOff = "aus";
+const char* const kOptionFullScreen = "Vollbild";
+const char* const kOptionWindow = "Fenster";
+const char* const kOptionScalings[3] = {"ganze Stufen", "einpassen", "strecken"};
+const char* const kOptionPerSecond = "%d pro Sekunde";
+const char* const kOptionDetails[2] = {"einfach", "voll"};
+const char* const kOptionNextStart = "%d x %d nach Neustart";
+const char* const kOptionsSaves = "Spielst\x84nde: %s";
+const char* const kOptionsPhotos = "Fotos: %s";
+const char* const kOptionsShots = "Bildschirmfotos: %s";
+const char* const kOptionsHint = "Pfeile w\x84hlen und \x84ndern, F10 schlie\xE1t";
+
 const char* const kNewGame = "Neues Spiel starten";
 const char* const kLoadSavedGame = "Spielstand laden";
 const char* const kViewIntro = "Intro ansehen";

@@ -37,6 +37,23 @@ const char* const kCheckDamaged = "%d files checked, %d damaged";
 
 const char* const kPausedSign = "paused";
 
+const char* const kOptionsTitle = "Options";
+const char* const kOptionNames[12] = {
+    "Screen", "Window size",     "Scaling",          "Vsync",      "Frame cap", "Music", "Effects",
+    "Mute",   "Pause when away", "Controller speed", "Resolution", "Detail"};
+const char* const kOptionOn = "on";
+const char* const kOptionOff = "off";
+const char* const kOptionFullScreen = "full screen";
+const char* const kOptionWindow = "window";
+const char* const kOptionScalings[3] = {"whole steps", "fit", "stretch"};
+const char* const kOptionPerSecond = "%d a second";
+const char* const kOptionDetails[2] = {"simple", "full"};
+const char* const kOptionNextStart = "%d x %d after restart";
+const char* const kOptionsSaves = "Saves: %s";
+const char* const kOptionsPhotos = "Photos: %s";
+const char* const kOptionsShots = "Screenshots: %s";
+const char* const kOptionsHint = "Arrows choose and change, F10 closes";
+
 const char* const kNewGame = "start new game";
 const char* const kLoadSavedGame = "load game";
 const char* const kViewIntro = "view intro";

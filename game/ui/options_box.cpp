@@ -1,0 +1,522 @@
+#include "game/ui/options_box.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "engine/display/normhi.h"
+#include "engine/display/svgahi.h"
+#include "engine/display/text.h"
+#include "engine/input/input.h"
+#include "engine/platform/pausable_counter.h"
+#include "engine/platform/window_messages.h"
+#include "engine/video/movie_player.h"
+#include "game/asset_table.h"
+#include "game/ui/game_settings.h"
+#include "game/ui/runtime.h"
+#include "game/ui/scene.h"
+#include "game/ui/scene_draw.h"
+#include "texts/texts.h"
+
+namespace {
+
+constexpr int kPageWidth = 640;
+constexpr int kPageHeight = 480;
+constexpr int kBoxWidth = 480;
+constexpr int kBoxHeight = 392;
+constexpr int kBoxX = (kPageWidth - kBoxWidth) / 2;
+constexpr int kBoxY = (kPageHeight - kBoxHeight) / 2;
+constexpr int kRowsTop = kBoxY + 40;
+constexpr int kRowHeight = 19;
+constexpr int kLabelX = kBoxX + 22;
+constexpr int kValueX = kBoxX + 200;  // the "<" before the value
+constexpr int kValueRight = kBoxX + kBoxWidth - 22;
+// How long one wait for the window's messages lasts while nothing changes on the box.
+constexpr int kIdleWaitMs = 100;
+
+// --- The rows ---------------------------------------------------------------------------------
+
+constexpr int kWindowSizes[][2] = {{640, 480}, {960, 720}, {1280, 960}, {1600, 1200}, {1920, 1440}};
+constexpr int kFrameCaps[] = {30, 50, 60, 75, 100, 120, 144, 165, 240};
+
+// Steps through a list: to the next entry above (or below) the value, wrapping round.
+template <std::size_t N>
+int stepIn(const int (&list)[N], int value, int direction) {
+    if (direction > 0) {
+        for (int entry : list)
+            if (entry > value) return entry;
+        return list[0];
+    }
+    for (std::size_t i = N; i-- > 0;)
+        if (list[i] < value) return list[i];
+    return list[N - 1];
+}
+
+int stepRange(int value, int direction, int low, int high) {
+    return std::clamp(value + direction, low, high);
+}
+
+std::string formatted(const char* format, int a, int b = 0) {
+    char line[96];
+    std::snprintf(line, sizeof line, format, a, b);
+    return line;
+}
+
+const char* onOff(bool on) {
+    return on ? txt::kOptionOn : txt::kOptionOff;
+}
+
+struct Row {
+    void (*step)(GameSettings& s, int direction);
+    std::string (*value)(const GameSettings& s);
+    int level;  // a bar of 0..10 is drawn after the value (volumes); 0: none
+};
+
+int windowSizeStep(const GameSettings& s, int direction) {
+    int index = -1;
+    for (std::size_t i = 0; i < std::size(kWindowSizes); ++i) {
+        if (kWindowSizes[i][0] == s.windowWidth && kWindowSizes[i][1] == s.windowHeight)
+            index = static_cast<int>(i);
+    }
+    const int count = static_cast<int>(std::size(kWindowSizes));
+    if (index < 0) {
+        // A size of the player's own (a dragged window): to the listed size above or below it.
+        index = direction > 0 ? 0 : count - 1;
+        for (int i = 0; i < count; ++i) {
+            if (direction > 0 && kWindowSizes[i][0] > s.windowWidth) return i;
+            if (direction < 0 && kWindowSizes[count - 1 - i][0] < s.windowWidth)
+                return count - 1 - i;
+        }
+        return index;
+    }
+    return (index + direction + count) % count;
+}
+
+const Row kRows[12] = {
+    {[](GameSettings& s, int) { s.fullScreen = !s.fullScreen; },
+     [](const GameSettings& s) -> std::string {
+         return s.fullScreen ? txt::kOptionFullScreen : txt::kOptionWindow;
+     },
+     0},
+    {[](GameSettings& s, int direction) {
+         const int i = windowSizeStep(s, direction);
+         s.windowWidth = kWindowSizes[i][0];
+         s.windowHeight = kWindowSizes[i][1];
+     },
+     [](const GameSettings& s) { return formatted("%d x %d", s.windowWidth, s.windowHeight); }, 0},
+    {[](GameSettings& s, int direction) {
+         s.scaling = static_cast<Scaling>((static_cast<int>(s.scaling) + 3 + direction) % 3);
+     },
+     [](const GameSettings& s) -> std::string {
+         return txt::kOptionScalings[std::clamp(static_cast<int>(s.scaling), 0, 2)];
+     },
+     0},
+    {[](GameSettings& s, int) { s.vsync = !s.vsync; },
+     [](const GameSettings& s) -> std::string { return onOff(s.vsync); }, 0},
+    {[](GameSettings& s, int direction) { s.frameCap = stepIn(kFrameCaps, s.frameCap, direction); },
+     [](const GameSettings& s) { return formatted(txt::kOptionPerSecond, s.frameCap); }, 0},
+    {[](GameSettings& s, int direction) {
+         s.musicVolume = stepRange(s.musicVolume, direction, 0, 10);
+     },
+     [](const GameSettings& s) { return formatted("%d", s.musicVolume); }, 1},
+    {[](GameSettings& s, int direction) {
+         s.effectsVolume = stepRange(s.effectsVolume, direction, 0, 10);
+     },
+     [](const GameSettings& s) { return formatted("%d", s.effectsVolume); }, 2},
+    {[](GameSettings& s, int) { s.mute = !s.mute; },
+     [](const GameSettings& s) -> std::string { return onOff(s.mute); }, 0},
+    {[](GameSettings& s, int) { s.pauseWhenAway = !s.pauseWhenAway; },
+     [](const GameSettings& s) -> std::string { return onOff(s.pauseWhenAway); }, 0},
+    {[](GameSettings& s, int direction) {
+         s.padPointerSpeed = stepRange(s.padPointerSpeed, direction, 1, 10);
+     },
+     [](const GameSettings& s) { return formatted("%d", s.padPointerSpeed); }, 0},
+    {[](GameSettings& s, int direction) {
+         s.resolutionMode = (std::clamp(s.resolutionMode, 0, 6) + 7 + direction) % 7;
+     },
+     [](const GameSettings& s) {
+         static constexpr int kModes[7][2] = {{320, 240},  {512, 384},   {640, 480},  {800, 600},
+                                              {1024, 768}, {1280, 1024}, {1600, 1200}};
+         const int mode = std::clamp(s.resolutionMode, 0, 6);
+         return formatted(txt::kOptionNextStart, kModes[mode][0], kModes[mode][1]);
+     },
+     0},
+    {[](GameSettings& s, int) { s.detailMode = s.detailMode == 0 ? 1 : 0; },
+     [](const GameSettings& s) -> std::string { return txt::kOptionDetails[s.detailMode != 0]; },
+     0},
+};
+constexpr int kRowCount = static_cast<int>(std::size(kRows));
+
+// --- What the box is doing ----------------------------------------------------------------------
+
+struct Input {
+    uint32_t message;
+    uintptr_t wParam;
+    intptr_t lParam;
+};
+
+struct Options {
+    bool asked = false;  // F10 came while the box was closed
+    bool open = false;
+    int opened = 0;
+    std::deque<Input> input;  // the box's own keys and buttons, in order
+};
+
+Options gOptions;
+
+struct Chained {
+    uint32_t message;
+    MessageHandler previous;
+};
+
+Chained gChained[] = {{platform::kWmKeyDown, nullptr},     {platform::kWmLButtonDown, nullptr},
+                      {platform::kWmLButtonUp, nullptr},   {platform::kWmLButtonDblClk, nullptr},
+                      {platform::kWmRButtonDown, nullptr}, {platform::kWmRButtonUp, nullptr}};
+
+intptr_t passOn(uint32_t message, WindowHandle window, uintptr_t wParam, intptr_t lParam) {
+    for (const Chained& c : gChained) {
+        if (c.message == message && c.previous) return c.previous(window, wParam, lParam);
+    }
+    return 0;
+}
+
+template <uint32_t kMessage>
+intptr_t onMessage(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
+    if (gOptions.open) {
+        gOptions.input.push_back({kMessage, wParam, lParam});
+        return 0;
+    }
+    if (kMessage == platform::kWmKeyDown && wParam == platform::kVkF10) {
+        gOptions.asked = true;
+        return 0;
+    }
+    return passOn(kMessage, window, wParam, lParam);
+}
+
+MessageHandler ownHandler(uint32_t message) {
+    switch (message) {
+        case platform::kWmKeyDown:
+            return &onMessage<platform::kWmKeyDown>;
+        case platform::kWmLButtonDown:
+            return &onMessage<platform::kWmLButtonDown>;
+        case platform::kWmLButtonUp:
+            return &onMessage<platform::kWmLButtonUp>;
+        case platform::kWmLButtonDblClk:
+            return &onMessage<platform::kWmLButtonDblClk>;
+        case platform::kWmRButtonDown:
+            return &onMessage<platform::kWmRButtonDown>;
+        default:
+            return &onMessage<platform::kWmRButtonUp>;
+    }
+}
+
+// --- Drawing ---------------------------------------------------------------------------------
+
+// The enquiry box's artwork grown to the options' size: its corners as they are, its edges and
+// middle stretched, so that the box has the frame and the face of the game's other boxes.
+void drawPanel(const PageView& page) {
+    const PicView art = locationPicture(assets::kPicEnquiryBox);
+    if (!art || art.width < 8 || art.height < 8) {
+        FillBox(kBoxX, kBoxY, kBoxX + kBoxWidth - 1, kBoxY + kBoxHeight - 1, 0x2104);
+        DrawRect(kBoxX, kBoxY, kBoxX + kBoxWidth - 1, kBoxY + kBoxHeight - 1, 0xFFFF);
+        return;
+    }
+    const int cw = std::min(art.width / 3, 40);
+    const int ch = std::min(art.height / 3, 40);
+    const int midW = art.width - 2 * cw;
+    const int midH = art.height - 2 * ch;
+    const int innerW = kBoxWidth - 2 * cw;
+    const int innerH = kBoxHeight - 2 * ch;
+    const int right = kBoxX + kBoxWidth - cw;
+    const int bottom = kBoxY + kBoxHeight - ch;
+    drawKeyed(page, subPicture(art, 0, 0, cw, ch), kBoxX, kBoxY);
+    drawKeyed(page, subPicture(art, art.width - cw, 0, cw, ch), right, kBoxY);
+    drawKeyed(page, subPicture(art, 0, art.height - ch, cw, ch), kBoxX, bottom);
+    drawKeyed(page, subPicture(art, art.width - cw, art.height - ch, cw, ch), right, bottom);
+    drawScaled(page, subPicture(art, cw, 0, midW, ch), kBoxX + cw, kBoxY, innerW, ch);
+    drawScaled(page, subPicture(art, cw, art.height - ch, midW, ch), kBoxX + cw, bottom, innerW,
+               ch);
+    drawScaled(page, subPicture(art, 0, ch, cw, midH), kBoxX, kBoxY + ch, cw, innerH);
+    drawScaled(page, subPicture(art, art.width - cw, ch, cw, midH), right, kBoxY + ch, cw, innerH);
+    drawScaled(page, subPicture(art, cw, ch, midW, midH), kBoxX + cw, kBoxY + ch, innerW, innerH);
+}
+
+// Text with the dark shadow the game's boxes give their lines.
+void shadowedText(int x, int y, uint16_t colour, const std::string& text) {
+    PrintText(x + 1, y + 1, 0, kTransparentBackground, "%s", text.c_str());
+    PrintText(x + 2, y + 2, 0, kTransparentBackground, "%s", text.c_str());
+    PrintText(x, y, colour, kTransparentBackground, "%s", text.c_str());
+}
+
+int glyphAdvance() {
+    int dx = 0, dy = 0, width = 0, height = 0;
+    GetFontInfo(&dx, &dy, &width, &height);
+    return std::max(dx, 1);
+}
+
+// A folder too long for its line keeps its end, which says the most.
+std::string folderLine(const char* format, const std::string& folder) {
+    const int room = (kBoxWidth - 44) / glyphAdvance();
+    const int fixed = static_cast<int>(std::strlen(format)) - 2;
+    std::string shown = folder;
+    const int fits = room - fixed;
+    if (fits > 3 && static_cast<int>(shown.size()) > fits)
+        shown = "..." + shown.substr(shown.size() - static_cast<std::size_t>(fits - 3));
+    char line[256];
+    std::snprintf(line, sizeof line, format, shown.c_str());
+    return line;
+}
+
+constexpr uint16_t kHighlight = 0xFFE0;  // yellow, as the game's hover captions
+
+struct Layout {
+    int okX = 0, okY = 0, okW = 0, okH = 0;
+};
+
+Layout drawBox(const PageView& page, const uint16_t* grey, const GameSettings& s, int current,
+               const SettingsHost& host) {
+    drawCopy(page, {grey, kPageWidth, kPageHeight, kPageWidth}, 0, 0);
+    drawPanel(page);
+    const int advance = glyphAdvance();
+    const std::string title = txt::kOptionsTitle;
+    shadowedText(kBoxX + (kBoxWidth - static_cast<int>(title.size()) * advance) / 2, kBoxY + 14,
+                 0xFFFF, title);
+    for (int i = 0; i < kRowCount; ++i) {
+        const int y = kRowsTop + i * kRowHeight;
+        const uint16_t colour = i == current ? kHighlight : 0xFFFF;
+        if (i == current) tintBox(page, kBoxX + 14, y - 3, kBoxWidth - 28, kRowHeight - 1, 0);
+        shadowedText(kLabelX, y, colour, txt::kOptionNames[i]);
+        shadowedText(kValueX, y, colour, "<");
+        shadowedText(kValueRight - advance, y, colour, ">");
+        const std::string value = kRows[i].value(s);
+        shadowedText(kValueX + 2 * advance, y, colour, value);
+        if (kRows[i].level != 0) {
+            const int level = kRows[i].level == 1 ? s.musicVolume : s.effectsVolume;
+            const int barX = kValueX + 6 * advance;
+            for (int step = 0; step < 10; ++step) {
+                const int x = barX + step * 9;
+                if (step < level) {
+                    FillBox(x, y + 1, x + 6, y + 8, s.mute ? 0x8410 : colour);
+                } else {
+                    DrawRect(x, y + 1, x + 6, y + 8, 0x8410);
+                }
+            }
+        }
+    }
+    int y = kRowsTop + kRowCount * kRowHeight + 4;
+    shadowedText(kLabelX, y, 0xFFFF, folderLine(txt::kOptionsSaves, host.savesFolder()));
+    y += 15;
+    shadowedText(kLabelX, y, 0xFFFF, folderLine(txt::kOptionsPhotos, host.photosFolder()));
+    y += 15;
+    shadowedText(kLabelX, y, 0xFFFF, folderLine(txt::kOptionsShots, host.screenshotsFolder()));
+    y += 17;
+    shadowedText(kLabelX, y, 0xC618, txt::kOptionsHint);
+
+    Layout layout;
+    const PicView ok = locationPicture(assets::kPicMessageOk);
+    if (ok) {
+        layout.okW = ok.width;
+        layout.okH = ok.height;
+        layout.okX = kBoxX + kBoxWidth - 22 - ok.width;
+        layout.okY = kBoxY + kBoxHeight - 14 - ok.height;
+        const MouseRecord& mouse = mouseRecord();
+        const bool inside = mouse.x >= layout.okX && mouse.x < layout.okX + ok.width &&
+                            mouse.y >= layout.okY && mouse.y < layout.okY + ok.height;
+        if (inside) {
+            drawKeyed(page, ok, layout.okX, layout.okY);
+        } else {
+            drawFaded(page, ok, layout.okX, layout.okY);
+        }
+    }
+    return layout;
+}
+
+// The row under a page position, or -1.
+int rowAt(int x, int y) {
+    if (x < kBoxX + 14 || x >= kBoxX + kBoxWidth - 14 || y < kRowsTop - 3) return -1;
+    const int row = (y - (kRowsTop - 3)) / kRowHeight;
+    return row < kRowCount ? row : -1;
+}
+
+// --- The box's loop ----------------------------------------------------------------------------
+
+void waitForInput(Runtime& rt, bool changed) {
+    if (rt.script) {
+        // Headless: a turn of the box is a turn of the script, on the face's own clock.
+        if (rt.virtualClock) rt.virtualClock->advance(rt.virtualStep);
+        rt.script->feed();
+    } else if (!changed) {
+        platform::WindowEvent event;
+        if (rt.display->Backend().waitEvent(&event, kIdleWaitMs))
+            rt.display->PostMessage(event.message, event.wParam, event.lParam);
+    }
+    rt.display->PumpMessages();
+}
+
+// Runs the box; the settings are applied as they change.
+bool runBox(SettingsHost& host) {
+    Runtime& rt = runtime();
+    NormalWin& display = *rt.display;
+    const PageView page = scenePage();
+    if (!page.pixels || page.width < kPageWidth || page.height < kPageHeight) return true;
+    // The page as the scene left it, put back when the box closes, and its grey copy under the
+    // box.
+    auto saved = std::make_unique<uint16_t[]>(kPageWidth * kPageHeight);
+    for (int row = 0; row < kPageHeight; ++row)
+        std::memcpy(&saved[static_cast<std::size_t>(row) * kPageWidth], page.Row(row),
+                    kPageWidth * sizeof(uint16_t));
+    auto grey = std::make_unique<uint16_t[]>(kPageWidth * kPageHeight);
+    greyCopy(page, grey.get(), kPageWidth, kPageHeight);
+
+    GameSettings s = host.settings();
+    int current = 0;
+    bool closing = false;  // asked to close; waits for the button that did it to come up
+    bool buttonHeld = false;
+    bool goesOn = true;
+    bool changed = true;
+    int lastX = mouseRecord().x;
+    int lastY = mouseRecord().y;
+    while (true) {
+        Layout layout;
+        if (changed) {
+            layout = drawBox(page, grey.get(), s, current, host);
+            presentUncounted();
+        }
+        if (closing && !buttonHeld) break;
+        waitForInput(rt, changed);
+        if (!display.Backend().hasWindow() || display.QuitRequested()) {
+            goesOn = false;
+            break;
+        }
+        changed = mouseRecord().x != lastX || mouseRecord().y != lastY;
+        lastX = mouseRecord().x;
+        lastY = mouseRecord().y;
+        if (changed) layout = drawBox(page, grey.get(), s, current, host);
+        while (!gOptions.input.empty()) {
+            const Input in = gOptions.input.front();
+            gOptions.input.pop_front();
+            changed = true;
+            const GameSettings before = s;
+            const int x = mouseRecord().x;
+            const int y = mouseRecord().y;
+            switch (in.message) {
+                case platform::kWmKeyDown:
+                    switch (in.wParam) {
+                        case platform::kVkUp:
+                            current = (current + kRowCount - 1) % kRowCount;
+                            break;
+                        case platform::kVkDown:
+                            current = (current + 1) % kRowCount;
+                            break;
+                        case platform::kVkLeft:
+                            kRows[current].step(s, -1);
+                            break;
+                        case platform::kVkRight:
+                        case platform::kVkReturn:
+                        case platform::kVkSpace:
+                            kRows[current].step(s, 1);
+                            break;
+                        case platform::kVkF10:
+                        case platform::kVkEscape:
+                        case platform::kVkBack:
+                            closing = true;
+                            break;
+                        default:
+                            break;
+                    }
+                    break;
+                case platform::kWmLButtonDown:
+                case platform::kWmLButtonDblClk:
+                case platform::kWmRButtonDown: {
+                    buttonHeld = true;
+                    if (layout.okW > 0 && x >= layout.okX && x < layout.okX + layout.okW &&
+                        y >= layout.okY && y < layout.okY + layout.okH) {
+                        playClick();
+                        closing = true;
+                        break;
+                    }
+                    const int row = rowAt(x, y);
+                    if (row < 0) break;
+                    current = row;
+                    // The "<" and the right button go down, the rest of the row up.
+                    const bool down = in.message == platform::kWmRButtonDown ||
+                                      (x >= kValueX - 4 && x < kValueX + 2 * glyphAdvance());
+                    kRows[row].step(s, down ? -1 : 1);
+                    playClick();
+                    break;
+                }
+                case platform::kWmLButtonUp:
+                case platform::kWmRButtonUp:
+                    buttonHeld = false;
+                    break;
+                default:
+                    break;
+            }
+            if (!(s == before)) {
+                host.apply(s);
+                s = host.settings();
+            }
+        }
+    }
+    gOptions.input.clear();
+    // A file that cannot be written says why on stderr; the settings stay for this run.
+    host.save();
+    for (int row = 0; row < kPageHeight; ++row)
+        std::memcpy(page.Row(row), &saved[static_cast<std::size_t>(row) * kPageWidth],
+                    kPageWidth * sizeof(uint16_t));
+    if (goesOn) presentUncounted();
+    return goesOn;
+}
+
+}  // namespace
+
+void installOptionsHandlers() {
+    gOptions = Options{};
+    NormalWin* display = runtime().display;
+    if (!display) return;
+    for (Chained& c : gChained) {
+        c.previous = display->GetHandler(c.message);
+        display->RegisterHandler(c.message, ownHandler(c.message));
+    }
+}
+
+void removeOptionsHandlers() {
+    NormalWin* display = runtime().display;
+    for (Chained& c : gChained) {
+        if (display && display->GetHandler(c.message) == ownHandler(c.message)) {
+            display->RegisterHandler(c.message, c.previous);
+        }
+        c.previous = nullptr;
+    }
+}
+
+bool runOptionsIfAsked() {
+    if (!gOptions.asked) return true;
+    gOptions.asked = false;
+    Runtime& rt = runtime();
+    SettingsHost* host = settingsHost();
+    // Not over a movie: it draws past the page, and Space or Esc already end it.
+    if (!host || !rt.display || (rt.movies && rt.movies->IsOpen())) return true;
+    gOptions.open = true;
+    ++gOptions.opened;
+    if (rt.clock) rt.clock->pause();
+    // The pointer moves over the box as it does anywhere; what else the moves did to the mouse
+    // record (a drag begun, buttons seen) is the box's and is forgotten.
+    const MouseRecord mouse = mouseRecord();
+    const bool goesOn = runBox(*host);
+    const int x = mouseRecord().x;
+    const int y = mouseRecord().y;
+    mouseRecord() = mouse;
+    mouseRecord().x = x;
+    mouseRecord().y = y;
+    if (rt.clock) rt.clock->resume();
+    gOptions.open = false;
+    return goesOn;
+}
+
+int optionsOpened() {
+    return gOptions.opened;
+}
