@@ -22,6 +22,11 @@ extern const char* const kCheckDamaged;     // "%d files checked, %d damaged"
 // --- While the player is away ---------------------------------------------------------------
 extern const char* const kPausedSign;  // "Pause": over the last frame while the game waits
 
+// --- Screenshots (F12, Ctrl+P) ---------------------------------------------------------------
+// printf formats that take the file written or the folder that could not be written.
+extern const char* const kScreenshotSaved;   // "Bildschirmfoto: %s"
+extern const char* const kScreenshotFailed;  // "Kein Bildschirmfoto, kein Schreibrecht für %s"
+
 // --- Main menu ------------------------------------------------------------------------------
 extern const char* const kNewGame;        // "Neues Spiel starten"
 extern const char* const kLoadSavedGame;  // "Spielstand laden"

@@ -37,6 +37,7 @@
 #include "game/ui/away.h"
 #include "game/ui/damage_report.h"
 #include "game/ui/runtime.h"
+#include "game/ui/screenshots.h"
 #include "texts/texts.h"
 
 #ifndef RAVEZ_VERSION
@@ -273,6 +274,8 @@ void startServices(Session& s) {
     rt.display = s.display.get();
     rt.movies = s.movies.get();
     setPauseWhenAway(s.options.pauseWhenAway);
+    // The away handlers see every key first: any key means the player is back.
+    installScreenshotHandlers();
     installAwayHandlers();
 }
 
@@ -326,6 +329,7 @@ void stopServices(Session& s) {
     }
     MemShutdown();
     removeAwayHandlers();
+    removeScreenshotHandlers();
     rt.display = nullptr;
     s.display.reset();
 }
