@@ -1,6 +1,7 @@
 #include "engine/resources/screenshot_folder.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -133,6 +134,10 @@ std::string WriteNewScreenshotFile(const std::string& folder, const std::string&
         *why = std::strerror(errno);
         return {};
     }
+    // mkstemp makes the file private; a picture is read by the player's other programs.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
     const bool written = WriteAll(fd, bytes);
     const int writeErrno = errno;
     if (::close(fd) != 0 || !written) {
