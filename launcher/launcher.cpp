@@ -147,29 +147,25 @@ void FillClipped(const LauncherPage& page, int x, int y, int width, int height, 
     }
 }
 
-// A row is its button and, when the caption shows anything, the caption beside it.
-int RowWidth(const char* caption) {
-    int length = static_cast<int>(std::strlen(caption));
-    while (length > 0 && caption[length - 1] == ' ') --length;
-    return length == 0 ? kButtonWidth : std::max(kButtonWidth, 44 + length * kCaptionAdvance);
-}
-
-// Two pixels wide, outside the row, so the row's own pixels stay as they are.
+// Two pixels wide, just outside the row, so the row's own pixels stay as they are; where that
+// would leave the window (the top row touches its top edge) the frame moves in, so all four
+// sides show.
 constexpr int kHighlightWidth = 2;
 
 void DrawHighlight(const Launcher& launcher, const LauncherPage& page) {
     if (HighlightedButton(launcher) == 0) return;
     const LauncherButton& button = launcher.buttons[launcher.highlighted];
-    const int w = RowWidth(launcher.captions[launcher.highlighted]);
-    const int h = kButtonHeight;
-    const int x = button.x - kHighlightWidth;
-    const int y = button.y - kHighlightWidth;
-    const int outerW = w + 2 * kHighlightWidth;
-    const int outerH = h + 2 * kHighlightWidth;
-    FillClipped(page, x, y, outerW, kHighlightWidth, kCaptionColor);
-    FillClipped(page, x, button.y + h, outerW, kHighlightWidth, kCaptionColor);
-    FillClipped(page, x, y, kHighlightWidth, outerH, kCaptionColor);
-    FillClipped(page, button.x + w, y, kHighlightWidth, outerH, kCaptionColor);
+    const int left = std::max(button.x - kHighlightWidth, 0);
+    const int top = std::max(button.y - kHighlightWidth, 0);
+    const int right = std::min(button.x + kRowWidth + kHighlightWidth, page.width);
+    const int bottom = std::min(button.y + kRowHeight + kHighlightWidth, page.height);
+    const int w = right - left;
+    const int h = bottom - top;
+    if (w < 2 * kHighlightWidth || h < 2 * kHighlightWidth) return;
+    FillClipped(page, left, top, w, kHighlightWidth, kCaptionColor);
+    FillClipped(page, left, bottom - kHighlightWidth, w, kHighlightWidth, kCaptionColor);
+    FillClipped(page, left, top, kHighlightWidth, h, kCaptionColor);
+    FillClipped(page, right - kHighlightWidth, top, kHighlightWidth, h, kCaptionColor);
 }
 
 }  // namespace
@@ -182,7 +178,8 @@ void PaintLauncher(const Launcher& launcher, const LauncherPage& page) {
     for (int i = 0; i < kButtonCount; ++i) {
         const LauncherButton& button = launcher.buttons[i];
         if (button.created)
-            DrawCaption(page, button.x + 50, button.y + 13, launcher.captions[i], kCaptionColor);
+            DrawCaption(page, button.x + kCaptionOffset, button.y + 13, launcher.captions[i],
+                        kCaptionColor);
     }
     // The buttons draw themselves over the window, then put their caption beside them.
     for (int i = 0; i < kButtonCount; ++i) {
@@ -199,8 +196,8 @@ void PaintLauncher(const Launcher& launcher, const LauncherPage& page) {
 int ButtonAt(const Launcher& launcher, int x, int y) {
     for (int i = 0; i < kButtonCount; ++i) {
         const LauncherButton& button = launcher.buttons[i];
-        if (button.created && x >= button.x && x < button.x + kButtonWidth && y >= button.y &&
-            y < button.y + kButtonHeight)
+        if (button.created && x >= button.x && x < button.x + kRowWidth && y >= button.y &&
+            y < button.y + kRowHeight)
             return kButtonGerman + i;
     }
     return 0;

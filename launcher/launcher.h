@@ -21,6 +21,16 @@ constexpr int kButtonCount = 3;
 constexpr int kButtonWidth = 40;
 constexpr int kButtonHeight = 46;
 constexpr int kButtonStep = 49;
+// A row is the icon and its caption to the right, one button for the pointer. The artwork puts
+// each caption 50 pixels right of the icon's left edge (where the launcher's own captions go
+// too) in letters 16 pixels wide, the longest ("Beenden / Quit") 14 of them, on a dark panel
+// that ends just beyond it. The row reaches 15 such letters past the caption's start: the
+// whole caption with a letter to spare, still inside the panel; as tall as the icon, so the
+// 3 pixels between two rows belong to neither.
+constexpr int kCaptionOffset = 50;
+constexpr int kCaptionColumnWidth = 15 * 16;
+constexpr int kRowWidth = kCaptionOffset + kCaptionColumnWidth;
+constexpr int kRowHeight = kButtonHeight;
 constexpr int kInitialWindowSize = 10;
 
 constexpr const char* kLauncherTitle = "RAVEZ LENSQUEST  ";
@@ -112,7 +122,8 @@ void LayoutButtons(Launcher* launcher, LauncherHost* host);
 // Draws the window's content: the background, the button faces, the captions and a frame
 // around the highlighted row.
 void PaintLauncher(const Launcher& launcher, const LauncherPage& page);
-// The identifier of the button under a client position, 0 for none.
+// The identifier of the button whose row (icon and caption, kRowWidth × kRowHeight) holds a
+// client position, 0 for none.
 int ButtonAt(const Launcher& launcher, int x, int y);
 
 // Moves the highlight to the next button that exists, `step` rows down (up when negative); it

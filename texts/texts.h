@@ -38,6 +38,11 @@ extern const char* const kOptionsPhotos;      // "Fotos: %s"
 extern const char* const kOptionsShots;       // "Bildschirmfotos: %s"
 extern const char* const kOptionsHint;        // keys that work the box
 
+// --- Screenshots (F12, Ctrl+P) ---------------------------------------------------------------
+// printf formats that take the file written or the folder that could not be written.
+extern const char* const kScreenshotSaved;   // "Bildschirmfoto: %s"
+extern const char* const kScreenshotFailed;  // "Kein Bildschirmfoto, kein Schreibrecht für %s"
+
 // --- Main menu ------------------------------------------------------------------------------
 extern const char* const kNewGame;        // "Neues Spiel starten"
 extern const char* const kLoadSavedGame;  // "Spielstand laden"

@@ -7,6 +7,7 @@
 
 #include "engine/platform/image_reader.h"
 #include "engine/resources/little_endian.h"
+#include "engine/resources/rgb565.h"
 
 namespace {
 
@@ -55,10 +56,10 @@ std::vector<uint8_t> EncodeBmp24(const uint16_t* rgb565, int width, int height) 
     for (std::size_t row = h; row-- > 0;) {
         const uint16_t* line = rgb565 + row * w;
         for (std::size_t x = 0; x < w; ++x) {
-            const uint16_t c = line[x];
-            out.push_back(static_cast<uint8_t>((c & 0x1F) << 3));
-            out.push_back(static_cast<uint8_t>((c & 0x07E0) >> 3));
-            out.push_back(static_cast<uint8_t>((c >> 8) & 0xF8));
+            const Rgb888 c = Rgb565To888(line[x]);
+            out.push_back(c.blue);
+            out.push_back(c.green);
+            out.push_back(c.red);
         }
         out.resize(out.size() + (rowBytes - w * 3), 0);
     }

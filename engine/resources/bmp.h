@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-// A complete bottom-up 24-bit BMP file of width × height RGB565 pixels (rows top first). Each
-// channel keeps its bits at the top of the byte: blue = (c & 0x1F) << 3,
-// green = (c & 0x07E0) >> 3, red = (c >> 8) & 0xF8. Rows are padded to 4 bytes.
+// A complete bottom-up 24-bit BMP file of width × height RGB565 pixels (rows top first), the
+// colours turned by Rgb565To888 (engine/resources/rgb565.h). Rows are padded to 4 bytes.
 std::vector<uint8_t> EncodeBmp24(const uint16_t* rgb565, int width, int height);
 
 // Reads an uncompressed 24-bit BMP (bottom-up or top-down) into RGB565 pixels, rows top first,

@@ -38,6 +38,7 @@
 #include "game/ui/damage_report.h"
 #include "game/ui/options_box.h"
 #include "game/ui/runtime.h"
+#include "game/ui/screenshots.h"
 #include "texts/texts.h"
 
 #ifndef RAVEZ_VERSION
@@ -274,6 +275,8 @@ void startServices(Session& s) {
     rt.display = s.display.get();
     rt.movies = s.movies.get();
     setPauseWhenAway(s.options.pauseWhenAway);
+    // The away handlers see every key first: any key means the player is back.
+    installScreenshotHandlers();
     installAwayHandlers();
     installOptionsHandlers();
 }
@@ -329,6 +332,7 @@ void stopServices(Session& s) {
     MemShutdown();
     removeOptionsHandlers();
     removeAwayHandlers();
+    removeScreenshotHandlers();
     rt.display = nullptr;
     s.display.reset();
 }

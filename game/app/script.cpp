@@ -15,6 +15,7 @@
 #include "game/scenes/after_load.h"
 #include "game/state/game_state.h"
 #include "game/ui/hotspots.h"
+#include "game/ui/screenshots.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ int keyCodeOf(const std::string& name) {
     if (name == "up") return platform::kVkUp;
     if (name == "right") return platform::kVkRight;
     if (name == "down") return platform::kVkDown;
-    if (name.size() >= 2 && name.size() <= 3 && name[0] == 'f') {
+    if (name.size() >= 2 && name[0] == 'f' && name[1] >= '1' && name[1] <= '9') {
         long n = 0;
         if (parseInt(name.substr(1), &n) && n >= 1 && n <= 12)
             return platform::kVkF1 + static_cast<int>(n) - 1;
@@ -277,13 +278,19 @@ bool ScriptDriver::runClick(const Command& c) {
 }
 
 bool ScriptDriver::runKey(const Command& c) {
-    const int code = keyCodeOf(c.args[0]);
+    // "ctrl+p": the key pressed and let go while Ctrl is held.
+    std::string name = c.args[0];
+    const bool ctrl = name.rfind("ctrl+", 0) == 0;
+    if (ctrl) name = name.substr(5);
+    const int code = keyCodeOf(name);
     if (code == 0) {
         fail(c, "unknown key");
         return true;
     }
+    if (ctrl) input_->pressKey(platform::kVkControl);
     input_->pressKey(code);
     input_->releaseKey(code);
+    if (ctrl) input_->releaseKey(platform::kVkControl);
     ++next_;
     return false;
 }
@@ -339,11 +346,14 @@ bool ScriptDriver::runExpectScene(const Command& c) {
 bool ScriptDriver::runScreenshot(const Command& c) {
     constexpr int kW = 640;
     constexpr int kH = 480;
+    // The game's frame alone: the screenshot note is the player's, not the frame's.
+    std::vector<uint16_t> shown = input_->shown;
+    removeScreenNote(&shown, input_->shownWidth, input_->shownHeight);
     std::vector<uint16_t> pixels(kW * kH, 0);
     for (int y = 0; y < kH && y < input_->shownHeight; ++y) {
         for (int x = 0; x < kW && x < input_->shownWidth; ++x) {
             pixels[static_cast<std::size_t>(y * kW + x)] =
-                input_->shown[static_cast<std::size_t>(y) * input_->shownWidth + x];
+                shown[static_cast<std::size_t>(y) * input_->shownWidth + x];
         }
     }
     const std::vector<uint8_t> bmp = EncodeBmp24(pixels.data(), kW, kH);

@@ -8,6 +8,8 @@
 //   until-scene N [MAXFRAMES] | expect-scene N | screenshot FILE.bmp | dump-state FILE
 //   load-state FILE | focus-lost | focus-gained | minimise | restore
 //
+// Key names: esc, space, enter, backspace, f1 … f12, a letter or digit, a key code; "ctrl+"
+// before one presses it with Ctrl held (ctrl+p).
 // A click takes two turns (down in the first frame, up in the second). `until-scene` ends
 // its turn when the scene is reached, so the next command sees that scene's hotspots.
 // File names in commands are relative to the current directory when the script is read (the

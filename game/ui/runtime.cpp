@@ -9,15 +9,25 @@
 #include "game/ui/away.h"
 #include "game/ui/hotspots.h"
 #include "game/ui/options_box.h"
+#include "game/ui/screenshots.h"
 
 namespace {
 
-void showPage() {
+// A counted frame is what a screenshot takes; the note is drawn on the way to the screen only.
+void showPage(bool counted) {
+    if (counted) takeRequestedScreenshot();
+    drawScreenNote();
     if (GetPixelFormat() == 15) {
         PresentPage15();
     } else {
         PresentPage();
     }
+    liftScreenNote();
+}
+
+void count() {
+    ++runtime().framesPresented;
+    finishHotspotFrame();
 }
 
 // The headless sound device keeps pace with the virtual clock.
@@ -56,23 +66,25 @@ bool pumpTurn() {
 
 void presentFrame() {
     showPointer();
-    showPage();
+    showPage(true);
     hidePointer();
-    countFrame();
+    count();
 }
 
 void presentPlain() {
-    showPage();
-    countFrame();
+    showPage(true);
+    count();
 }
 
 void presentUncounted() {
     showPointer();
-    showPage();
+    showPage(false);
     hidePointer();
 }
 
 void countFrame() {
-    ++runtime().framesPresented;
-    finishHotspotFrame();
+    // The movie's frame is on the page as it was shown.
+    takeRequestedScreenshot();
+    screenNoteNotShown();
+    count();
 }

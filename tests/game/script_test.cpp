@@ -53,7 +53,7 @@ TEST(ScriptTest, AFailingCommandReportsItsLineAndReasonAndEndsTheScript) {
     const Case cases[] = {
         {"move 1 x", "script line 1: move 1 x: not a number\n"},
         {"click x 2", "script line 1: click x 2: not a number\n"},
-        {"frames 1\nkey f1\nframes 1", "script line 2: key f1: unknown key\n"},
+        {"frames 1\nkey f13\nframes 1", "script line 2: key f13: unknown key\n"},
         {"key 256", "script line 1: key 256: unknown key\n"},
         {"frames x", "script line 1: frames x: not a number\n"},
         {"until-scene x", "script line 1: until-scene x: not a number\n"},

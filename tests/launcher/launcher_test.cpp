@@ -145,7 +145,7 @@ TEST_F(LauncherTest, AButtonThatCannotBeCreatedIsSkipped) {
     EXPECT_EQ(ButtonAt(launcher, 130, 49), 0);
     EXPECT_EQ(ButtonAt(launcher, 130, 0), 201);
     EXPECT_EQ(ButtonAt(launcher, 169, 98 + 45), 203);
-    EXPECT_EQ(ButtonAt(launcher, 170, 98), 0);
+    EXPECT_EQ(ButtonAt(launcher, 130 + kRowWidth, 98), 0);
     EXPECT_EQ(ButtonAt(launcher, 130, 98 + 46), 0);
 }
 
@@ -153,25 +153,30 @@ TEST_F(LauncherTest, PaintingShowsTheBackgroundTheFaceClippedToEachButtonAndTheH
     writeDataSet();
     ASSERT_TRUE(StartLauncher(&launcher, &host));
     EXPECT_EQ(launcher.highlighted, 0);
-    // The highlighted row gets a two-pixel frame just outside it, cut off by the window's top
-    // for the first row; nothing of the row itself changes.
-    constexpr int kRingPixels[] = {44 * 48 - 40 * 46, 44 * 50 - 40 * 46, 44 * 50 - 40 * 46};
+    // The highlighted row (icon and caption column) gets a two-pixel frame just outside it;
+    // the first row touches the window's top, so there the frame moves in over the row's top
+    // two lines and all of it shows. Nothing else changes.
+    constexpr int kOuterW = kRowWidth + 4;
+    constexpr int kRingPixels[] = {kOuterW * 48 - kRowWidth * 44, kOuterW * 50 - kRowWidth * 46,
+                                   kOuterW * 50 - kRowWidth * 46};
     for (int row = 0; row < 3; ++row) {
         launcher.highlighted = row;
         std::vector<uint16_t> pixels(640 * 480, 0x1234);
         PaintLauncher(launcher, LauncherPage{pixels.data(), 640, 480, 640});
         const auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * 640 + x)]; };
         const auto inRing = [&](int x, int y) {
-            const int top = 49 * row;
-            const bool outer = x >= 40 && x < 84 && y >= top - 2 && y < top + 48;
-            const bool inner = x >= 42 && x < 82 && y >= top && y < top + 46;
+            const int top = std::max(49 * row - 2, 0);
+            const bool outer = x >= 40 && x < 42 + kRowWidth + 2 && y >= top && y < 49 * row + 48;
+            const bool inner = x >= 42 && x < 42 + kRowWidth && y >= top + 2 && y < 49 * row + 46;
             return outer && !inner;
         };
 
         EXPECT_EQ(at(0, 0), kWhite);  // the background's own corner
         for (int i = 0; i < 3; ++i) {
             const int top = 49 * i;
-            EXPECT_EQ(at(42, top), kWhite) << "face corner of button " << i;
+            if (i != 0 || row != 0) {
+                EXPECT_EQ(at(42, top), kWhite) << "face corner of button " << i;
+            }
             EXPECT_EQ(at(81, top + 45), kGreen);
             if (i != row) {
                 EXPECT_EQ(at(41, top), kBlue);

@@ -53,7 +53,7 @@ TEST_F(LauncherWindowTest, ClicksThroughTheLoopStartTheBuildsAndQuit) {
 
     click(150, 20);       // German
     click(150, 49 + 20);  // English
-    click(300, 20);       // beside the buttons: nothing
+    click(430, 20);       // beside the rows: nothing
     display().postEvent({kWmLButtonDown, platform::kMkLButton, MakePointParam(150, 20)});
     display().postEvent({kWmLButtonUp, 0, MakePointParam(150, 49 + 20)});  // let go elsewhere
     click(150, 49 * 2 + 10);                                               // quit
@@ -69,6 +69,52 @@ TEST_F(LauncherWindowTest, ClicksThroughTheLoopStartTheBuildsAndQuit) {
     EXPECT_EQ(display().shown[0], 0xFFFF);
     EXPECT_EQ(display().shown[800 * 599 + 799], 0x001F);
     EXPECT_EQ(display().shown[800 * 20 + 150], 0x07E0);
+    ReleaseLauncher(&launcher, &window);
+}
+
+// Each row, its icon and its caption, is one button for the pointer: a click starts it, a move
+// over it frames it. The gaps between rows and the ground beside them do nothing.
+TEST_F(LauncherWindowTest, TheWholeRowIsTheButton) {
+    ASSERT_TRUE(StartLauncher(&launcher, &window)) << window.lastError();
+    ASSERT_EQ(launcher.buttons[0].x, 130);  // 800 wide: the row spans x 130 … 130 + kRowWidth
+    const int right = 130 + kRowWidth - 1;
+    const struct {
+        int x;
+        int y;
+        const char* started;  // nullptr: nothing; "quit"
+        int framed;           // the row framed after the pointer moved there (-1: as before)
+    } kPoints[] = {
+        {130, 0, "game_de", 0},           // the icon's top-left corner
+        {169, 45, "game_de", 0},          // the icon's bottom-right corner
+        {200, 20, "game_de", 0},          // the caption
+        {right, 45, "game_de", 0},        // the caption column's far corner
+        {300, 49 + 20, "game_uk", 1},     // the second caption
+        {right, 49 * 2, "quit", 2},       // the third caption's top
+        {300, 46, nullptr, -1},           // between the first two rows
+        {150, 49 + 48, nullptr, -1},      // between the last two
+        {129, 20, nullptr, -1},           // left of the icon
+        {right + 1, 20, nullptr, -1},     // right of the caption
+        {200, 49 * 2 + 46, nullptr, -1},  // below the last row
+    };
+    for (const auto& p : kPoints) {
+        SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
+        face.startedPrograms.clear();
+        launcher.ending = false;
+        launcher.highlighted = 1 - (p.framed == 1);  // somewhere else than where it should go
+        const int before = launcher.highlighted;
+        display().postEvent({platform::kWmMouseMove, 0, MakePointParam(p.x, p.y)});
+        window.handlePending(&launcher);
+        EXPECT_EQ(launcher.highlighted, p.framed < 0 ? before : p.framed);
+        click(p.x, p.y);
+        window.handlePending(&launcher);
+        const std::string started = !p.started ? "" : std::string(p.started);
+        EXPECT_EQ(launcher.ending, started == "quit");
+        if (started == "quit" || started.empty()) {
+            EXPECT_TRUE(face.startedPrograms.empty());
+        } else {
+            EXPECT_EQ(face.startedPrograms, std::vector<std::string>{started});
+        }
+    }
     ReleaseLauncher(&launcher, &window);
 }
 

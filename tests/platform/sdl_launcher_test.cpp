@@ -75,7 +75,10 @@ TEST_F(SdlLauncherTest, WindowTakesThePicturesSizeCentredAndShowsIt) {
     host.presentIfDirty(launcher);
     ASSERT_EQ(host.shownWidth(), 320);
     ASSERT_EQ(host.shownHeight(), 200);
-    EXPECT_EQ(host.shownPixels()[0], 0xFFFF);
+    // The first row's caption reaches into the narrow window: its frame, moved in to the
+    // window's edges, covers the picture's corner.
+    EXPECT_EQ(host.shownPixels()[0], kCaptionColor);
+    EXPECT_EQ(host.shownPixels()[320 * 199], 0x001F);
     EXPECT_EQ(host.shownPixels()[320 * 199 + 319], 0x001F);
     ReleaseLauncher(&launcher, &host);
 }
@@ -114,11 +117,12 @@ TEST_F(SdlLauncherTest, PicturesOfOtherKindsAreShownAndARefusedOneGetsTheBox) {
                                      (c >> 3 & 0x1F));
     };
     // The background, the face where a button lies over it, and the highlight's frame two
-    // pixels outside the first row (yellow: the caption colour).
+    // pixels outside the first row, icon and caption (yellow: the caption colour); at the
+    // window's top the frame's top edge lies over the row's first two lines.
     const auto colourAt = [&](int x, int y) {
         const LauncherButton& first = launcher.buttons[0];
-        if (x >= first.x - 2 && x < first.x + kButtonWidth + 2 && y < kButtonHeight + 2 &&
-            !(x >= first.x && x < first.x + kButtonWidth && y < kButtonHeight))
+        if (x >= first.x - 2 && x < first.x + kRowWidth + 2 && y < kRowHeight + 2 &&
+            !(x >= first.x && x < first.x + kRowWidth && y >= 2 && y < kRowHeight))
             return 0xFFFF00u;
         for (const LauncherButton& b : launcher.buttons) {
             if (x >= b.x && x < b.x + kButtonWidth && y >= b.y && y < b.y + kButtonHeight)

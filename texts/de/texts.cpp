@@ -46,6 +46,10 @@ const char* const kCheckDamaged =
     "digt";
 
 const char* const kPausedSign = "Pause";
+const char* const kScreenshotSaved = "Bildschirmfoto: %s";
+const char* const kScreenshotFailed =
+    "Kein Bildschirmfoto, kein Schreibrecht f\x81"
+    "r %s";
 
 const char* const kOptionsTitle = "Optionen";
 const char* const kOptionNames[12] = {"Bildschirm",

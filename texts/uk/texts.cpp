@@ -36,6 +36,8 @@ const char* const kCheckWhole = "%d files checked, all whole";
 const char* const kCheckDamaged = "%d files checked, %d damaged";
 
 const char* const kPausedSign = "paused";
+const char* const kScreenshotSaved = "screenshot: %s";
+const char* const kScreenshotFailed = "no screenshot, cannot write to %s";
 
 const char* const kOptionsTitle = "Options";
 const char* const kOptionNames[12] = {
