@@ -8,6 +8,9 @@
 
 #include "engine/base/dos_path.h"
 
+#ifndef RAVEZ_INSTALLED_DATA_FROM_PROGRAM
+#define RAVEZ_INSTALLED_DATA_FROM_PROGRAM "../../share/ravez-lensquest"
+#endif
 #ifndef RAVEZ_BUILD_DATA_DIR
 #define RAVEZ_BUILD_DATA_DIR ""
 #endif
@@ -64,7 +67,7 @@ DataSetSearch FindDataSet(const std::string& givenDir, const char* marker) {
         return search;
     }
     const std::string program = ProgramDirectory();
-    if (!program.empty()) consider(fs::path(program) / ".." / "share" / "ravez-lensquest");
+    if (!program.empty()) consider(fs::path(program) / RAVEZ_INSTALLED_DATA_FROM_PROGRAM);
     consider(fs::path(RAVEZ_BUILD_DATA_DIR));
     return search;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Where the data set (pools, movies, loops, the font, the launcher's pictures) is read from,
 // decided in one place for every program: the folder given on the command line; else
-// $RAVEZ_DATA; else the installed share folder beside the program (../share/ravez-lensquest);
+// $RAVEZ_DATA; else the installed share folder seen from the program's folder
+// (PREFIX/lib/ravez-lensquest/../../share/ravez-lensquest);
 // else the set generated in the build tree the program was built in.
 
 #include <string>

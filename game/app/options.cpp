@@ -34,7 +34,7 @@ const char* usageText() {
            "            [--no-pause-when-away] [--pad-speed N] [--help] [--version]\n"
            "\n"
            "  --data DIR         read the data set from DIR (default: $RAVEZ_DATA, else the\n"
-           "                     installed ../share/ravez-lensquest, else the build's set)\n"
+           "                     installed share/ravez-lensquest, else the build's set)\n"
            "  --workdir DIR      keep saves, photos and config.cfg in DIR\n"
            "  --windowed         start in a window (Alt+Enter switches)\n"
            "  --headless         no window and no sound; time advances by --frame-ms per frame\n"

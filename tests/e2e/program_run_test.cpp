@@ -63,6 +63,17 @@ class ProgramRun : public EngineTest {
         return false;
     }
 
+    // Installs the build as the package does (prefix /usr under a DESTDIR); the /usr folder,
+    // empty when the install failed.
+    fs::path installAsPackaged() {
+        const fs::path root = dir / "root";
+        if (run(dir, "DESTDIR='" + root.string() + "' " + RAVEZ_CMAKE + " --install " +
+                         RAVEZ_BUILD_DIR + " --prefix /usr") != 0)
+            return {};
+        return root / "usr";
+    }
+
+    static constexpr const char* id = "io.github.ravezlensquest.RavezLensquest";
     std::string output;
 };
 
@@ -142,42 +153,103 @@ TEST_F(ProgramRun, EveryProgramAnswersHelpAndRefusesWrongArguments) {
     EXPECT_FALSE(fs::exists(dir / "xdg"));
 }
 
+// Installed as the package installs it (prefix /usr under a DESTDIR): the commands on PATH link
+// to the programs in lib/ravez-lensquest, the desktop files carry one application id, and the
+// installed game, started from elsewhere, plays on the installed data set without --data.
 TEST_F(ProgramRun, AnInstalledGameRunsFromAnotherDirectoryOnItsInstalledData) {
-    const fs::path prefix = dir / "prefix";
-    ASSERT_EQ(run(dir, std::string(RAVEZ_CMAKE) + " --install " + RAVEZ_BUILD_DIR + " --prefix " +
-                           prefix.string()),
-              0)
-        << output;
-    for (const char* program : {"game_de", "game_uk", "launcher", "pooltool"})
-        EXPECT_TRUE(fs::exists(prefix / "bin" / program)) << program;
-    EXPECT_TRUE(fs::exists(prefix / "share" / "ravez-lensquest" / "tgp" / "location.tgp"));
-    EXPECT_FALSE(fs::exists(prefix / "share" / "ravez-lensquest" / "sav"));
-    EXPECT_FALSE(fs::exists(prefix / "share" / "ravez-lensquest" / "config.cfg"));
-    const fs::path icon =
-        prefix / "share" / "icons" / "hicolor" / "scalable" / "apps" / "ravez-lensquest.svg";
-    EXPECT_TRUE(fs::exists(icon));
-    const fs::path entry = prefix / "share" / "applications" / "ravez-lensquest.desktop";
-    ASSERT_TRUE(fs::exists(entry));
+    const fs::path usr = installAsPackaged();
+    ASSERT_FALSE(usr.empty()) << output;
+    const std::vector<std::string> files = {
+        "lib/ravez-lensquest/game_de",
+        "lib/ravez-lensquest/game_uk",
+        "lib/ravez-lensquest/launcher",
+        "lib/ravez-lensquest/pooltool",
+        "share/ravez-lensquest/tgp/location.tgp",
+        "share/applications/" + std::string(id) + ".desktop",
+        "share/metainfo/" + std::string(id) + ".metainfo.xml",
+        "share/icons/hicolor/scalable/apps/" + std::string(id) + ".svg",
+        "share/man/man6/ravez-lensquest.6.gz",
+        "share/man/man6/ravez-lensquest-game.6.gz",
+        "share/man/man6/ravez-lensquest-pooltool.6.gz",
+        "share/doc/ravez-lensquest/copyright",
+        "share/doc/ravez-lensquest/changelog.gz",
+    };
+    for (const std::string& file : files) EXPECT_TRUE(fs::exists(usr / file)) << file;
+    // The commands on PATH are links into the programs' folder, so that the launcher started
+    // through one still finds the game builds beside its real file.
+    const std::pair<const char*, const char*> links[] = {
+        {"ravez-lensquest", "../lib/ravez-lensquest/launcher"},
+        {"ravez-lensquest-pooltool", "../lib/ravez-lensquest/pooltool"}};
+    for (const auto& [command, target] : links) {
+        ASSERT_TRUE(fs::is_symlink(usr / "bin" / command)) << command;
+        EXPECT_EQ(fs::read_symlink(usr / "bin" / command), target);
+        EXPECT_TRUE(fs::is_regular_file(usr / "bin" / command)) << command;
+    }
+    EXPECT_EQ(run(dir, (usr / "bin" / "ravez-lensquest").string() + " --help"), 0) << output;
+    EXPECT_EQ(std::distance(fs::directory_iterator(usr / "bin"), fs::directory_iterator()), 2);
+    EXPECT_FALSE(fs::exists(usr / "share" / "ravez-lensquest" / "sav"));
+    EXPECT_FALSE(fs::exists(usr / "share" / "ravez-lensquest" / "config.cfg"));
+
+    // Each fixed-size icon is a PNG of its size (IHDR: width and height, big-endian).
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const std::string edge = std::to_string(size);
+        const fs::path png =
+            usr / "share/icons/hicolor" / (edge + "x" + edge) / "apps" / (std::string(id) + ".png");
+        std::ifstream in(png, std::ios::binary);
+        std::vector<uint8_t> head(24);
+        in.read(reinterpret_cast<char*>(head.data()), 24);
+        ASSERT_TRUE(in) << png;
+        EXPECT_EQ(std::string(head.begin() + 1, head.begin() + 4), "PNG") << png;
+        EXPECT_EQ(head[18] << 8 | head[19], size) << png;
+        EXPECT_EQ(head[22] << 8 | head[23], size) << png;
+    }
+
+    const fs::path entry = usr / "share" / "applications" / (std::string(id) + ".desktop");
     std::ifstream in(entry);
     std::stringstream text;
     text << in.rdbuf();
-    EXPECT_NE(text.str().find("Exec=" + (prefix / "bin" / "launcher").string()), std::string::npos);
-    if (std::system("command -v desktop-file-validate >/dev/null 2>&1") == 0) {
-        EXPECT_EQ(run(dir, "desktop-file-validate " + entry.string()), 0) << output;
-    }
+    EXPECT_NE(text.str().find("\nExec=/usr/bin/ravez-lensquest\n"), std::string::npos)
+        << text.str();
+    EXPECT_NE(text.str().find("\nIcon=" + std::string(id) + "\n"), std::string::npos) << text.str();
 
     // The installed game, started from elsewhere, reads the installed set.
-    EXPECT_EQ(run(dir, (prefix / "bin" / "game_uk").string() + " --version"), 0);
-    EXPECT_NE(output.find("data: " + (prefix / "share" / "ravez-lensquest").string()),
+    const fs::path games = usr / "lib" / "ravez-lensquest";
+    EXPECT_EQ(run(dir, (games / "game_uk").string() + " --version"), 0);
+    EXPECT_NE(output.find("data: " + (usr / "share" / "ravez-lensquest").string()),
               std::string::npos)
         << output;
     const fs::path elsewhere = dir / "play";
     writeMapScript(elsewhere);
-    ASSERT_EQ(run(elsewhere,
-                  (prefix / "bin" / "game_uk").string() + " --script map.script --skip-movies"),
+    ASSERT_EQ(run(elsewhere, (games / "game_uk").string() + " --script map.script --skip-movies"),
               0)
         << output;
     EXPECT_TRUE(isPicture(elsewhere / "map.bmp"));
+}
+
+// The desktop entry and the metainfo pass the validators the desktops and software centres use.
+TEST_F(ProgramRun, TheInstalledDesktopEntryAndMetainfoPassTheirValidators) {
+    for (const char* tool : {"desktop-file-validate", "appstreamcli"}) {
+        if (std::system((std::string("command -v ") + tool + " >/dev/null 2>&1").c_str()) != 0)
+            GTEST_SKIP() << tool << " is not installed (scripts/setup installs it)";
+    }
+    const fs::path usr = installAsPackaged();
+    ASSERT_FALSE(usr.empty()) << output;
+    const std::string desktop = "share/applications/" + std::string(id) + ".desktop";
+    const std::string metainfo = "share/metainfo/" + std::string(id) + ".metainfo.xml";
+    EXPECT_EQ(run(dir, "desktop-file-validate '" + (usr / desktop).string() + "'"), 0) << output;
+    EXPECT_EQ(output, "");
+    EXPECT_EQ(run(dir, "appstreamcli validate --no-net '" + (usr / metainfo).string() + "'"), 0)
+        << output;
+    // The release the metainfo names is the one the programs report ("TITLE VERSION (LANGUAGE)").
+    EXPECT_EQ(run(dir, (usr / "lib/ravez-lensquest/game_uk").string() + " --version"), 0);
+    const std::size_t open = output.find(" (");
+    ASSERT_NE(open, std::string::npos) << output;
+    const std::string version = output.substr(0, open).substr(output.rfind(' ', open - 1) + 1);
+    std::ifstream in(usr / metainfo);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_NE(text.str().find("<release version=\"" + version + "\""), std::string::npos)
+        << version;
 }
 
 }  // namespace
