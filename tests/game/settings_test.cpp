@@ -17,6 +17,7 @@
 #include "game/ui/away.h"
 #include "tests/e2e/game_run.h"
 #include "tests/support/test_env.h"
+#include "texts/texts.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ TEST_F(SettingsTest, WhatIsWrittenIsReadBack) {
 
 TEST_F(SettingsTest, DamageAndBadValuesFallBackWithOneMessageEach) {
     struct Case {
-        const char* file;
+        std::string file;
         GameSettings expected;
         std::vector<std::string> messages;  // a piece of each message, in order
     };
@@ -116,7 +117,7 @@ TEST_F(SettingsTest, DamageAndBadValuesFallBackWithOneMessageEach) {
          {":4: unknown key", ":5: [sound] effects", ":4: not a setting"}},
     };
     for (const Case& c : cases) {
-        writeFile("settings.ini", std::string(c.file));
+        writeFile("settings.ini", c.file);
         std::vector<std::string> problems;
         const GameSettings read = readSettingsFile(path("settings.ini"), GameSettings{}, &problems);
         SCOPED_TRACE(c.file);
@@ -238,7 +239,7 @@ TEST_F(SettingsTest, ConfigModesAreWrittenInItsOwnRecordsKeepingTheRest) {
     host.apply(changed);
     ASSERT_TRUE(host.save());
     EXPECT_EQ(text(path("config.cfg")), cases[0].after);
-    EXPECT_EQ(text(path("settings.ini")).find("mode"), std::string::npos);
+    EXPECT_EQ(text(path("settings.ini")).find("scrmode"), std::string::npos);
 }
 
 TEST_F(SettingsTest, AFileThatCannotBeWrittenIsNamedAndTheOldOneStays) {
@@ -260,8 +261,7 @@ class SettingsRun : public GameRun {};
 TEST_F(SettingsRun, TheMKeyMutesIsKeptAndNeverReachesTheGame) {
     // The menu, a new game on the map, M pressed there: the sound goes off for good, and the
     // command line's one-run settings stay out of the file.
-    const std::string script = "frames 2\n" + click("start new game") + "\n" + until(1, 10) +
-                               "\nframes 3\n";
+    const std::string script = "frames 1\n" + click(txt::kNewGame) + until(1, 10) + "frames 3\n";
     // Three presses in one frame: off, on, off.
     ASSERT_EQ(play(script + "key m\nkey m\nkey m\nframes 2\n",
                    {"--no-pause-when-away", "--pad-speed", "9"}),
@@ -275,8 +275,9 @@ TEST_F(SettingsRun, TheMKeyMutesIsKeptAndNeverReachesTheGame) {
     EXPECT_TRUE(problems.empty());
     const auto written = std::filesystem::last_write_time(ini);
 
-    // The same run without the key: the same record, and the file left as it was.
-    ASSERT_EQ(play(script + "frames 2\n"), 0);
+    // The same run without the key (each press is a frame of its own): the same record, and
+    // the file left as it was.
+    ASSERT_EQ(play(script + "frames 3\nframes 2\n"), 0);
     EXPECT_EQ(dump_, pressed);
     EXPECT_EQ(std::filesystem::last_write_time(ini), written);
 }
