@@ -132,11 +132,11 @@ void SoundBuffers::MixBuffer(Buffer& b, int32_t* acc, int frames) {
     const bool stereo = b.channels == 2;
     if (b.bits == 8) {
         if (stereo) {
-            MixFrames<8, 2>(b.data, b.frames, b.looping, b.playing, b.position, b.step, left,
-                            right, acc, frames);
+            MixFrames<8, 2>(b.data, b.frames, b.looping, b.playing, b.position, b.step, left, right,
+                            acc, frames);
         } else {
-            MixFrames<8, 1>(b.data, b.frames, b.looping, b.playing, b.position, b.step, left,
-                            right, acc, frames);
+            MixFrames<8, 1>(b.data, b.frames, b.looping, b.playing, b.position, b.step, left, right,
+                            acc, frames);
         }
     } else if (stereo) {
         MixFrames<16, 2>(b.data, b.frames, b.looping, b.playing, b.position, b.step, left, right,

@@ -6,8 +6,8 @@
 #include "engine/audio/sound_manager.h"
 #include "engine/audio/sound_result.h"
 #include "engine/audio/wav_header.h"
-#include "engine/memory/memory.h"
 #include "engine/base/messages.h"
+#include "engine/memory/memory.h"
 
 namespace {
 

@@ -171,9 +171,7 @@ const Key kKeys[] = {
      [](GameSettings* s) { s->pauseWhenAway = kDefaults.pauseWhenAway; }},
     {"controls", "pad_speed", "how fast a game controller's stick moves the pointer, 1 to 10",
      "1 to 10",
-     [](const std::string& t, GameSettings* s) {
-         return parseInt(t, 1, 10, &s->padPointerSpeed);
-     },
+     [](const std::string& t, GameSettings* s) { return parseInt(t, 1, 10, &s->padPointerSpeed); },
      [](const GameSettings& s) { return std::to_string(s.padPointerSpeed); },
      [](GameSettings* s) { s->padPointerSpeed = kDefaults.padPointerSpeed; }},
 };

@@ -71,7 +71,8 @@ void GameSettingsHost::load(const RunOverrides& overrides) {
 void GameSettingsHost::apply(const GameSettings& changed) {
     const GameSettings before = kept_;
     kept_ = changed;
-    keepUnlessHeld(&windowedForRun_, &GameSettings::fullScreen, before, changed, effective_, &kept_);
+    keepUnlessHeld(&windowedForRun_, &GameSettings::fullScreen, before, changed, effective_,
+                   &kept_);
     keepUnlessHeld(&pauseForRun_, &GameSettings::pauseWhenAway, before, changed, effective_,
                    &kept_);
     keepUnlessHeld(&padSpeedForRun_, &GameSettings::padPointerSpeed, before, changed, effective_,
@@ -99,8 +100,8 @@ void GameSettingsHost::apply(const GameSettings& changed) {
 bool GameSettingsHost::save() {
     std::string error;
     bool written = writeSettingsFile(settingsPath_, kept_, &error);
-    if (written && (kept_.resolutionMode != saved_.resolutionMode ||
-                    kept_.detailMode != saved_.detailMode)) {
+    if (written &&
+        (kept_.resolutionMode != saved_.resolutionMode || kept_.detailMode != saved_.detailMode)) {
         // config.cfg is the game's own file: it is touched only when its modes change.
         written = writeConfigModes(configPath_, kept_.resolutionMode, kept_.detailMode, &error);
     }

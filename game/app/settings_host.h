@@ -14,9 +14,9 @@ class DisplayBackend;
 
 // The settings the command line sets for one run.
 struct RunOverrides {
-    bool windowed = false;        // --windowed
+    bool windowed = false;         // --windowed
     bool noPauseWhenAway = false;  // --no-pause-when-away
-    int padSpeed = 0;             // --pad-speed (0: not given)
+    int padSpeed = 0;              // --pad-speed (0: not given)
 };
 
 class GameSettingsHost final : public SettingsHost {

@@ -96,8 +96,8 @@ TEST_F(SettingsTest, DamageAndBadValuesFallBackWithOneMessageEach) {
         {"[DISPLAY]\r\nFullScreen=NO\r\n  \r\nscaling =  Fit \r\n", windowed, {}},
         {"[sound]\nmusic = 11\neffects = loud\nmute = maybe\n",
          GameSettings{},
-         {":2: [sound] music = \"11\" is not 0 to 10; 10 is used",
-          ":3: [sound] effects = \"loud\"", ":4: [sound] mute = \"maybe\" is not yes or no"}},
+         {":2: [sound] music = \"11\" is not 0 to 10; 10 is used", ":3: [sound] effects = \"loud\"",
+          ":4: [sound] mute = \"maybe\" is not yes or no"}},
         {"[sound]\nmusic = 4\nvolume = 3\n[colours]\nsky = blue\n",
          quiet,
          {":3: unknown key \"volume\" in [sound]", ":5: unknown key \"sky\" in [colours]"}},
@@ -141,8 +141,7 @@ TEST_F(SettingsTest, DamageAndBadValuesFallBackWithOneMessageEach) {
 TEST_F(SettingsTest, TheFileIsBesideConfigWhenPortableElseInTheConfigurationHome) {
     EXPECT_EQ(settingsFilePath(true, "/games/ravez"), "/games/ravez/settings.ini");
     setenv("XDG_CONFIG_HOME", "/xdg/config", 1);
-    EXPECT_EQ(settingsFilePath(false, "/games/ravez"),
-              "/xdg/config/ravez-lensquest/settings.ini");
+    EXPECT_EQ(settingsFilePath(false, "/games/ravez"), "/xdg/config/ravez-lensquest/settings.ini");
     setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored
     const char* home = std::getenv("HOME");
     if (home) {
@@ -203,16 +202,16 @@ TEST_F(SettingsTest, ConfigModesAreWrittenInItsOwnRecordsKeepingTheRest) {
     const Case cases[] = {
         // The default file: the two records change in place.
         {defaultConfig(), record("; Ravez Lensquest") +
-                              record("; scrmode 0..6: 320x240 .. 1600x1200") +
-                              record("scrmode=5") + record("detailmode=0") + "end\r\n"},
+                              record("; scrmode 0..6: 320x240 .. 1600x1200") + record("scrmode=5") +
+                              record("detailmode=0") + "end\r\n"},
         // Other records, comments, the spelling of detailmode and what follows "end" stay.
         {record("; mine") + record("DetailMode=1") + record("sound=on") + record("scrmode=2") +
              record("end") + "trailing words",
          record("; mine") + record("detailmode=0") + record("sound=on") + record("scrmode=5") +
              record("end") + "trailing words"},
         // Missing modes are added before the end.
-        {record("; nothing") + "end\r\n", record("; nothing") + record("scrmode=5") +
-                                              record("detailmode=0") + "end\r\n"},
+        {record("; nothing") + "end\r\n",
+         record("; nothing") + record("scrmode=5") + record("detailmode=0") + "end\r\n"},
         {"", record("scrmode=5") + record("detailmode=0")},
     };
     for (const Case& c : cases) {

@@ -58,8 +58,8 @@ TEST(Letterbox, EachScalingPlacesThePage) {
     };
     for (const Case& c : cases) {
         const ScreenRect r = PlacePage(c.scaling, c.pageW, c.pageH, c.screenW, c.screenH);
-        SCOPED_TRACE(testing::Message() << static_cast<int>(c.scaling) << " " << c.screenW << "x"
-                                        << c.screenH);
+        SCOPED_TRACE(testing::Message()
+                     << static_cast<int>(c.scaling) << " " << c.screenW << "x" << c.screenH);
         EXPECT_EQ(r.x, c.expected.x);
         EXPECT_EQ(r.y, c.expected.y);
         EXPECT_EQ(r.w, c.expected.w);

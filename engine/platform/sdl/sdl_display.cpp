@@ -381,8 +381,8 @@ void SdlDisplay::setPresentation(const Presentation& wanted) {
     windowChanged_ = true;
     if (wanted.fullScreen == windowed_) {
         switchFullscreen(!wanted.fullScreen);
-    } else if (windowed_ && (wanted.windowWidth != old.windowWidth ||
-                             wanted.windowHeight != old.windowHeight)) {
+    } else if (windowed_ &&
+               (wanted.windowWidth != old.windowWidth || wanted.windowHeight != old.windowHeight)) {
         fitWindowToPage();
     }
     if (renderer_ && wanted.vsync != old.vsync) {
