@@ -68,6 +68,13 @@ void GameSettingsHost::load(const RunOverrides& overrides) {
     if (padSpeedForRun_) effective_.padPointerSpeed = overrides.padSpeed;
 }
 
+void GameSettingsHost::followDisplay() const {
+    if (!display_ || display_->presentation().fullScreen == effective_.fullScreen) return;
+    effective_.fullScreen = display_->presentation().fullScreen;
+    kept_.fullScreen = effective_.fullScreen;
+    windowedForRun_ = false;
+}
+
 void GameSettingsHost::apply(const GameSettings& changed) {
     const GameSettings before = kept_;
     kept_ = changed;

@@ -32,7 +32,10 @@ class GameSettingsHost final : public SettingsHost {
     // Applies the settings as they stand (at start, once the display and the sound are up).
     void applyAll() { apply(effective_); }
 
-    const GameSettings& settings() const override { return effective_; }
+    const GameSettings& settings() const override {
+        followDisplay();
+        return effective_;
+    }
     void apply(const GameSettings& changed) override;
     bool save() override;
     std::string savesFolder() const override;
@@ -42,17 +45,23 @@ class GameSettingsHost final : public SettingsHost {
     // What save() writes: the settings without this run's overrides.
     const GameSettings& kept() const { return kept_; }
     // True when kept() differs from what the files held at start or at the last save.
-    bool changedSinceSave() const { return kept_ != saved_; }
+    bool changedSinceSave() const {
+        followDisplay();
+        return kept_ != saved_;
+    }
     const std::string& settingsPath() const { return settingsPath_; }
 
   private:
+    // Alt+Enter switches the display itself: the player's choice, kept like any other.
+    void followDisplay() const;
+
     std::string settingsPath_;
     std::string configPath_;
     std::string workDir_;
-    GameSettings effective_;  // what the run plays with
-    GameSettings kept_;       // what the files are to hold
-    GameSettings saved_;      // what they hold
-    bool windowedForRun_ = false;
+    mutable GameSettings effective_;  // what the run plays with
+    mutable GameSettings kept_;       // what the files are to hold
+    GameSettings saved_;              // what they hold
+    mutable bool windowedForRun_ = false;
     bool pauseForRun_ = false;
     bool padSpeedForRun_ = false;
     platform::DisplayBackend* display_ = nullptr;

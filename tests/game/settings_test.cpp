@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "engine/audio/sound_manager.h"
+#include "engine/platform/headless_display.h"
 #include "engine/resources/config.h"
 #include "game/app/options.h"
 #include "game/app/settings_file.h"
@@ -239,6 +240,32 @@ TEST_F(SettingsTest, ConfigModesAreWrittenInItsOwnRecordsKeepingTheRest) {
     ASSERT_TRUE(host.save());
     EXPECT_EQ(text(path("config.cfg")), cases[0].after);
     EXPECT_EQ(text(path("settings.ini")).find("scrmode"), std::string::npos);
+}
+
+TEST_F(SettingsTest, ApplyReachesTheDisplayAndTheDisplaysOwnSwitchIsKept) {
+    platform::HeadlessDisplay display;
+    GameSettingsHost host(path("settings.ini"), path("config.cfg"), dir.string());
+    host.load({});
+    host.attachDisplay(&display);
+    GameSettings changed = Unusual();
+    host.apply(changed);
+    const platform::Presentation& shown = display.presentation();
+    EXPECT_FALSE(shown.fullScreen);
+    EXPECT_EQ(shown.windowWidth, 1366);
+    EXPECT_EQ(shown.windowHeight, 768);
+    EXPECT_EQ(shown.scaling, platform::PageScaling::Stretch);
+    EXPECT_FALSE(shown.vsync);
+    EXPECT_EQ(shown.frameCap, 144);
+    EXPECT_EQ(display.padPointerSpeed, 9);
+    ASSERT_TRUE(host.save());
+    EXPECT_FALSE(host.changedSinceSave());
+    // Alt+Enter switches the display itself; the host follows and keeps the switch.
+    platform::Presentation switched = shown;
+    switched.fullScreen = true;
+    display.setPresentation(switched);
+    EXPECT_TRUE(host.settings().fullScreen);
+    EXPECT_TRUE(host.changedSinceSave());
+    host.attachDisplay(nullptr);
 }
 
 TEST_F(SettingsTest, AFileThatCannotBeWrittenIsNamedAndTheOldOneStays) {
