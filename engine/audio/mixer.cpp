@@ -124,21 +124,26 @@ void SoundBuffers::MixBuffer(Buffer& b, int32_t* acc, int frames) {
         }
         return;
     }
+    // The player's level scales what is heard; the buffer moves on the same way at any level,
+    // so that its cursor and its end never depend on the volume.
+    const int32_t group = GroupGain(b.group);
+    const int32_t left = static_cast<int32_t>((static_cast<int64_t>(b.gainLeft) * group) >> 15);
+    const int32_t right = static_cast<int32_t>((static_cast<int64_t>(b.gainRight) * group) >> 15);
     const bool stereo = b.channels == 2;
     if (b.bits == 8) {
         if (stereo) {
-            MixFrames<8, 2>(b.data, b.frames, b.looping, b.playing, b.position, b.step, b.gainLeft,
-                            b.gainRight, acc, frames);
+            MixFrames<8, 2>(b.data, b.frames, b.looping, b.playing, b.position, b.step, left, right,
+                            acc, frames);
         } else {
-            MixFrames<8, 1>(b.data, b.frames, b.looping, b.playing, b.position, b.step, b.gainLeft,
-                            b.gainRight, acc, frames);
+            MixFrames<8, 1>(b.data, b.frames, b.looping, b.playing, b.position, b.step, left, right,
+                            acc, frames);
         }
     } else if (stereo) {
-        MixFrames<16, 2>(b.data, b.frames, b.looping, b.playing, b.position, b.step, b.gainLeft,
-                         b.gainRight, acc, frames);
+        MixFrames<16, 2>(b.data, b.frames, b.looping, b.playing, b.position, b.step, left, right,
+                         acc, frames);
     } else {
-        MixFrames<16, 1>(b.data, b.frames, b.looping, b.playing, b.position, b.step, b.gainLeft,
-                         b.gainRight, acc, frames);
+        MixFrames<16, 1>(b.data, b.frames, b.looping, b.playing, b.position, b.step, left, right,
+                         acc, frames);
     }
 }
 

@@ -128,6 +128,30 @@ int32_t SoundBuffers::Duplicate(int source, int* id) {
     return kSoundOk;
 }
 
+int32_t SoundBuffers::SetGroup(int id, SoundGroup group) {
+    std::lock_guard<std::mutex> guard(lock_);
+    Buffer* b = Find(id);
+    if (!b) return kSoundInvalidParameter;
+    b->group = group;
+    return kSoundOk;
+}
+
+void SoundBuffers::SetGroupLevel(SoundGroup group, int level) {
+    std::lock_guard<std::mutex> guard(lock_);
+    groupLevel_[group == SoundGroup::Music ? 1 : 0] = std::clamp(level, 0, kGroupLevelFull);
+}
+
+void SoundBuffers::SetMuted(bool muted) {
+    std::lock_guard<std::mutex> guard(lock_);
+    muted_ = muted;
+}
+
+int32_t SoundBuffers::GroupGain(SoundGroup group) const {
+    // Q15, straight in amplitude: level 5 is half the level of 10.
+    if (muted_) return 0;
+    return groupLevel_[group == SoundGroup::Music ? 1 : 0] * 32768 / kGroupLevelFull;
+}
+
 void SoundBuffers::ReleaseLocked(int id) {
     Buffer* b = Find(id);
     if (!b) return;

@@ -17,6 +17,11 @@
 
 constexpr int kMaxSoundBuffers = 256;
 
+// The player's two volume controls: the background loops (streams) are music; samples and a
+// movie's sound are effects. A buffer is an effect unless it is made music.
+enum class SoundGroup { Effects, Music };
+constexpr int kGroupLevelFull = 10;
+
 // Status bits, as the original platform reported them.
 constexpr uint32_t kBufferPlaying = 0x1;
 constexpr uint32_t kBufferLooping = 0x4;
@@ -61,6 +66,14 @@ class SoundBuffers {
     int32_t SetVolume(int id, int32_t hundredthsDb);
     int32_t GetFrequency(int id, int32_t* hz) const;
 
+    // The group of a buffer (a duplicate is an effect until told otherwise).
+    int32_t SetGroup(int id, SoundGroup group);
+    // The player's level of a group, 0 (silent) to 10 (as the game plays it), and the mute
+    // that silences all. They scale what is heard only: cursors, status and each buffer's own
+    // volume stay as the game set them.
+    void SetGroupLevel(SoundGroup group, int level);
+    void SetMuted(bool muted);
+
     // The audio callback: writes bytes of output with every playing buffer mixed in.
     void Mix(uint8_t* out, int bytes);
     // Mix as the device's callback sees it.
@@ -88,6 +101,7 @@ class SoundBuffers {
         uint64_t step = 0;      // frames per output frame, 32.32
         bool playing = false;
         bool looping = false;
+        SoundGroup group = SoundGroup::Effects;
     };
 
     Buffer* Find(int id);
@@ -97,9 +111,12 @@ class SoundBuffers {
     static void UpdateGains(Buffer& b);
     void ReleaseLocked(int id);
     void MixBuffer(Buffer& b, int32_t* acc, int frames);
+    int32_t GroupGain(SoundGroup group) const;
 
     mutable std::mutex lock_;
     platform::AudioFormat output_{44100, 2, 16};
     Buffer buffers_[kMaxSoundBuffers];
     std::vector<int32_t> acc_;  // stereo accumulator of one mixing chunk
+    int groupLevel_[2] = {kGroupLevelFull, kGroupLevelFull};
+    bool muted_ = false;
 };

@@ -6,8 +6,8 @@
 #include "engine/audio/sound_manager.h"
 #include "engine/audio/sound_result.h"
 #include "engine/audio/wav_header.h"
-#include "engine/memory/memory.h"
 #include "engine/base/messages.h"
+#include "engine/memory/memory.h"
 
 namespace {
 
@@ -121,6 +121,8 @@ int SoundManager::StreamFile(const char* name, int channel, int repeat) {
     const uint32_t size = (format.avgBytesPerSec + 1) & ~1u;
     int buffer = -1;
     const int32_t result = buffers_.Create(format, size, &buffer);
+    // The background loops are the player's music.
+    if (result == kSoundOk) buffers_.SetGroup(buffer, SoundGroup::Music);
     uint8_t* scratch =
         result == kSoundOk ? static_cast<uint8_t*>(MemAlloc(size - HalfOf(size))) : nullptr;
     if (!scratch) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/platform/letterbox.h"
+
 namespace platform {
 
 struct DisplayMode {
@@ -20,6 +22,22 @@ struct WindowEvent {
     uint32_t message = 0;
     uintptr_t wParam = 0;
     intptr_t lParam = 0;
+};
+
+// How the game's window is shown: chosen by the player, changed while it runs.
+struct Presentation {
+    bool fullScreen = true;
+    // The window's client size when not full screen; 0 x 0: the largest whole multiple of the
+    // page that leaves room on the desktop.
+    int windowWidth = 0;
+    int windowHeight = 0;
+    PageScaling scaling = PageScaling::IntegerSteps;
+    bool vsync = true;
+    // Frames a second when vsync does not pace the loop (never more than the display shows);
+    // 0: the display's refresh rate.
+    int frameCap = 0;
+
+    bool operator==(const Presentation&) const = default;
 };
 
 // How the 16-bit pixels handed to present() are laid out.
@@ -53,6 +71,12 @@ class DisplayBackend {
     virtual bool present(const uint16_t* pixels, int width, int height, int pitch,
                          PixelLayout layout) = 0;
     virtual void toggleFullscreen() = 0;
+    // Takes effect at once when there is a window, else when it is made. The launcher's pop-up
+    // window keeps its own size and placement.
+    virtual void setPresentation(const Presentation& presentation) = 0;
+    virtual const Presentation& presentation() const = 0;
+    // How fast a game controller's stick moves the pointer, 1 (slowest) to 10; at once.
+    virtual void setPadPointerSpeed(int speed) = 0;
 
     // Up to max modes into out; the number stored, or a negative failure code.
     virtual int listModes(DisplayMode* out, int max) = 0;

@@ -26,6 +26,13 @@ class HeadlessDisplay final : public DisplayBackend {
     bool present(const uint16_t* pixels, int width, int height, int pitch,
                  PixelLayout layout) override;
     void toggleFullscreen() override { fullscreen = !fullscreen; }
+    // Nothing to show: the presentation is kept for the caller to look at.
+    void setPresentation(const Presentation& p) override {
+        presentation_ = p;
+        ++presentationChanges;
+    }
+    const Presentation& presentation() const override { return presentation_; }
+    void setPadPointerSpeed(int speed) override { padPointerSpeed = speed; }
 
     int listModes(DisplayMode* out, int max) override;
     int pixelFormat() override { return format; }
@@ -84,6 +91,8 @@ class HeadlessDisplay final : public DisplayBackend {
 
     // What the caller can look at.
     bool fullscreen = true;
+    int presentationChanges = 0;
+    int padPointerSpeed = 5;
     bool popup = false;
     bool windowShown = false;
     std::string windowTitle;
@@ -108,6 +117,7 @@ class HeadlessDisplay final : public DisplayBackend {
   private:
     uintptr_t buttonFlags() const;
     bool window_ = false;
+    Presentation presentation_;
     bool keys_[256] = {};
     std::deque<WindowEvent> events_;
 };

@@ -25,6 +25,25 @@ ScreenRect FitPage(int pageWidth, int pageHeight, int screenWidth, int screenHei
     return rect;
 }
 
+ScreenRect PlacePage(PageScaling scaling, int pageWidth, int pageHeight, int screenWidth,
+                     int screenHeight) {
+    if (pageWidth <= 0 || pageHeight <= 0 || screenWidth <= 0 || screenHeight <= 0) return {};
+    if (scaling == PageScaling::IntegerSteps) {
+        return FitPage(pageWidth, pageHeight, screenWidth, screenHeight);
+    }
+    ScreenRect rect{0, 0, screenWidth, screenHeight};
+    if (scaling == PageScaling::Stretch) return rect;
+    if (static_cast<int64_t>(screenWidth) * pageHeight <=
+        static_cast<int64_t>(screenHeight) * pageWidth) {
+        rect.h = static_cast<int>(static_cast<int64_t>(pageHeight) * screenWidth / pageWidth);
+    } else {
+        rect.w = static_cast<int>(static_cast<int64_t>(pageWidth) * screenHeight / pageHeight);
+    }
+    rect.x = (screenWidth - rect.w) / 2;
+    rect.y = (screenHeight - rect.h) / 2;
+    return rect;
+}
+
 bool IsWholeScale(const ScreenRect& rect, int pageWidth, int pageHeight) {
     return pageWidth > 0 && pageHeight > 0 && rect.w >= pageWidth && rect.w % pageWidth == 0 &&
            rect.h % pageHeight == 0;

@@ -101,6 +101,8 @@ class PadMapping {
     bool wantsSteps() const { return wantsSteps_; }
 
     PadTarget target() const { return target_; }
+    // A new speed from the next reading on; what is held stays held.
+    void setSettings(PadSettings settings) { settings_ = settings; }
 
   private:
     // A held direction: it fires when pressed, then after the repeat delay at every interval.

@@ -120,6 +120,7 @@ bool parseOptions(int argc, char** argv, Options* o, std::string* error) {
                 return false;
             }
             o->padSpeed = static_cast<int>(speed);
+            o->padSpeedGiven = true;
         } else if (std::strcmp(arg, "--windowed") == 0) {
             o->windowed = true;
         } else if (std::strcmp(arg, "--headless") == 0) {

@@ -19,7 +19,8 @@ struct Options {
     bool verbose = false;       // FFmpeg's warnings on stderr too, not only its errors
     bool pauseWhenAway = true;  // --no-pause-when-away plays on without focus
     int frameMs = 16;
-    int padSpeed = 5;        // --pad-speed: how fast a game controller's stick moves the pointer
+    int padSpeed = 5;  // --pad-speed: how fast a game controller's stick moves the pointer
+    bool padSpeedGiven = false;
     bool checkData = false;  // --check-data: read every data file, name the damaged ones
     bool help = false;
     bool version = false;

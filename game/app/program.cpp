@@ -30,12 +30,16 @@
 #include "game/app/recording.h"
 #include "game/app/resolution.h"
 #include "game/app/script.h"
+#include "game/app/settings_file.h"
+#include "game/app/settings_host.h"
 #include "game/scenes/scenes.h"
 #include "game/state/frame_values.h"
 #include "game/state/game_state.h"
 #include "game/state/random.h"
 #include "game/ui/away.h"
 #include "game/ui/damage_report.h"
+#include "game/ui/game_settings.h"
+#include "game/ui/mute_key.h"
 #include "game/ui/options_box.h"
 #include "game/ui/runtime.h"
 #include "game/ui/screenshots.h"
@@ -75,6 +79,7 @@ struct Session {
     SessionRecorder recorder;
     std::unique_ptr<NormalWin> display;
     std::unique_ptr<MoviePlayer> movies;
+    std::unique_ptr<GameSettingsHost> settings;
 };
 
 // A step either lets the start go on or ends the program with an exit code.
@@ -133,11 +138,16 @@ int enterWorkingDirectory(Session& s) {
         options.dumpState = fs::absolute(options.dumpState, ec).string();
     if (!options.record.empty()) options.record = fs::absolute(options.record, ec).string();
     s.data = FindDataSet(options.dataDir, kDataSetMarker);
+    // A working directory named or found here keeps the player's settings beside config.cfg.
+    const bool portable = !options.workDir.empty() || fs::exists("config.cfg", ec);
     const std::string workDir = chooseWorkDir(options);
     if (workDir.empty() || chdir(workDir.c_str()) != 0) {
         platform::printToStderr("%s: no working directory for saves and photos\n", kTitle);
         return 1;
     }
+    const std::string here = fs::current_path(ec).string();
+    s.settings = std::make_unique<GameSettingsHost>(settingsFilePath(portable, here),
+                                                    (fs::path(here) / "config.cfg").string(), here);
     // A working directory that holds a whole set (a portable copy) needs no other; a folder
     // the player named must hold one.
     if (s.data.found.empty() && (s.data.explicitChoice || !HoldsDataSet(workDir, kDataSetMarker))) {
@@ -168,10 +178,10 @@ int makeFace(Session& s, platform::PlatformFactory windowFace) {
         s.face = platform::createHeadlessPlatform();
     } else if (windowFace) {
         platform::PlatformSettings settings;
-        settings.windowed = options.windowed;
+        settings.windowed = !s.settings->settings().fullScreen;
         // A recorded run counts in microseconds, the unit of the headless replay.
         settings.microsecondCounter = !options.record.empty();
-        settings.padPointerSpeed = options.padSpeed;
+        settings.padPointerSpeed = s.settings->settings().padPointerSpeed;
         s.face = windowFace(settings);
     }
     if (!s.face) {
@@ -274,11 +284,16 @@ void startServices(Session& s) {
     Runtime& rt = runtime();
     rt.display = s.display.get();
     rt.movies = s.movies.get();
-    setPauseWhenAway(s.options.pauseWhenAway);
-    // The away handlers see every key first: any key means the player is back.
+    // The chain, first to see a message first: the options box (everything while it is open),
+    // the away handlers (any key means the player is back), M and the screenshot keys, then the
+    // input records.
     installScreenshotHandlers();
+    installMuteKey();
     installAwayHandlers();
     installOptionsHandlers();
+    s.settings->attachDisplay(&s.face->display());
+    setSettingsHost(s.settings.get());
+    s.settings->applyAll();
 }
 
 // Opens the window in the configured resolution and runs the main loop until the game ends.
@@ -332,7 +347,16 @@ void stopServices(Session& s) {
     MemShutdown();
     removeOptionsHandlers();
     removeAwayHandlers();
+    removeMuteKey();
     removeScreenshotHandlers();
+    // What the player changed during the run (the M key, say) is kept for the next.
+    if (s.settings->changedSinceSave()) s.settings->save();
+    setSettingsHost(nullptr);
+    s.settings->attachDisplay(nullptr);
+    // The mixer outlives the run: another run in this process starts at the full level.
+    Sound().Buffers().SetGroupLevel(SoundGroup::Music, kGroupLevelFull);
+    Sound().Buffers().SetGroupLevel(SoundGroup::Effects, kGroupLevelFull);
+    Sound().Buffers().SetMuted(false);
     rt.display = nullptr;
     s.display.reset();
 }
@@ -354,6 +378,11 @@ int gameMain(int argc, char** argv, platform::PlatformFactory windowFace) {
         Files().Shutdown();
         return code;
     }
+    RunOverrides overrides;
+    overrides.windowed = s.options.windowed;
+    overrides.noPauseWhenAway = !s.options.pauseWhenAway;
+    overrides.padSpeed = s.options.padSpeedGiven ? s.options.padSpeed : 0;
+    s.settings->load(overrides);
     code = makeFace(s, windowFace);
     if (code == kGoOn) {
         attachPlayedInput(s);

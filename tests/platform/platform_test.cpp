@@ -31,6 +31,50 @@ TEST(Letterbox, WholeScalesWhereTheyFitAndSmoothShrinkingOtherwise) {
     EXPECT_EQ(r.w, 0);
 }
 
+TEST(Letterbox, EachScalingPlacesThePage) {
+    struct Case {
+        PageScaling scaling;
+        int pageW, pageH, screenW, screenH;
+        ScreenRect expected;
+        bool sharp;
+    };
+    const Case cases[] = {
+        // Whole steps: bars around, a screen too small shrinks the page with its aspect.
+        {PageScaling::IntegerSteps, 640, 480, 1920, 1080, {320, 60, 1280, 960}, true},
+        {PageScaling::IntegerSteps, 640, 480, 1280, 800, {320, 160, 640, 480}, true},
+        {PageScaling::IntegerSteps, 640, 480, 1000, 700, {180, 110, 640, 480}, true},
+        {PageScaling::IntegerSteps, 640, 480, 320, 400, {0, 80, 320, 240}, false},
+        // Fit: as large as the aspect allows, bars on two sides only.
+        {PageScaling::Fit, 640, 480, 1920, 1080, {240, 0, 1440, 1080}, false},
+        {PageScaling::Fit, 640, 480, 1280, 1024, {0, 32, 1280, 960}, true},
+        {PageScaling::Fit, 640, 480, 800, 1200, {0, 300, 800, 600}, false},
+        {PageScaling::Fit, 640, 480, 1280, 960, {0, 0, 1280, 960}, true},
+        // Stretch: the whole screen.
+        {PageScaling::Stretch, 640, 480, 1920, 1080, {0, 0, 1920, 1080}, false},
+        {PageScaling::Stretch, 640, 480, 1280, 960, {0, 0, 1280, 960}, true},
+        // Nothing to place on.
+        {PageScaling::Fit, 640, 480, 0, 0, {0, 0, 0, 0}, false},
+        {PageScaling::Stretch, 0, 480, 1920, 1080, {0, 0, 0, 0}, false},
+    };
+    for (const Case& c : cases) {
+        const ScreenRect r = PlacePage(c.scaling, c.pageW, c.pageH, c.screenW, c.screenH);
+        SCOPED_TRACE(testing::Message()
+                     << static_cast<int>(c.scaling) << " " << c.screenW << "x" << c.screenH);
+        EXPECT_EQ(r.x, c.expected.x);
+        EXPECT_EQ(r.y, c.expected.y);
+        EXPECT_EQ(r.w, c.expected.w);
+        EXPECT_EQ(r.h, c.expected.h);
+        EXPECT_EQ(IsWholeScale(r, c.pageW, c.pageH), c.sharp);
+        if (r.w >= c.pageW && r.h >= c.pageH) {
+            // Enlarged, the page's last pixel covers the placement's last one.
+            int x = -1, y = -1;
+            ScreenToPage(r, c.pageW, c.pageH, r.x + r.w - 1, r.y + r.h - 1, &x, &y);
+            EXPECT_EQ(x, c.pageW - 1);
+            EXPECT_EQ(y, c.pageH - 1);
+        }
+    }
+}
+
 TEST(Letterbox, ScreenPositionsMapBackToPagePixels) {
     const ScreenRect r = FitPage(640, 480, 1920, 1080);
     int x = -1, y = -1;

@@ -54,6 +54,9 @@ class TappedDisplay final : public platform::DisplayBackend {
         return inner_.present(pixels, width, height, pitch, layout);
     }
     void toggleFullscreen() override { inner_.toggleFullscreen(); }
+    void setPresentation(const platform::Presentation& p) override { inner_.setPresentation(p); }
+    const platform::Presentation& presentation() const override { return inner_.presentation(); }
+    void setPadPointerSpeed(int speed) override { inner_.setPadPointerSpeed(speed); }
     int listModes(platform::DisplayMode* out, int max) override {
         return inner_.listModes(out, max);
     }

@@ -67,7 +67,9 @@ WindowSizes MeasureWindow(SDL_Window* window, SDL_Renderer* renderer) {
 
 }  // namespace
 
-SdlDisplay::SdlDisplay(bool startWindowed) : windowed_(startWindowed) {}
+SdlDisplay::SdlDisplay(bool startWindowed) : windowed_(startWindowed) {
+    presentation_.fullScreen = !startWindowed;
+}
 
 SdlDisplay::~SdlDisplay() {
     destroyWindow();
@@ -204,20 +206,25 @@ void SdlDisplay::destroyWindow() {
 int32_t SdlDisplay::openDevice() {
     if (!window_) return kDisplayGenericError;
     if (renderer_) return kDisplayOk;
-    const Uint32 vsync = VsyncWanted() ? SDL_RENDERER_PRESENTVSYNC : 0;
+    const Uint32 vsync = VsyncWanted() && presentation_.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | vsync);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE | vsync);
     if (!renderer_) {
         lastError_ = SDL_GetError();
         return kDisplayGenericError;
     }
+    startPacer();
+    windowChanged_ = true;
+    SDL_AddEventWatch(&SdlDisplay::WatchWindow, this);
+    return kDisplayOk;
+}
+
+void SdlDisplay::startPacer() {
     SDL_RendererInfo info{};
     const bool vsyncClaimed =
         SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
     pacer_.start(RefreshRateOf(window_), vsyncClaimed);
-    windowChanged_ = true;
-    SDL_AddEventWatch(&SdlDisplay::WatchWindow, this);
-    return kDisplayOk;
+    pacer_.setFrameCap(presentation_.frameCap);
 }
 
 int SDLCALL SdlDisplay::WatchWindow(void* self, SDL_Event* event) {
@@ -295,7 +302,7 @@ ScreenRect SdlDisplay::placement() {
     int outputWidth = 0;
     int outputHeight = 0;
     if (SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight) != 0) return {};
-    return FitPage(pageWidth_, pageHeight_, outputWidth, outputHeight);
+    return PlacePage(presentation_.scaling, pageWidth_, pageHeight_, outputWidth, outputHeight);
 }
 
 bool SdlDisplay::present(const uint16_t* pixels, int width, int height, int pitch,
@@ -352,15 +359,49 @@ void SdlDisplay::drawFrame() {
 
 void SdlDisplay::toggleFullscreen() {
     if (!window_ || popup_) return;
-    windowed_ = !windowed_;
+    switchFullscreen(!windowed_);
+}
+
+void SdlDisplay::switchFullscreen(bool windowed) {
+    windowed_ = windowed;
+    presentation_.fullScreen = !windowed;
     windowChanged_ = true;
     SDL_SetWindowFullscreen(window_, windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
     if (windowed_) fitWindowToPage();
 }
 
+void SdlDisplay::setPresentation(const Presentation& wanted) {
+    const Presentation old = presentation_;
+    presentation_ = wanted;
+    if (!window_ || popup_) {
+        // Taken by the next window.
+        if (!window_) windowed_ = !wanted.fullScreen;
+        return;
+    }
+    windowChanged_ = true;
+    if (wanted.fullScreen == windowed_) {
+        switchFullscreen(!wanted.fullScreen);
+    } else if (windowed_ &&
+               (wanted.windowWidth != old.windowWidth || wanted.windowHeight != old.windowHeight)) {
+        fitWindowToPage();
+    }
+    if (renderer_ && wanted.vsync != old.vsync) {
+        // The environment's veto (RAVEZ_VSYNC=0) stands.
+        SDL_RenderSetVSync(renderer_, wanted.vsync && VsyncWanted() ? 1 : 0);
+        startPacer();
+    } else {
+        pacer_.setFrameCap(wanted.frameCap);
+    }
+}
+
 void SdlDisplay::fitWindowToPage() {
-    // The largest whole scale that leaves room on the desktop for the window's frame.
     if (!window_ || pageWidth_ <= 0 || pageHeight_ <= 0) return;
+    if (presentation_.windowWidth > 0 && presentation_.windowHeight > 0) {
+        SDL_SetWindowSize(window_, presentation_.windowWidth, presentation_.windowHeight);
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        return;
+    }
+    // The largest whole scale that leaves room on the desktop for the window's frame.
     SDL_Rect usable{0, 0, pageWidth_, pageHeight_};
     SDL_GetDisplayUsableBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &usable);
     const int scale =
@@ -408,7 +449,8 @@ void SdlDisplay::pagePosition(int windowX, int windowY, int* x, int* y) {
         sizes.windowWidth > 0 ? windowX * sizes.outputWidth / sizes.windowWidth : windowX;
     const int sy =
         sizes.windowHeight > 0 ? windowY * sizes.outputHeight / sizes.windowHeight : windowY;
-    ScreenToPage(FitPage(pageWidth_, pageHeight_, sizes.outputWidth, sizes.outputHeight),
+    ScreenToPage(PlacePage(presentation_.scaling, pageWidth_, pageHeight_, sizes.outputWidth,
+                           sizes.outputHeight),
                  pageWidth_, pageHeight_, sx, sy, x, y);
 }
 
@@ -635,7 +677,8 @@ SdlDisplay::WindowPoint SdlDisplay::windowPointOf(int pageX, int pageY) {
     const WindowSizes sizes = MeasureWindow(window_, renderer_);
     int sx = 0;
     int sy = 0;
-    PageToScreen(FitPage(pageWidth_, pageHeight_, sizes.outputWidth, sizes.outputHeight),
+    PageToScreen(PlacePage(presentation_.scaling, pageWidth_, pageHeight_, sizes.outputWidth,
+                           sizes.outputHeight),
                  pageWidth_, pageHeight_, pageX, pageY, &sx, &sy);
     return {sizes.outputWidth > 0 ? sx * sizes.windowWidth / sizes.outputWidth : sx,
             sizes.outputHeight > 0 ? sy * sizes.windowHeight / sizes.outputHeight : sy};

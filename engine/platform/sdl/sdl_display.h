@@ -42,6 +42,8 @@ class SdlDisplay final : public DisplayBackend {
     bool present(const uint16_t* pixels, int width, int height, int pitch,
                  PixelLayout layout) override;
     void toggleFullscreen() override;
+    void setPresentation(const Presentation& presentation) override;
+    const Presentation& presentation() const override { return presentation_; }
 
     int listModes(DisplayMode* out, int max) override;
     int pixelFormat() override;
@@ -70,8 +72,12 @@ class SdlDisplay final : public DisplayBackend {
     const char* rendererName() const;
     const std::string& lastError() const override { return lastError_; }
 
-    // How fast the pad's stick moves the pointer (1 to 10); taken by the next window.
-    void setPadPointerSpeed(int speed) { padSettings_.pointerSpeed = speed; }
+    // How fast the pad's stick moves the pointer (1 to 10): the open window's at once, and the
+    // next window's.
+    void setPadPointerSpeed(int speed) override {
+        padSettings_.pointerSpeed = speed;
+        pad_.setSettings(padSettings_);
+    }
     // The controllers open now.
     int padCount() const { return pad_.controllerCount(); }
     // Pages that reached the screen, and pages not sent because the screen showed them already.
@@ -100,7 +106,11 @@ class SdlDisplay final : public DisplayBackend {
     bool isPadWarpEcho(int windowX, int windowY);
     uintptr_t padButtonFlags() const;
 
+    void switchFullscreen(bool windowed);
+    void startPacer();
+
     bool windowed_;
+    Presentation presentation_;
     bool popup_ = false;
     bool videoStarted_ = false;
     SDL_Window* window_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <time.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace platform {
@@ -44,23 +45,33 @@ void FramePacer::setRefreshRate(int refreshHz) {
     periodUs_ = 1000000 / (refreshHz > 0 ? refreshHz : kDefaultRefreshHz);
 }
 
+void FramePacer::setFrameCap(int framesPerSecond) {
+    capPeriodUs_ = framesPerSecond > 0 ? 1000000 / framesPerSecond : 0;
+}
+
+int64_t FramePacer::sleepPeriodUs() const {
+    // A present that waits for the display sets the rhythm; the cap is for the sleeping pacer.
+    return vsync_ ? periodUs_ : std::max(periodUs_, capPeriodUs_);
+}
+
 void FramePacer::waitForDeadline() {
     const int64_t now = clock_.nowUs();
+    const int64_t period = sleepPeriodUs();
     if (!haveDeadline_) {
         // The first frame goes at once and sets the rhythm.
         haveDeadline_ = true;
-        deadlineUs_ = now + periodUs_;
+        deadlineUs_ = now + period;
         return;
     }
     if (now < deadlineUs_) {
         clock_.sleepUntilUs(deadlineUs_);
-        deadlineUs_ += periodUs_;
-    } else if (now - deadlineUs_ > periodUs_) {
+        deadlineUs_ += period;
+    } else if (now - deadlineUs_ > period) {
         // Late by more than a period (a slow frame, a long load): the rhythm starts again from
         // now instead of rushing frames out to catch up.
-        deadlineUs_ = now + periodUs_;
+        deadlineUs_ = now + period;
     } else {
-        deadlineUs_ += periodUs_;
+        deadlineUs_ += period;
     }
 }
 

@@ -37,6 +37,9 @@ class FramePacer {
     void start(int refreshHz, bool vsyncClaimed);
     // The window went to another display or mode; the vsync finding stands.
     void setRefreshRate(int refreshHz);
+    // Frames a second when the pacer sleeps (vsync off or not waiting); never more than the
+    // display's refresh rate. 0: the refresh rate.
+    void setFrameCap(int framesPerSecond);
 
     // Around a present: before it waits for the frame's deadline unless the present waits by
     // itself; after it measures the present.
@@ -50,9 +53,11 @@ class FramePacer {
 
   private:
     void waitForDeadline();
+    int64_t sleepPeriodUs() const;
 
     PacingClock& clock_;
     int64_t periodUs_ = 1000000 / kDefaultRefreshHz;
+    int64_t capPeriodUs_ = 0;
     bool vsync_ = false;
     bool haveDeadline_ = false;
     int64_t deadlineUs_ = 0;

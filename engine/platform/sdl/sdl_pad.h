@@ -38,6 +38,7 @@ class SdlPad {
     int waitSliceMs() const;
 
     const PadMapping& mapping() const { return mapping_; }
+    void setSettings(PadSettings settings) { mapping_.setSettings(settings); }
     int controllerCount() const { return static_cast<int>(controllers_.size()); }
 
   private:
