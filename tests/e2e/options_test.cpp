@@ -5,65 +5,45 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "engine/resources/bmp.h"
-#include "game/ui/game_settings.h"
+#include "game/ui/away.h"
 #include "game/ui/options_box.h"
 #include "tests/e2e/game_run.h"
 #include "texts/texts.h"
 
 namespace {
 
-// Keeps what the box asked of the program.
-class KeptSettings : public SettingsHost {
-  public:
-    const GameSettings& settings() const override { return kept; }
-    void apply(const GameSettings& changed) override {
-        kept = changed;
-        ++applied;
-    }
-    bool save() override {
-        ++saved;
-        return true;
-    }
-    std::string savesFolder() const override { return "/home/player/.local/share/x/sav"; }
-    std::string photosFolder() const override { return "/home/player/.local/share/x/fotos"; }
-    std::string screenshotsFolder() const override { return "/home/player/Pictures/X"; }
-
-    GameSettings kept;
-    int applied = 0;
-    int saved = 0;
-};
-
 class OptionsPlay : public GameRun {
   protected:
-    void TearDown() override {
-        setSettingsHost(nullptr);
-        GameRun::TearDown();
-    }
-    // Plays the script with the box's host in place (or none: F10 then does nothing).
-    std::unique_ptr<GameState> played(const std::string& script, KeptSettings* host,
-                                      const std::string& name) {
-        setSettingsHost(host);
+    std::unique_ptr<GameState> played(const std::string& script, const std::string& name) {
+        std::filesystem::remove(std::filesystem::path(workDir) / "settings.ini");
         EXPECT_EQ(play(script + dumpTo(name)), 0) << script;
-        setSettingsHost(nullptr);
         return step(name);
+    }
+    // The settings file the run left, as its lines.
+    std::string kept() const {
+        std::ifstream in(std::filesystem::path(workDir) / "settings.ini");
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
     }
 };
 
-// A new game on the map; F10 at the fourth turn.
-const std::string kOnTheMap =
-    "frames 1\n" + click(txt::kNewGame) + until(1) + "frames 3\nkey f10\n";
+// A new game on the map; the fourth turn there opens the box (or, without it, waits a turn).
+const std::string kOnTheMap = "frames 1\n" + click(txt::kNewGame) + until(1) + "frames 3\n";
 const std::string kAfter = "frames 5\n";
 
-TEST_F(OptionsPlay, TheBoxChangesSettingsAndLeavesTheGameAsItWas) {
-    const std::unique_ptr<GameState> without = played(kOnTheMap + kAfter, nullptr, "without");
+TEST_F(OptionsPlay, TheBoxChangesSettingsAtOnceKeepsThemAndLeavesTheGameAsItWas) {
+    const std::unique_ptr<GameState> without = played(kOnTheMap + "frames 1\n" + kAfter, "without");
 
-    // Down to the window size, one size up, down three more rows to the music, one step down;
+    // Down to the window size, one size up, down four more rows to the music, one step down;
     // a click on the mute row's value; then each way of closing the box.
     const std::string work =
-        "key down\nkey right\nkey down\nkey down\nkey down\nkey down\n"
-        "key left\n" +
+        "key f10\nkey down\nkey right\nkey down\nkey down\nkey down\n"
+        "key down\nkey left\n" +
         clickAt(400, 84 + 7 * 19 + 4);
     // A scripted click leaves the turn after it idle: one frame fewer to wait after it.
     struct Closer {
@@ -76,29 +56,38 @@ TEST_F(OptionsPlay, TheBoxChangesSettingsAndLeavesTheGameAsItWas) {
                               {"OK", clickAt(500, 408) + "frames 4\n"}};
     for (const Closer& closer : closers) {
         SCOPED_TRACE(closer.name);
-        KeptSettings host;
         const std::unique_ptr<GameState> with =
-            played(kOnTheMap + work + closer.lines, &host, closer.name);
+            played(kOnTheMap + work + closer.lines, closer.name);
         EXPECT_EQ(optionsOpened(), 1);
-        EXPECT_EQ(host.kept.windowWidth, 960);
-        EXPECT_EQ(host.kept.windowHeight, 720);
-        EXPECT_EQ(host.kept.musicVolume, 9);
-        EXPECT_TRUE(host.kept.mute);
-        EXPECT_EQ(host.applied, 3);
-        EXPECT_EQ(host.saved, 1);
+        const std::string file = kept();
+        EXPECT_NE(file.find("window_width = 960\n"), std::string::npos) << file;
+        EXPECT_NE(file.find("window_height = 720\n"), std::string::npos);
+        EXPECT_NE(file.find("music = 9\n"), std::string::npos);
+        EXPECT_NE(file.find("mute = yes\n"), std::string::npos);
         // Nothing of the box in the record: the same bytes as the run without it.
         EXPECT_EQ(std::memcmp(with.get(), without.get(), sizeof(GameState)), 0);
     }
 }
 
+// Turned off in the box, the pause while away is off from the next frame on.
+TEST_F(OptionsPlay, ASettingTakesEffectInTheNextFrame) {
+    const std::string pauseRow =
+        "key down\nkey down\nkey down\nkey down\nkey down\nkey down\n"
+        "key down\nkey down\nkey right\n";
+    played(kOnTheMap + "key f10\n" + pauseRow + "key f10\nfocus-lost\nframes 3\nfocus-gained\n",
+           "played");
+    EXPECT_EQ(awayPauses(), 0);
+    EXPECT_NE(kept().find("pause_when_away = no\n"), std::string::npos) << kept();
+    played(kOnTheMap + "focus-lost\nframes 3\nfocus-gained\n", "paused");
+    EXPECT_EQ(awayPauses(), 1);
+}
+
 // The box is drawn over the frame, not into the page: the frame after it is the frame the scene
 // draws without it, and the box shows the settings and the folders.
 TEST_F(OptionsPlay, TheBoxCoversTheFrameOnlyWhileOpen) {
-    KeptSettings host;
     const std::string shot = (dir / "options.bmp").string();
     const std::string before = (dir / "before.bmp").string();
     const std::string after = (dir / "after.bmp").string();
-    setSettingsHost(&host);
     ASSERT_EQ(play("frames 1\n" + click(txt::kNewGame) + until(1) + "frames 3\nscreenshot " +
                    before + "\nkey f10\nframes 1\nscreenshot " + shot +
                    "\nkey f10\nframes 1\nscreenshot " + after + "\n"),
