@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <utility>
 
+#include "engine/base/messages.h"
 #include "engine/display/normhi.h"
 #include "engine/display/row_ops.h"
 #include "engine/display/svgahi_state.h"
-#include "engine/base/messages.h"
 
 SvgaState svga;
 
@@ -160,6 +160,12 @@ PageView GetDrawTarget() {
 int GetDrawPageIndex() {
     const PageTable* table = Table();
     return table ? table->drawPageIndex : 2;
+}
+
+int GetShownDrawPage() {
+    const PageTable* table = Table();
+    if (!table || table->bufferingMode != kBufferingQuad) return -1;
+    return table->drawPageIndex == 2 ? 3 : 2;
 }
 
 void GetSourceOrigin(int* x, int* y) {

@@ -32,6 +32,9 @@ void GetPageInfo(uint16_t** address, int* width, int* height, int* pitchBytes);
 void GetScreenSize(int* width, int* height, int* pitchBytes);
 PageView GetDrawTarget();
 int GetDrawPageIndex();
+// The slot of the page the last present showed, where presents switch between two draw pages
+// (quad buffering); -1 where the game draws into one page only.
+int GetShownDrawPage();
 void GetSourceOrigin(int* x, int* y);
 int GetActivePage();
 // A copy of a slot's record; address null for a slot out of range, slot 1 in windowed mode,

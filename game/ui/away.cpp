@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "engine/display/normhi.h"
@@ -10,6 +11,7 @@
 #include "engine/platform/audio_device.h"
 #include "engine/platform/pausable_counter.h"
 #include "engine/platform/window_messages.h"
+#include "game/ui/frame_overlay.h"
 #include "game/ui/runtime.h"
 #include "texts/texts.h"
 
@@ -101,10 +103,11 @@ MessageHandler ownHandler(uint32_t message) {
     }
 }
 
-// The sign is drawn on the way to the screen: what lies under it is put back at once, so the
-// page the scenes read (and every screenshot of a scene) stays as the scene left it.
-void showPausedSign() {
-    const PageView page = GetDrawTarget();
+// The sign is drawn on the way to the screen, over the frame there; the overlay puts the
+// pages back afterwards, so the page the scenes read (and every screenshot of a scene) stays as
+// the scene left it.
+void showPausedSign(FrameOverlay& overlay) {
+    const PageView page = overlay.begin();
     if (!page.pixels) return;
     int dx = 0;
     int dy = 0;
@@ -116,19 +119,10 @@ void showPausedSign() {
     const int height = std::min(std::max(glyphHeight, 8) + 14, page.height);
     const int x = (page.width - width) / 2;
     const int y = std::min(24, page.height - height);
-    std::vector<uint16_t> under(static_cast<std::size_t>(width) * height);
-    for (int row = 0; row < height; ++row) {
-        std::memcpy(&under[static_cast<std::size_t>(row) * width], page.Row(y + row) + x,
-                    static_cast<std::size_t>(width) * sizeof(uint16_t));
-    }
     FillBox(x, y, x + width - 1, y + height - 1, 0x0000);
     DrawRect(x, y, x + width - 1, y + height - 1, 0xFFFF);
     PrintText(x + 12, y + 7, 0xFFFF, kTransparentBackground, "%s", txt::kPausedSign);
     presentUncounted();
-    for (int row = 0; row < height; ++row) {
-        std::memcpy(page.Row(y + row) + x, &under[static_cast<std::size_t>(row) * width],
-                    static_cast<std::size_t>(width) * sizeof(uint16_t));
-    }
 }
 
 void holdGame(bool hold) {
@@ -190,9 +184,13 @@ bool waitWhileAway() {
     ++gAway.pauses;
     bool signShown = false;
     bool goesOn = true;
+    std::optional<FrameOverlay> overlay;
     while (windowAway()) {
         const bool visible = !gAway.minimised && !gAway.hidden;
-        if (visible && !signShown) showPausedSign();
+        if (visible && !signShown) {
+            if (!overlay) overlay.emplace();
+            showPausedSign(*overlay);
+        }
         signShown = visible;
         if (rt.script) {
             // Headless: the time away passes on the face's own clock, as it would on a real one.

@@ -15,6 +15,7 @@
 #include "engine/platform/window_messages.h"
 #include "engine/video/movie_player.h"
 #include "game/asset_table.h"
+#include "game/ui/frame_overlay.h"
 #include "game/ui/game_settings.h"
 #include "game/ui/runtime.h"
 #include "game/ui/scene.h"
@@ -360,16 +361,12 @@ void waitForInput(Runtime& rt, bool changed) {
 bool runBox(SettingsHost& host) {
     Runtime& rt = runtime();
     NormalWin& display = *rt.display;
-    const PageView page = scenePage();
-    if (!page.pixels || page.width < kPageWidth || page.height < kPageHeight) return true;
-    // The page as the scene left it, put back when the box closes, and its grey copy under the
-    // box.
-    auto saved = std::make_unique<uint16_t[]>(kPageWidth * kPageHeight);
-    for (int row = 0; row < kPageHeight; ++row)
-        std::memcpy(&saved[static_cast<std::size_t>(row) * kPageWidth], page.Row(row),
-                    kPageWidth * sizeof(uint16_t));
+    FrameOverlay overlay;
+    if (!overlay || overlay.width() != kPageWidth || overlay.height() != kPageHeight) return true;
+    // The frame on the screen, in grey under the box.
     auto grey = std::make_unique<uint16_t[]>(kPageWidth * kPageHeight);
-    greyCopy(page, grey.get(), kPageWidth, kPageHeight);
+    greyCopy({const_cast<uint16_t*>(overlay.shownFrame()), kPageWidth, kPageHeight, kPageWidth},
+             grey.get(), kPageWidth, kPageHeight);
 
     GameSettings s = host.settings();
     int current = 0;
@@ -379,10 +376,10 @@ bool runBox(SettingsHost& host) {
     bool changed = true;
     int lastX = mouseRecord().x;
     int lastY = mouseRecord().y;
+    Layout layout;
     while (true) {
-        Layout layout;
         if (changed) {
-            layout = drawBox(page, grey.get(), s, current, host);
+            layout = drawBox(scenePage(), grey.get(), s, current, host);
             presentUncounted();
         }
         if (closing && !buttonHeld) break;
@@ -394,7 +391,7 @@ bool runBox(SettingsHost& host) {
         changed = mouseRecord().x != lastX || mouseRecord().y != lastY;
         lastX = mouseRecord().x;
         lastY = mouseRecord().y;
-        if (changed) layout = drawBox(page, grey.get(), s, current, host);
+        if (changed) layout = drawBox(scenePage(), grey.get(), s, current, host);
         while (!gOptions.input.empty()) {
             const Input in = gOptions.input.front();
             gOptions.input.pop_front();
@@ -464,10 +461,7 @@ bool runBox(SettingsHost& host) {
     gOptions.input.clear();
     // A file that cannot be written says why on stderr; the settings stay for this run.
     host.save();
-    for (int row = 0; row < kPageHeight; ++row)
-        std::memcpy(page.Row(row), &saved[static_cast<std::size_t>(row) * kPageWidth],
-                    kPageWidth * sizeof(uint16_t));
-    if (goesOn) presentUncounted();
+    overlay.end(goesOn);
     return goesOn;
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "engine/resources/bmp.h"
 #include "game/ui/away.h"
 #include "game/ui/options_box.h"
+#include "game/ui/scene_draw.h"
 #include "tests/e2e/game_run.h"
 #include "texts/texts.h"
 
@@ -82,15 +84,16 @@ TEST_F(OptionsPlay, ASettingTakesEffectInTheNextFrame) {
     EXPECT_EQ(awayPauses(), 1);
 }
 
-// The box is drawn over the frame, not into the page: the frame after it is the frame the scene
-// draws without it, and the box shows the settings and the folders.
+// The box is drawn over the frame on the screen, not into the page: around it that frame shows
+// in grey however often the box is drawn again, and the frame after it is the frame the scene
+// draws without it.
 TEST_F(OptionsPlay, TheBoxCoversTheFrameOnlyWhileOpen) {
     const std::string shot = (dir / "options.bmp").string();
     const std::string before = (dir / "before.bmp").string();
     const std::string after = (dir / "after.bmp").string();
     ASSERT_EQ(play("frames 1\n" + click(txt::kNewGame) + until(1) + "frames 3\nscreenshot " +
-                   before + "\nkey f10\nframes 1\nscreenshot " + shot +
-                   "\nkey f10\nframes 1\nscreenshot " + after + "\n"),
+                   before + "\nkey f10\nkey down\nkey right\nkey left\nframes 1\nscreenshot " +
+                   shot + "\nkey f10\nframes 1\nscreenshot " + after + "\n"),
               0);
     int width = 0, height = 0;
     std::vector<uint16_t> a, box, b;
@@ -99,9 +102,13 @@ TEST_F(OptionsPlay, TheBoxCoversTheFrameOnlyWhileOpen) {
     ASSERT_TRUE(DecodeBmp24(readFile(after), width, height, b));
     ASSERT_EQ(a.size(), 640u * 480u);
     EXPECT_EQ(a, b);
+    std::vector<uint16_t> grey(a.size());
+    greyCopy({a.data(), 640, 480, 640}, grey.data(), 640, 480);
     int differing = 0;
     for (std::size_t i = 0; i < a.size(); ++i) differing += a[i] != box[i];
     EXPECT_GT(differing, 640 * 480 / 4);
+    // The rows above the box.
+    EXPECT_TRUE(std::equal(grey.begin(), grey.begin() + 640 * 40, box.begin()));
 }
 
 }  // namespace
