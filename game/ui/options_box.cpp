@@ -216,33 +216,40 @@ MessageHandler ownHandler(uint32_t message) {
 
 // --- Drawing ---------------------------------------------------------------------------------
 
-// The enquiry box's artwork grown to the options' size: its corners as they are, its edges and
-// middle stretched, so that the box has the frame and the face of the game's other boxes.
+// The message box's artwork grown to the options' size: its corners as they are, its edges and
+// face stretched from a strip at their middle (away from the label in its corner), so that the
+// box has the frame and the face of the game's other boxes.
 void drawPanel(const PageView& page) {
-    const PicView art = locationPicture(assets::kPicEnquiryBox);
-    if (!art || art.width < 8 || art.height < 8) {
+    const PicView art = locationPicture(assets::kPicMessageBox);
+    constexpr int kCorner = 10;
+    constexpr int kStrip = 2;
+    if (!art || art.width < 3 * kCorner || art.height < 3 * kCorner) {
         FillBox(kBoxX, kBoxY, kBoxX + kBoxWidth - 1, kBoxY + kBoxHeight - 1, 0x2104);
         DrawRect(kBoxX, kBoxY, kBoxX + kBoxWidth - 1, kBoxY + kBoxHeight - 1, 0xFFFF);
         return;
     }
-    const int cw = std::min(art.width / 3, 40);
-    const int ch = std::min(art.height / 3, 40);
-    const int midW = art.width - 2 * cw;
-    const int midH = art.height - 2 * ch;
-    const int innerW = kBoxWidth - 2 * cw;
-    const int innerH = kBoxHeight - 2 * ch;
-    const int right = kBoxX + kBoxWidth - cw;
-    const int bottom = kBoxY + kBoxHeight - ch;
-    drawKeyed(page, subPicture(art, 0, 0, cw, ch), kBoxX, kBoxY);
-    drawKeyed(page, subPicture(art, art.width - cw, 0, cw, ch), right, kBoxY);
-    drawKeyed(page, subPicture(art, 0, art.height - ch, cw, ch), kBoxX, bottom);
-    drawKeyed(page, subPicture(art, art.width - cw, art.height - ch, cw, ch), right, bottom);
-    drawScaled(page, subPicture(art, cw, 0, midW, ch), kBoxX + cw, kBoxY, innerW, ch);
-    drawScaled(page, subPicture(art, cw, art.height - ch, midW, ch), kBoxX + cw, bottom, innerW,
-               ch);
-    drawScaled(page, subPicture(art, 0, ch, cw, midH), kBoxX, kBoxY + ch, cw, innerH);
-    drawScaled(page, subPicture(art, art.width - cw, ch, cw, midH), right, kBoxY + ch, cw, innerH);
-    drawScaled(page, subPicture(art, cw, ch, midW, midH), kBoxX + cw, kBoxY + ch, innerW, innerH);
+    const int midX = art.width / 2;
+    const int midY = art.height / 2;
+    const int innerW = kBoxWidth - 2 * kCorner;
+    const int innerH = kBoxHeight - 2 * kCorner;
+    const int right = kBoxX + kBoxWidth - kCorner;
+    const int bottom = kBoxY + kBoxHeight - kCorner;
+    const int artRight = art.width - kCorner;
+    const int artBottom = art.height - kCorner;
+    drawKeyed(page, subPicture(art, 0, 0, kCorner, kCorner), kBoxX, kBoxY);
+    drawKeyed(page, subPicture(art, artRight, 0, kCorner, kCorner), right, kBoxY);
+    drawKeyed(page, subPicture(art, 0, artBottom, kCorner, kCorner), kBoxX, bottom);
+    drawKeyed(page, subPicture(art, artRight, artBottom, kCorner, kCorner), right, bottom);
+    drawScaled(page, subPicture(art, midX, 0, kStrip, kCorner), kBoxX + kCorner, kBoxY, innerW,
+               kCorner);
+    drawScaled(page, subPicture(art, midX, artBottom, kStrip, kCorner), kBoxX + kCorner, bottom,
+               innerW, kCorner);
+    drawScaled(page, subPicture(art, 0, midY, kCorner, kStrip), kBoxX, kBoxY + kCorner, kCorner,
+               innerH);
+    drawScaled(page, subPicture(art, artRight, midY, kCorner, kStrip), right, kBoxY + kCorner,
+               kCorner, innerH);
+    drawScaled(page, subPicture(art, midX, midY, kStrip, kStrip), kBoxX + kCorner, kBoxY + kCorner,
+               innerW, innerH);
 }
 
 // Text with the dark shadow the game's boxes give their lines.
