@@ -255,6 +255,67 @@ TEST_F(SdlWindowTest, AltEnterTogglesFullScreenAndThePageIsShownAgain) {
     EXPECT_EQ(height, kPageHeight);
 }
 
+// What the options change is on the screen at the next present: the window's size, the full
+// screen and the three scalings, one after another on the same window.
+TEST_F(SdlWindowTest, APresentationChangeShowsAtTheNextPresent) {
+    using platform::PageScaling;
+    SdlDisplay& display = open(true);
+    const struct {
+        bool fullScreen;
+        int windowWidth;
+        int windowHeight;
+        PageScaling scaling;
+        int width;  // what is shown
+        int height;
+        int pageX;  // the page's top left corner and its size there
+        int pageY;
+        int pageW;
+    } kCases[] = {
+        {false, 1000, 600, PageScaling::IntegerSteps, 1000, 600, 180, 60, 640},
+        {false, 1000, 600, PageScaling::Fit, 1000, 600, 100, 0, 800},
+        {false, 1000, 600, PageScaling::Stretch, 1000, 600, 0, 0, 1000},
+        {false, 960, 720, PageScaling::IntegerSteps, 960, 720, 160, 120, 640},
+        {true, 960, 720, PageScaling::Fit, kScreenWidth, kScreenHeight, 0, 0, kScreenWidth},
+        {true, 960, 720, PageScaling::IntegerSteps, kScreenWidth, kScreenHeight, 192, 144, 640},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.fullScreen << " " << c.windowWidth << "x"
+                                        << c.windowHeight << " " << static_cast<int>(c.scaling));
+        platform::Presentation p = display.presentation();
+        p.fullScreen = c.fullScreen;
+        p.windowWidth = c.windowWidth;
+        p.windowHeight = c.windowHeight;
+        p.scaling = c.scaling;
+        display.setPresentation(p);
+        std::vector<uint16_t> shown;
+        int width = 0;
+        int height = 0;
+        // The window system takes a moment to give the window its new size.
+        for (int tries = 0; tries < 100 && (width != c.width || height != c.height); ++tries) {
+            drain();
+            page_[0] ^= 1;  // a changed page, so that it is presented again
+            present();
+            ASSERT_TRUE(display.readShownPixels(&shown, &width, &height)) << display.lastError();
+            if (width != c.width || height != c.height) SDL_Delay(10);
+        }
+        ASSERT_EQ(width, c.width);
+        ASSERT_EQ(height, c.height);
+        const auto at = [&](int x, int y) {
+            return shown[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                         static_cast<std::size_t>(x)];
+        };
+        const int pageH = c.scaling == PageScaling::Stretch ? c.height : c.pageW * 3 / 4;
+        EXPECT_EQ(at(c.pageX + 2, c.pageY + 2), 0xF800);
+        EXPECT_EQ(at(c.pageX + c.pageW - 1, c.pageY + pageH - 1), 0xF800);
+        if (c.pageX > 0) {
+            EXPECT_EQ(at(c.pageX - 1, c.pageY + 10), 0) << "the bar to the left";
+        }
+        if (c.pageY > 0) {
+            EXPECT_EQ(at(c.pageX + 10, c.pageY - 1), 0) << "the bar above";
+        }
+    }
+}
+
 // How many pages a second reach the screen when the game presents as fast as it can, with no
 // vsync at all and with vsync asked for from a renderer that ignores it.
 TEST_F(SdlWindowTest, PagesNeverReachTheScreenFasterThanItRefreshes) {
