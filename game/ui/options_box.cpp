@@ -17,6 +17,7 @@
 #include "game/asset_table.h"
 #include "game/ui/frame_overlay.h"
 #include "game/ui/game_settings.h"
+#include "game/ui/options_rows.h"
 #include "game/ui/runtime.h"
 #include "game/ui/scene.h"
 #include "game/ui/scene_draw.h"
@@ -37,119 +38,6 @@ constexpr int kValueX = kBoxX + 200;  // the "<" before the value
 constexpr int kValueRight = kBoxX + kBoxWidth - 22;
 // How long one wait for the window's messages lasts while nothing changes on the box.
 constexpr int kIdleWaitMs = 100;
-
-// --- The rows ---------------------------------------------------------------------------------
-
-constexpr int kWindowSizes[][2] = {{640, 480}, {960, 720}, {1280, 960}, {1600, 1200}, {1920, 1440}};
-constexpr int kFrameCaps[] = {30, 50, 60, 75, 100, 120, 144, 165, 240};
-
-// Steps through a list: to the next entry above (or below) the value, wrapping round.
-template <std::size_t N>
-int stepIn(const int (&list)[N], int value, int direction) {
-    if (direction > 0) {
-        for (int entry : list)
-            if (entry > value) return entry;
-        return list[0];
-    }
-    for (std::size_t i = N; i-- > 0;)
-        if (list[i] < value) return list[i];
-    return list[N - 1];
-}
-
-int stepRange(int value, int direction, int low, int high) {
-    return std::clamp(value + direction, low, high);
-}
-
-std::string formatted(const char* format, int a, int b = 0) {
-    char line[96];
-    std::snprintf(line, sizeof line, format, a, b);
-    return line;
-}
-
-const char* onOff(bool on) {
-    return on ? txt::kOptionOn : txt::kOptionOff;
-}
-
-struct Row {
-    void (*step)(GameSettings& s, int direction);
-    std::string (*value)(const GameSettings& s);
-    int level;  // a bar of 0..10 is drawn after the value (volumes); 0: none
-};
-
-int windowSizeStep(const GameSettings& s, int direction) {
-    int index = -1;
-    for (std::size_t i = 0; i < std::size(kWindowSizes); ++i) {
-        if (kWindowSizes[i][0] == s.windowWidth && kWindowSizes[i][1] == s.windowHeight)
-            index = static_cast<int>(i);
-    }
-    const int count = static_cast<int>(std::size(kWindowSizes));
-    if (index < 0) {
-        // A size of the player's own (a dragged window): to the listed size above or below it.
-        index = direction > 0 ? 0 : count - 1;
-        for (int i = 0; i < count; ++i) {
-            if (direction > 0 && kWindowSizes[i][0] > s.windowWidth) return i;
-            if (direction < 0 && kWindowSizes[count - 1 - i][0] < s.windowWidth)
-                return count - 1 - i;
-        }
-        return index;
-    }
-    return (index + direction + count) % count;
-}
-
-const Row kRows[12] = {
-    {[](GameSettings& s, int) { s.fullScreen = !s.fullScreen; },
-     [](const GameSettings& s) -> std::string {
-         return s.fullScreen ? txt::kOptionFullScreen : txt::kOptionWindow;
-     },
-     0},
-    {[](GameSettings& s, int direction) {
-         const int i = windowSizeStep(s, direction);
-         s.windowWidth = kWindowSizes[i][0];
-         s.windowHeight = kWindowSizes[i][1];
-     },
-     [](const GameSettings& s) { return formatted("%d x %d", s.windowWidth, s.windowHeight); }, 0},
-    {[](GameSettings& s, int direction) {
-         s.scaling = static_cast<Scaling>((static_cast<int>(s.scaling) + 3 + direction) % 3);
-     },
-     [](const GameSettings& s) -> std::string {
-         return txt::kOptionScalings[std::clamp(static_cast<int>(s.scaling), 0, 2)];
-     },
-     0},
-    {[](GameSettings& s, int) { s.vsync = !s.vsync; },
-     [](const GameSettings& s) -> std::string { return onOff(s.vsync); }, 0},
-    {[](GameSettings& s, int direction) { s.frameCap = stepIn(kFrameCaps, s.frameCap, direction); },
-     [](const GameSettings& s) { return formatted(txt::kOptionPerSecond, s.frameCap); }, 0},
-    {[](GameSettings& s, int direction) {
-         s.musicVolume = stepRange(s.musicVolume, direction, 0, 10);
-     },
-     [](const GameSettings& s) { return formatted("%d", s.musicVolume); }, 1},
-    {[](GameSettings& s, int direction) {
-         s.effectsVolume = stepRange(s.effectsVolume, direction, 0, 10);
-     },
-     [](const GameSettings& s) { return formatted("%d", s.effectsVolume); }, 2},
-    {[](GameSettings& s, int) { s.mute = !s.mute; },
-     [](const GameSettings& s) -> std::string { return onOff(s.mute); }, 0},
-    {[](GameSettings& s, int) { s.pauseWhenAway = !s.pauseWhenAway; },
-     [](const GameSettings& s) -> std::string { return onOff(s.pauseWhenAway); }, 0},
-    {[](GameSettings& s, int direction) {
-         s.padPointerSpeed = stepRange(s.padPointerSpeed, direction, 1, 10);
-     },
-     [](const GameSettings& s) { return formatted("%d", s.padPointerSpeed); }, 0},
-    {[](GameSettings& s, int direction) {
-         s.resolutionMode = (std::clamp(s.resolutionMode, 0, 6) + 7 + direction) % 7;
-     },
-     [](const GameSettings& s) {
-         static constexpr int kModes[7][2] = {{320, 240},  {512, 384},   {640, 480},  {800, 600},
-                                              {1024, 768}, {1280, 1024}, {1600, 1200}};
-         const int mode = std::clamp(s.resolutionMode, 0, 6);
-         return formatted(txt::kOptionNextStart, kModes[mode][0], kModes[mode][1]);
-     },
-     0},
-    {[](GameSettings& s, int) { s.detailMode = s.detailMode == 0 ? 1 : 0; },
-     [](const GameSettings& s) -> std::string { return txt::kOptionDetails[s.detailMode != 0]; },
-     0},
-};
-constexpr int kRowCount = static_cast<int>(std::size(kRows));
 
 // --- What the box is doing ----------------------------------------------------------------------
 
@@ -292,17 +180,17 @@ Layout drawBox(const PageView& page, const uint16_t* grey, const GameSettings& s
     const std::string title = txt::kOptionsTitle;
     shadowedText(kBoxX + (kBoxWidth - static_cast<int>(title.size()) * advance) / 2, kBoxY + 14,
                  0xFFFF, title);
-    for (int i = 0; i < kRowCount; ++i) {
+    for (int i = 0; i < kOptionRowCount; ++i) {
         const int y = kRowsTop + i * kRowHeight;
         const uint16_t colour = i == current ? kHighlight : 0xFFFF;
         if (i == current) tintBox(page, kBoxX + 14, y - 3, kBoxWidth - 28, kRowHeight - 1, 0);
         shadowedText(kLabelX, y, colour, txt::kOptionNames[i]);
         shadowedText(kValueX, y, colour, "<");
         shadowedText(kValueRight - advance, y, colour, ">");
-        const std::string value = kRows[i].value(s);
+        const std::string value = kOptionRows[i].value(s);
         shadowedText(kValueX + 2 * advance, y, colour, value);
-        if (kRows[i].level != 0) {
-            const int level = kRows[i].level == 1 ? s.musicVolume : s.effectsVolume;
+        if (kOptionRows[i].level != 0) {
+            const int level = kOptionRows[i].level == 1 ? s.musicVolume : s.effectsVolume;
             const int barX = kValueX + 6 * advance;
             for (int step = 0; step < 10; ++step) {
                 const int x = barX + step * 9;
@@ -314,7 +202,7 @@ Layout drawBox(const PageView& page, const uint16_t* grey, const GameSettings& s
             }
         }
     }
-    int y = kRowsTop + kRowCount * kRowHeight + 4;
+    int y = kRowsTop + kOptionRowCount * kRowHeight + 4;
     shadowedText(kLabelX, y, 0xFFFF, folderLine(txt::kOptionsSaves, host.savesFolder()));
     y += 15;
     shadowedText(kLabelX, y, 0xFFFF, folderLine(txt::kOptionsPhotos, host.photosFolder()));
@@ -346,7 +234,7 @@ Layout drawBox(const PageView& page, const uint16_t* grey, const GameSettings& s
 int rowAt(int x, int y) {
     if (x < kBoxX + 14 || x >= kBoxX + kBoxWidth - 14 || y < kRowsTop - 3) return -1;
     const int row = (y - (kRowsTop - 3)) / kRowHeight;
-    return row < kRowCount ? row : -1;
+    return row < kOptionRowCount ? row : -1;
 }
 
 // --- The box's loop ----------------------------------------------------------------------------
@@ -410,18 +298,18 @@ bool runBox(SettingsHost& host) {
                 case platform::kWmKeyDown:
                     switch (in.wParam) {
                         case platform::kVkUp:
-                            current = (current + kRowCount - 1) % kRowCount;
+                            current = (current + kOptionRowCount - 1) % kOptionRowCount;
                             break;
                         case platform::kVkDown:
-                            current = (current + 1) % kRowCount;
+                            current = (current + 1) % kOptionRowCount;
                             break;
                         case platform::kVkLeft:
-                            kRows[current].step(s, -1);
+                            kOptionRows[current].step(s, -1);
                             break;
                         case platform::kVkRight:
                         case platform::kVkReturn:
                         case platform::kVkSpace:
-                            kRows[current].step(s, 1);
+                            kOptionRows[current].step(s, 1);
                             break;
                         case platform::kVkF10:
                         case platform::kVkEscape:
@@ -448,7 +336,7 @@ bool runBox(SettingsHost& host) {
                     // The "<" and the right button go down, the rest of the row up.
                     const bool down = in.message == platform::kWmRButtonDown ||
                                       (x >= kValueX - 4 && x < kValueX + 2 * glyphAdvance());
-                    kRows[row].step(s, down ? -1 : 1);
+                    kOptionRows[row].step(s, down ? -1 : 1);
                     playClick();
                     break;
                 }
