@@ -29,6 +29,7 @@ extern const char* const kOptionOn;           // "an"
 extern const char* const kOptionOff;          // "aus"
 extern const char* const kOptionFullScreen;   // "Vollbild"
 extern const char* const kOptionWindow;       // "Fenster"
+extern const char* const kOptionLargest;      // the window as large as fits
 extern const char* const kOptionScalings[3];  // whole steps, fit, stretch
 extern const char* const kOptionPerSecond;    // "%d pro Sekunde"
 extern const char* const kOptionDetails[2];   // detail mode 0 and 1

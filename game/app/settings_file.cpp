@@ -115,16 +115,20 @@ const Key kKeys[] = {
      [](const std::string& t, GameSettings* s) { return parseBool(t, &s->fullScreen); },
      [](const GameSettings& s) { return yesNo(s.fullScreen); },
      [](GameSettings* s) { s->fullScreen = kDefaults.fullScreen; }},
-    {"display", "window_width", "the window's inside in pixels, when not full screen",
-     "a width from 320 to 16384",
+    {"display", "window_width",
+     "the window's inside in pixels, when not full screen; 0 and 0: as large as fits in whole "
+     "steps",
+     "0, or a width from 320 to 16384",
      [](const std::string& t, GameSettings* s) {
-         return parseInt(t, 320, kWindowLargest, &s->windowWidth);
+         return parseInt(t, 0, kWindowLargest, &s->windowWidth) &&
+                (s->windowWidth == 0 || s->windowWidth >= 320);
      },
      [](const GameSettings& s) { return std::to_string(s.windowWidth); },
      [](GameSettings* s) { s->windowWidth = kDefaults.windowWidth; }},
-    {"display", "window_height", nullptr, "a height from 240 to 16384",
+    {"display", "window_height", nullptr, "0, or a height from 240 to 16384",
      [](const std::string& t, GameSettings* s) {
-         return parseInt(t, 240, kWindowLargest, &s->windowHeight);
+         return parseInt(t, 0, kWindowLargest, &s->windowHeight) &&
+                (s->windowHeight == 0 || s->windowHeight >= 240);
      },
      [](const GameSettings& s) { return std::to_string(s.windowHeight); },
      [](GameSettings* s) { s->windowHeight = kDefaults.windowHeight; }},

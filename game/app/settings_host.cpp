@@ -91,8 +91,10 @@ void GameSettingsHost::apply(const GameSettings& changed) {
     if (display_) {
         platform::Presentation p;
         p.fullScreen = changed.fullScreen;
-        p.windowWidth = changed.windowWidth;
-        p.windowHeight = changed.windowHeight;
+        // Half a size is no size: the window is then as large as fits.
+        const bool sized = changed.windowWidth > 0 && changed.windowHeight > 0;
+        p.windowWidth = sized ? changed.windowWidth : 0;
+        p.windowHeight = sized ? changed.windowHeight : 0;
         p.scaling = pageScaling(changed.scaling);
         p.vsync = changed.vsync;
         p.frameCap = changed.frameCap;

@@ -15,8 +15,10 @@ enum class Scaling {
 
 struct GameSettings {
     bool fullScreen = true;
-    int windowWidth = 640;  // the window's client size when not full screen
-    int windowHeight = 480;
+    // The window's client size when not full screen; 0 x 0: the largest whole multiple of the
+    // page that fits on the desktop.
+    int windowWidth = 0;
+    int windowHeight = 0;
     Scaling scaling = Scaling::IntegerSteps;
     bool vsync = true;
     int frameCap = 60;       // frames per second when vsync does not pace the loop

@@ -38,24 +38,27 @@ const char* onOff(bool on) {
     return on ? txt::kOptionOn : txt::kOptionOff;
 }
 
+// The window sizes in a round: as large as fits (-1), then the listed sizes. A size of the
+// player's own (a dragged window, an edited file) steps to the listed size above or below it.
 int windowSizeStep(const GameSettings& s, int direction) {
-    int index = -1;
-    for (std::size_t i = 0; i < std::size(kWindowSizes); ++i) {
-        if (kWindowSizes[i][0] == s.windowWidth && kWindowSizes[i][1] == s.windowHeight)
-            index = static_cast<int>(i);
-    }
     const int count = static_cast<int>(std::size(kWindowSizes));
-    if (index < 0) {
-        // A size of the player's own (a dragged window): to the listed size above or below it.
-        index = direction > 0 ? 0 : count - 1;
-        for (int i = 0; i < count; ++i) {
-            if (direction > 0 && kWindowSizes[i][0] > s.windowWidth) return i;
-            if (direction < 0 && kWindowSizes[count - 1 - i][0] < s.windowWidth)
-                return count - 1 - i;
-        }
-        return index;
+    int index = -2;
+    if (s.windowWidth <= 0 || s.windowHeight <= 0) index = -1;
+    for (int i = 0; i < count; ++i) {
+        if (kWindowSizes[i][0] == s.windowWidth && kWindowSizes[i][1] == s.windowHeight) index = i;
     }
-    return (index + direction + count) % count;
+    if (index == -2) {
+        if (direction > 0) {
+            for (int i = 0; i < count; ++i)
+                if (kWindowSizes[i][0] > s.windowWidth) return i;
+            return -1;
+        }
+        for (int i = count - 1; i >= 0; --i)
+            if (kWindowSizes[i][0] < s.windowWidth) return i;
+        return -1;
+    }
+    // count + 1 places in the round, -1 among them.
+    return (index + 1 + direction + count + 1) % (count + 1) - 1;
 }
 
 }  // namespace
@@ -68,10 +71,14 @@ const OptionRow kOptionRows[kOptionRowCount] = {
      0},
     {[](GameSettings& s, int direction) {
          const int i = windowSizeStep(s, direction);
-         s.windowWidth = kWindowSizes[i][0];
-         s.windowHeight = kWindowSizes[i][1];
+         s.windowWidth = i < 0 ? 0 : kWindowSizes[i][0];
+         s.windowHeight = i < 0 ? 0 : kWindowSizes[i][1];
      },
-     [](const GameSettings& s) { return formatted("%d x %d", s.windowWidth, s.windowHeight); }, 0},
+     [](const GameSettings& s) {
+         if (s.windowWidth <= 0 || s.windowHeight <= 0) return std::string(txt::kOptionLargest);
+         return formatted("%d x %d", s.windowWidth, s.windowHeight);
+     },
+     0},
     {[](GameSettings& s, int direction) {
          s.scaling = static_cast<Scaling>((static_cast<int>(s.scaling) + 3 + direction) % 3);
      },

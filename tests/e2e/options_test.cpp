@@ -41,10 +41,10 @@ const std::string kAfter = "frames 5\n";
 TEST_F(OptionsPlay, TheBoxChangesSettingsAtOnceKeepsThemAndLeavesTheGameAsItWas) {
     const std::unique_ptr<GameState> without = played(kOnTheMap + "frames 1\n" + kAfter, "without");
 
-    // Down to the window size, one size up, down four more rows to the music, one step down;
-    // a click on the mute row's value; then each way of closing the box.
+    // Down to the window size, two sizes up from as large as fits, down four more rows to the
+    // music, one step down; a click on the mute row's value; then each way of closing the box.
     const std::string work =
-        "key f10\nkey down\nkey right\nkey down\nkey down\nkey down\n"
+        "key f10\nkey down\nkey right\nkey right\nkey down\nkey down\nkey down\n"
         "key down\nkey left\n" +
         clickAt(400, 84 + 7 * 19 + 4);
     // A scripted click leaves the turn after it idle: one frame fewer to wait after it.

@@ -69,6 +69,7 @@ const char* const kOptionOn = "an";
 const char* const kOptionOff = "aus";
 const char* const kOptionFullScreen = "Vollbild";
 const char* const kOptionWindow = "Fenster";
+const char* const kOptionLargest = "so gro\xE1 wie passt";
 const char* const kOptionScalings[3] = {"ganze Stufen", "einpassen", "strecken"};
 const char* const kOptionPerSecond = "%d pro Sekunde";
 const char* const kOptionDetails[2] = {"einfach", "voll"};

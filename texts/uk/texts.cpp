@@ -47,6 +47,7 @@ const char* const kOptionOn = "on";
 const char* const kOptionOff = "off";
 const char* const kOptionFullScreen = "full screen";
 const char* const kOptionWindow = "window";
+const char* const kOptionLargest = "as large as fits";
 const char* const kOptionScalings[3] = {"whole steps", "fit", "stretch"};
 const char* const kOptionPerSecond = "%d a second";
 const char* const kOptionDetails[2] = {"simple", "full"};
