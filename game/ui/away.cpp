@@ -12,6 +12,7 @@
 #include "engine/platform/pausable_counter.h"
 #include "engine/platform/window_messages.h"
 #include "game/ui/frame_overlay.h"
+#include "game/ui/handler_chain.h"
 #include "game/ui/runtime.h"
 #include "texts/texts.h"
 
@@ -31,36 +32,22 @@ struct Away {
 
 Away gAway;
 
-struct Chained {
-    uint32_t message;
-    MessageHandler previous;
-};
-
-Chained gChained[] = {{platform::kWmActivateApp, nullptr}, {platform::kWmSize, nullptr},
-                      {platform::kWmShowWindow, nullptr},  {platform::kWmKeyDown, nullptr},
-                      {platform::kWmLButtonDown, nullptr}, {platform::kWmRButtonDown, nullptr}};
-
-intptr_t passOn(uint32_t message, WindowHandle window, uintptr_t wParam, intptr_t lParam) {
-    for (const Chained& c : gChained) {
-        if (c.message == message && c.previous) return c.previous(window, wParam, lParam);
-    }
-    return 0;
-}
+HandlerChain gChain;
 
 intptr_t onActivate(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
     gAway.focusLost = wParam == 0;
-    return passOn(platform::kWmActivateApp, window, wParam, lParam);
+    return gChain.passOn(platform::kWmActivateApp, window, wParam, lParam);
 }
 
 intptr_t onSize(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
     if (wParam == platform::kSizeMinimized) gAway.minimised = true;
     if (wParam == platform::kSizeRestored) gAway.minimised = false;
-    return passOn(platform::kWmSize, window, wParam, lParam);
+    return gChain.passOn(platform::kWmSize, window, wParam, lParam);
 }
 
 intptr_t onShow(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
     gAway.hidden = wParam == 0;
-    return passOn(platform::kWmShowWindow, window, wParam, lParam);
+    return gChain.passOn(platform::kWmShowWindow, window, wParam, lParam);
 }
 
 // Keys and buttons reach only a window the player is at, whatever the window system said
@@ -73,34 +60,17 @@ void playerIsBack() {
 
 intptr_t onKeyDown(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
     playerIsBack();
-    return passOn(platform::kWmKeyDown, window, wParam, lParam);
+    return gChain.passOn(platform::kWmKeyDown, window, wParam, lParam);
 }
 
 intptr_t onLeftDown(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
     playerIsBack();
-    return passOn(platform::kWmLButtonDown, window, wParam, lParam);
+    return gChain.passOn(platform::kWmLButtonDown, window, wParam, lParam);
 }
 
 intptr_t onRightDown(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
     playerIsBack();
-    return passOn(platform::kWmRButtonDown, window, wParam, lParam);
-}
-
-MessageHandler ownHandler(uint32_t message) {
-    switch (message) {
-        case platform::kWmActivateApp:
-            return &onActivate;
-        case platform::kWmSize:
-            return &onSize;
-        case platform::kWmShowWindow:
-            return &onShow;
-        case platform::kWmKeyDown:
-            return &onKeyDown;
-        case platform::kWmLButtonDown:
-            return &onLeftDown;
-        default:
-            return &onRightDown;
-    }
+    return gChain.passOn(platform::kWmRButtonDown, window, wParam, lParam);
 }
 
 // The sign is drawn on the way to the screen, over the frame there; the overlay puts the
@@ -143,22 +113,16 @@ void installAwayHandlers() {
     const bool pauseWhenAway = gAway.pauseWhenAway;
     gAway = Away{};
     gAway.pauseWhenAway = pauseWhenAway;
-    NormalWin* display = runtime().display;
-    if (!display) return;
-    for (Chained& c : gChained) {
-        c.previous = display->GetHandler(c.message);
-        display->RegisterHandler(c.message, ownHandler(c.message));
-    }
+    gChain.install({{platform::kWmActivateApp, &onActivate},
+                    {platform::kWmSize, &onSize},
+                    {platform::kWmShowWindow, &onShow},
+                    {platform::kWmKeyDown, &onKeyDown},
+                    {platform::kWmLButtonDown, &onLeftDown},
+                    {platform::kWmRButtonDown, &onRightDown}});
 }
 
 void removeAwayHandlers() {
-    NormalWin* display = runtime().display;
-    for (Chained& c : gChained) {
-        if (display && display->GetHandler(c.message) == ownHandler(c.message)) {
-            display->RegisterHandler(c.message, c.previous);
-        }
-        c.previous = nullptr;
-    }
+    gChain.remove();
 }
 
 void setPauseWhenAway(bool on) {

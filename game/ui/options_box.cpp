@@ -17,6 +17,7 @@
 #include "game/asset_table.h"
 #include "game/ui/frame_overlay.h"
 #include "game/ui/game_settings.h"
+#include "game/ui/handler_chain.h"
 #include "game/ui/options_rows.h"
 #include "game/ui/runtime.h"
 #include "game/ui/scene.h"
@@ -56,21 +57,7 @@ struct Options {
 
 Options gOptions;
 
-struct Chained {
-    uint32_t message;
-    MessageHandler previous;
-};
-
-Chained gChained[] = {{platform::kWmKeyDown, nullptr},     {platform::kWmLButtonDown, nullptr},
-                      {platform::kWmLButtonUp, nullptr},   {platform::kWmLButtonDblClk, nullptr},
-                      {platform::kWmRButtonDown, nullptr}, {platform::kWmRButtonUp, nullptr}};
-
-intptr_t passOn(uint32_t message, WindowHandle window, uintptr_t wParam, intptr_t lParam) {
-    for (const Chained& c : gChained) {
-        if (c.message == message && c.previous) return c.previous(window, wParam, lParam);
-    }
-    return 0;
-}
+HandlerChain gChain;
 
 template <uint32_t kMessage>
 intptr_t onMessage(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
@@ -82,24 +69,7 @@ intptr_t onMessage(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
         gOptions.asked = true;
         return 0;
     }
-    return passOn(kMessage, window, wParam, lParam);
-}
-
-MessageHandler ownHandler(uint32_t message) {
-    switch (message) {
-        case platform::kWmKeyDown:
-            return &onMessage<platform::kWmKeyDown>;
-        case platform::kWmLButtonDown:
-            return &onMessage<platform::kWmLButtonDown>;
-        case platform::kWmLButtonUp:
-            return &onMessage<platform::kWmLButtonUp>;
-        case platform::kWmLButtonDblClk:
-            return &onMessage<platform::kWmLButtonDblClk>;
-        case platform::kWmRButtonDown:
-            return &onMessage<platform::kWmRButtonDown>;
-        default:
-            return &onMessage<platform::kWmRButtonUp>;
-    }
+    return gChain.passOn(kMessage, window, wParam, lParam);
 }
 
 // --- Drawing ---------------------------------------------------------------------------------
@@ -364,22 +334,16 @@ bool runBox(SettingsHost& host) {
 
 void installOptionsHandlers() {
     gOptions = Options{};
-    NormalWin* display = runtime().display;
-    if (!display) return;
-    for (Chained& c : gChained) {
-        c.previous = display->GetHandler(c.message);
-        display->RegisterHandler(c.message, ownHandler(c.message));
-    }
+    gChain.install({{platform::kWmKeyDown, &onMessage<platform::kWmKeyDown>},
+                    {platform::kWmLButtonDown, &onMessage<platform::kWmLButtonDown>},
+                    {platform::kWmLButtonUp, &onMessage<platform::kWmLButtonUp>},
+                    {platform::kWmLButtonDblClk, &onMessage<platform::kWmLButtonDblClk>},
+                    {platform::kWmRButtonDown, &onMessage<platform::kWmRButtonDown>},
+                    {platform::kWmRButtonUp, &onMessage<platform::kWmRButtonUp>}});
 }
 
 void removeOptionsHandlers() {
-    NormalWin* display = runtime().display;
-    for (Chained& c : gChained) {
-        if (display && display->GetHandler(c.message) == ownHandler(c.message)) {
-            display->RegisterHandler(c.message, c.previous);
-        }
-        c.previous = nullptr;
-    }
+    gChain.remove();
 }
 
 bool runOptionsIfAsked() {

@@ -15,6 +15,7 @@
 #include "engine/platform/window_messages.h"
 #include "engine/resources/png_writer.h"
 #include "engine/resources/screenshot_folder.h"
+#include "game/ui/handler_chain.h"
 #include "game/ui/runtime.h"
 #include "texts/texts.h"
 
@@ -49,21 +50,7 @@ struct Note {
 Shots gShots;
 Note gNote;
 
-struct Chained {
-    uint32_t message;
-    MessageHandler previous;
-};
-
-Chained gChained[] = {{platform::kWmKeyDown, nullptr},
-                      {platform::kWmKeyUp, nullptr},
-                      {platform::kWmActivateApp, nullptr}};
-
-intptr_t passOn(uint32_t message, WindowHandle window, uintptr_t wParam, intptr_t lParam) {
-    for (const Chained& c : gChained) {
-        if (c.message == message && c.previous) return c.previous(window, wParam, lParam);
-    }
-    return 0;
-}
+HandlerChain gChain;
 
 intptr_t onKeyDown(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
     const int key = static_cast<int>(wParam);
@@ -74,7 +61,7 @@ intptr_t onKeyDown(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
         down = true;
         return 0;  // no scene sees it
     }
-    return passOn(platform::kWmKeyDown, window, wParam, lParam);
+    return gChain.passOn(platform::kWmKeyDown, window, wParam, lParam);
 }
 
 intptr_t onKeyUp(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
@@ -82,24 +69,13 @@ intptr_t onKeyUp(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
     if (key == platform::kVkControl) gShots.ctrlDown = false;
     if (key == platform::kVkF12) gShots.f12Down = false;
     if (key == 'P') gShots.pDown = false;
-    return passOn(platform::kWmKeyUp, window, wParam, lParam);
+    return gChain.passOn(platform::kWmKeyUp, window, wParam, lParam);
 }
 
 // Keys let go in another window never send their messages here.
 intptr_t onActivate(WindowHandle window, uintptr_t wParam, intptr_t lParam) {
     gShots.ctrlDown = gShots.f12Down = gShots.pDown = false;
-    return passOn(platform::kWmActivateApp, window, wParam, lParam);
-}
-
-MessageHandler ownHandler(uint32_t message) {
-    switch (message) {
-        case platform::kWmKeyDown:
-            return &onKeyDown;
-        case platform::kWmKeyUp:
-            return &onKeyUp;
-        default:
-            return &onActivate;
-    }
+    return gChain.passOn(platform::kWmActivateApp, window, wParam, lParam);
 }
 
 // The font draws code page 437; file names are UTF-8. Letters the code page has are drawn as
@@ -155,22 +131,13 @@ void showNote(const char* format, const std::string& path) {
 void installScreenshotHandlers() {
     gShots = Shots{};
     gNote = Note{};
-    NormalWin* display = runtime().display;
-    if (!display) return;
-    for (Chained& c : gChained) {
-        c.previous = display->GetHandler(c.message);
-        display->RegisterHandler(c.message, ownHandler(c.message));
-    }
+    gChain.install({{platform::kWmKeyDown, &onKeyDown},
+                    {platform::kWmKeyUp, &onKeyUp},
+                    {platform::kWmActivateApp, &onActivate}});
 }
 
 void removeScreenshotHandlers() {
-    NormalWin* display = runtime().display;
-    for (Chained& c : gChained) {
-        if (display && display->GetHandler(c.message) == ownHandler(c.message)) {
-            display->RegisterHandler(c.message, c.previous);
-        }
-        c.previous = nullptr;
-    }
+    gChain.remove();
     gShots = Shots{};
     gNote = Note{};
 }
